@@ -1,0 +1,37 @@
+# Quick start: `make run` builds and starts the application, `make test` builds and runs every test.
+PRESET ?= debug
+
+.PHONY: run test test-asan build release deps format screenshots clean
+
+run: build
+	./build/$(PRESET)/src/app/tovbrenn
+
+test: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET)
+	ctest --preset $(PRESET)
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+build: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET)
+
+release: deps
+	cmake --preset release
+	cmake --build --preset release
+
+deps:
+	@./scripts/install-deps.sh
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+screenshots: build
+	./scripts/screenshots.sh build/$(PRESET)
+
+clean:
+	rm -rf build

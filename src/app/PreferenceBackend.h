@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tov {
+
+/// Where the preferences live: the registry key on Windows, an INI file elsewhere, memory in
+/// tests. Every call stands alone; nothing is cached between calls.
+class PreferenceBackend {
+public:
+    virtual ~PreferenceBackend() = default;
+
+    /// Whether the store exists and can be read and written.
+    virtual bool OpenKey() = 0;
+    /// Creates the store; false when that is not possible.
+    virtual bool CreateKey() = 0;
+    /// A stored 32-bit number; no value when it is missing or not a number.
+    virtual std::optional<std::uint32_t> ReadNumber(std::string_view name) = 0;
+    virtual bool WriteNumber(std::string_view name, std::uint32_t value) = 0;
+    /// Whether a text value can be read.
+    virtual bool HasText(std::string_view name) = 0;
+    virtual bool WriteText(std::string_view name, std::string_view text) = 0;
+    /// Where the values are kept, for people (a file path or a registry key).
+    virtual std::string Location() const = 0;
+};
+
+}  // namespace tov
