@@ -1,0 +1,22 @@
+#include "app/SetupForms.h"
+
+#include <QDialog>
+
+namespace tov {
+
+std::unique_ptr<QDialog> MakeSetupForm(SetupForm form, const AppState& state, Platform& platform) {
+    (void)state;
+    (void)platform;
+    switch (form) {
+    case SetupForm::Camera9030:
+    case SetupForm::Camera2740:
+    case SetupForm::Mms9030:
+    case SetupForm::Mms2740:
+    case SetupForm::Smtp9030:
+    case SetupForm::Smtp2740:
+        break;
+    }
+    return nullptr;
+}
+
+}  // namespace tov
