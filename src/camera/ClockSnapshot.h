@@ -7,6 +7,10 @@
 
 namespace tov {
 
+/// The years a menu record can carry: byte 14 holds the year minus 2010.
+inline constexpr int kClockFirstYear = 2010;
+inline constexpr int kClockLastYear = 2031;
+
 /// The clock value the camera forms show and write.
 struct ClockSnapshot {
     int year = 2011;
