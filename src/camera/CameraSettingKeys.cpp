@@ -14,7 +14,7 @@ namespace tov {
 namespace {
 
 using Kind = CameraSettingKind;
-constexpr std::array<CameraSettingKey, 29> kKeys = {{
+constexpr std::array<CameraSettingKey, 28> kKeys = {{
     {"cameraMode", Kind::Choice, CameraList::CameraMode, false},
     {"imageSize", Kind::Choice, CameraList::ImageSize, false},
     {"videoSize", Kind::Choice, CameraList::VideoSize, false},

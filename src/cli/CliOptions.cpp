@@ -1,1 +1,217 @@
-// Placeholder: filled in by the work in progress.
+#include "cli/CliOptions.h"
+
+#include "app/LanguageRules.h"
+#include "app/PreferenceStore.h"
+#include "cli/ReadOnlyPreferenceBackend.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <ctime>
+
+namespace tov::cli {
+namespace {
+
+constexpr std::string_view kModelPrefix = "Tov ";
+
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
+}
+
+/// A whole text of decimal digits as a number within min..max.
+std::optional<int> NumberIn(std::string_view text, int min, int max) {
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || ptr != text.data() + text.size() || value < min || value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string ModelChoices() {
+    std::string text = "1..5";
+    for (const std::string_view entry : ModelListEntries()) {
+        text +=
+            ", " + std::string(entry) + " (" + std::string(entry.substr(kModelPrefix.size())) + ")";
+    }
+    return text;
+}
+
+std::string LanguageChoices() {
+    std::string text = "1..11";
+    for (const std::string_view entry : LanguageListEntries(false)) {
+        text += ", " + std::string(entry);
+    }
+    return text;
+}
+
+}  // namespace
+
+void AddCommonOptions(CLI::App& command, CommonOptions& options) {
+    command.add_option("--model", options.model,
+                       "Camera model: 1..5, \"Tov 9030M\" or \"9030M\" (default: the stored "
+                       "preference)");
+    command.add_option("--language", options.language,
+                       "Language: 1..11 or the list entry, e.g. \"English\", \"Chinese\" "
+                       "(default: the stored preference)");
+    command.add_option("--tv-mode", options.tvMode,
+                       "TV mode byte, 0..255 (default: the stored \"TvMode\")");
+}
+
+std::optional<int> ParseModel(std::string_view text) {
+    if (const auto number = NumberIn(text, 1, kModelCount)) {
+        return number;
+    }
+    const auto& entries = ModelListEntries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (SameIgnoringCase(text, entries[i]) ||
+            SameIgnoringCase(text, entries[i].substr(kModelPrefix.size()))) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParseLanguage(std::string_view text) {
+    if (const auto number = NumberIn(text, 1, kLanguageCount)) {
+        return number;
+    }
+    // The Chinese entry reads "中文" on a Chinese system and "Chinese" elsewhere: both count.
+    for (const bool chineseSystem : {false, true}) {
+        const auto entries = LanguageListEntries(chineseSystem);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (SameIgnoringCase(text, entries[i])) {
+                return static_cast<int>(i) + 1;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParseTvMode(std::string_view text) {
+    return NumberIn(text, 0, 255);
+}
+
+std::optional<LocalDateTime> ParseClock(std::string_view text) {
+    // "YYYY-MM-DD HH:MM:SS": the separators at fixed places, digits everywhere else.
+    constexpr std::string_view kShape = "0000-00-00 00:00:00";
+    if (text.size() != kShape.size()) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < kShape.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (kShape[i] == '0' ? !digit : text[i] != kShape[i]) {
+            return std::nullopt;
+        }
+    }
+    const auto field = [text](std::size_t at, std::size_t length) {
+        return *NumberIn(text.substr(at, length), 0, 9999);
+    };
+    const LocalDateTime clock{field(0, 4),  field(5, 2),  field(8, 2),
+                              field(11, 2), field(14, 2), field(17, 2)};
+    const std::chrono::year_month_day date{std::chrono::year(clock.year),
+                                           std::chrono::month(static_cast<unsigned>(clock.month)),
+                                           std::chrono::day(static_cast<unsigned>(clock.day))};
+    if (!date.ok() || clock.hour > 23 || clock.minute > 59 || clock.second > 59) {
+        return std::nullopt;
+    }
+    return clock;
+}
+
+std::optional<int> CheckedModel(std::string_view text, const AppState& state, std::ostream& err) {
+    const auto model = ParseModel(text);
+    if (!model) {
+        err << "--model: "
+            << state.message({Quoted(text) + " 不是可用的机器型号；可用：" + ModelChoices(),
+                              Quoted(text) + " is not a model; allowed: " + ModelChoices()})
+            << "\n";
+    }
+    return model;
+}
+
+std::optional<int> CheckedLanguage(std::string_view text, const AppState& state,
+                                   std::ostream& err) {
+    const auto language = ParseLanguage(text);
+    if (!language) {
+        err << "--language: "
+            << state.message({Quoted(text) + " 不是可用的语言；可用：" + LanguageChoices(),
+                              Quoted(text) + " is not a language; allowed: " + LanguageChoices()})
+            << "\n";
+    }
+    return language;
+}
+
+std::optional<int> CheckedTvMode(std::string_view text, const AppState& state, std::ostream& err) {
+    const auto tvMode = ParseTvMode(text);
+    if (!tvMode) {
+        err << "--tv-mode: "
+            << state.message({Quoted(text) + " 不是 0 到 255 之间的整数",
+                              Quoted(text) + " is not a number from 0 to 255"})
+            << "\n";
+    }
+    return tvMode;
+}
+
+std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnvironment& env,
+                                        std::ostream& err) {
+    ReadOnlyPreferenceBackend readOnly(env.preferences);
+    PreferenceStore store(readOnly, env.systemLangId);
+    AppState state;
+    ApplyStartupLanguage(state, env.systemLangId, store.ReadLanguagePreference().value);
+    state.modelIndex = store.ReadModelPreference().value;
+    state.TvMode = store.ReadTvModePreference().value;
+
+    // The language comes first, so that the messages about the other options speak it.
+    if (!options.language.empty()) {
+        const auto language = CheckedLanguage(options.language, state, err);
+        if (!language) {
+            return std::nullopt;
+        }
+        ApplyStartupLanguage(state, env.systemLangId, *language);
+    }
+    if (!options.model.empty()) {
+        const auto model = CheckedModel(options.model, state, err);
+        if (!model) {
+            return std::nullopt;
+        }
+        state.modelIndex = *model;
+    }
+    if (!options.tvMode.empty()) {
+        const auto tvMode = CheckedTvMode(options.tvMode, state, err);
+        if (!tvMode) {
+            return std::nullopt;
+        }
+        state.TvMode = *tvMode;
+    }
+    return state;
+}
+
+LocalDateTime ReadLocalClock() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+}  // namespace tov::cli

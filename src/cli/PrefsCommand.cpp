@@ -1,1 +1,98 @@
-// Placeholder: filled in by the work in progress.
+#include "cli/PrefsCommand.h"
+
+#include "app/FieldMessages.h"
+#include "app/LanguageRules.h"
+#include "app/PreferenceStore.h"
+#include "cli/ReadOnlyPreferenceBackend.h"
+
+#include <CLI/CLI.hpp>
+
+namespace tov::cli {
+namespace {
+
+/// ", not stored: the default" when the value is missing from the store.
+std::string StoredNote(PreferenceBackend& store, std::string_view name) {
+    return store.ReadNumber(name) ? "" : "; not stored, the default";
+}
+
+std::string LanguageLine(PreferenceStore& store, std::uint16_t systemLangId) {
+    const int code = store.ReadLanguagePreference().value;
+    AppState state;
+    ApplyStartupLanguage(state, systemLangId, code);
+    std::string text = "language: " + std::to_string(code) + " (";
+    if (code >= 1 && code <= kLanguageCount) {
+        text += LanguageListEntries(state.systemIsChinese == 1)[static_cast<std::size_t>(code - 1)];
+        if (state.languageIndex != code) {
+            text += "; English texts on this system";
+        }
+    } else {
+        text += "not in the language list; English texts";
+    }
+    return text + StoredNote(store.backend(), "language") + ")";
+}
+
+std::string ModelLine(PreferenceStore& store) {
+    const int model = store.ReadModelPreference().value;
+    std::string text = "model: " + std::to_string(model) + " (";
+    if (model >= 1 && model <= kModelCount) {
+        text += ModelListEntries()[static_cast<std::size_t>(model - 1)];
+    } else {
+        text += "not in the model list; the first family's forms";
+    }
+    return text + StoredNote(store.backend(), "model") + ")";
+}
+
+std::string TvModeLine(PreferenceStore& store) {
+    const PreferenceValue tvMode = store.ReadTvModePreference();
+    std::string text = "TvMode: " + std::to_string(tvMode.value);
+    if (!tvMode.found) {
+        text += " (not stored, the default)";
+    } else if (tvMode.value > 0xFF) {
+        text += " (the files carry its low byte, " + std::to_string(tvMode.value & 0xFF) + ")";
+    }
+    return text;
+}
+
+}  // namespace
+
+CLI::App& AddPrefsCommand(CLI::App& app, PrefsOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "prefs", "Shows the stored language, model and TvMode and where they are kept");
+    command->add_option("--tv-mode", options.tvMode, "Stores this TV mode (0..255) as \"TvMode\"");
+    return *command;
+}
+
+int RunPrefsCommand(const PrefsOptions& options, CliEnvironment& env, std::ostream& out,
+                    std::ostream& err) {
+    const auto state = ResolveAppState({}, env, err);
+    if (!state) {
+        return kExitBadInput;
+    }
+    if (!options.tvMode.empty()) {
+        const auto tvMode = CheckedTvMode(options.tvMode, *state, err);
+        if (!tvMode) {
+            return kExitBadInput;
+        }
+        PreferenceStore writable(env.preferences, env.systemLangId);
+        if (!writable.WriteTvModePreference(*tvMode)) {
+            err << WriteFailureMessage(
+                       env.preferences.Location(),
+                       std::string(state->message(
+                           {"偏好设置无法写入", "the preferences cannot be written"})),
+                       state->languageIndex)
+                << "\n";
+            return kExitWriteFailed;
+        }
+    }
+
+    ReadOnlyPreferenceBackend readOnly(env.preferences);
+    PreferenceStore store(readOnly, env.systemLangId);
+    out << LanguageLine(store, env.systemLangId) << "\n"
+        << ModelLine(store) << "\n"
+        << TvModeLine(store) << "\n"
+        << "kept in: " << readOnly.Location() << (readOnly.OpenKey() ? "" : " (not created yet)")
+        << "\n";
+    return kExitOk;
+}
+
+}  // namespace tov::cli

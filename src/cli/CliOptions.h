@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/Platform.h"
+#include "app/PreferenceBackend.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace CLI {
+class App;
+}
+
+namespace tov::cli {
+
+/// The exit codes every command keeps to.
+enum ExitCode : int {
+    kExitOk = 0,
+    kExitWriteFailed = 1,  ///< a file or the preferences could not be written
+    kExitBadInput = 2,     ///< bad input or usage; nothing was written
+    kExitDamaged = 3,      ///< inspect: the file is damaged
+};
+
+/// What the commands take from the host; tests pass their own.
+struct CliEnvironment {
+    PreferenceBackend& preferences;
+    std::uint16_t systemLangId = 0x0409;
+    std::function<LocalDateTime()> localTime;
+};
+
+/// The options shared by the file commands; an empty text takes the stored preference.
+struct CommonOptions {
+    std::string model;
+    std::string language;
+    std::string tvMode;
+};
+
+/// Adds --model, --language and --tv-mode to a command.
+void AddCommonOptions(CLI::App& command, CommonOptions& options);
+
+/// A model as 1..5, its list entry ("Tov 9030M") or its short form ("9030M").
+std::optional<int> ParseModel(std::string_view text);
+/// A language as 1..11 or its list entry ("Chinese", "中文", "Deutsch").
+std::optional<int> ParseLanguage(std::string_view text);
+/// A TV mode, 0..255.
+std::optional<int> ParseTvMode(std::string_view text);
+/// A clock reading as "YYYY-MM-DD HH:MM:SS"; the date must exist.
+std::optional<LocalDateTime> ParseClock(std::string_view text);
+
+/// The parsers above for an option's text; a refusal names the option and what is allowed,
+/// in the language of `state`, on `err`.
+std::optional<int> CheckedModel(std::string_view text, const AppState& state, std::ostream& err);
+std::optional<int> CheckedLanguage(std::string_view text, const AppState& state, std::ostream& err);
+std::optional<int> CheckedTvMode(std::string_view text, const AppState& state, std::ostream& err);
+
+/// The state a command works with: the stored preferences (read without creating anything),
+/// the given options over them, then the start-up language rule. On bad input the message
+/// goes to `err` and there is no value.
+std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnvironment& env,
+                                        std::ostream& err);
+
+/// The host's local clock.
+LocalDateTime ReadLocalClock();
+
+}  // namespace tov::cli
