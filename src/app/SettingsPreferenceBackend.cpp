@@ -36,6 +36,22 @@ bool IsText(const QByteArray& bytes) {
     return !decoder.hasError();
 }
 
+// Every line is blank, a comment, a closed [section] or a key=value pair. Checked here and
+// not through QSettings::status(), which reports a format error only on the first read of
+// a file in a process and not from its cache afterwards.
+bool IsIniText(const QByteArray& bytes) {
+    for (const QByteArray& rawLine : bytes.split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) {
+            continue;
+        }
+        if (line.startsWith('[') ? !line.endsWith(']') : !line.contains('=')) {
+            return false;
+        }
+    }
+    return true;
+}
+
 IniCondition ConditionOf(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -51,7 +67,8 @@ IniCondition ConditionOf(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return IniCondition::Inaccessible;
     }
-    if (!IsText(file.readAll())) {
+    const QByteArray bytes = file.readAll();
+    if (!IsText(bytes) || !IsIniText(bytes)) {
         return IniCondition::Damaged;
     }
     const QSettings settings(path, QSettings::IniFormat);
