@@ -30,7 +30,6 @@ struct ScriptedRun {
 
     std::vector<SetupForm> requestedForms;
     std::vector<QString> mainWindows;  ///< language entry, model entry, camera button text
-    std::vector<const QDialog*> mainWindowObjects;
     int formsRun = 0;
     int exitCode = -1;
 
@@ -56,7 +55,6 @@ struct ScriptedRun {
     }
 
     int RunMainWindow(CMainDlg& dialog) {
-        mainWindowObjects.push_back(&dialog);
         const auto* language = dialog.findChild<QComboBox*>("languageCombo");
         const auto* model = dialog.findChild<QComboBox*>("modelCombo");
         const auto* camera = dialog.findChild<QPushButton*>("cameraButton");
@@ -119,11 +117,8 @@ private slots:
         row("9030M camera", 2, "cameraButton", SetupForm::Camera9030);
         row("9030M mms", 2, "mmsButton", SetupForm::Mms9030);
         row("9030MG smtp", 4, "smtpButton", SetupForm::Smtp9030);
-        row("2740M camera", 1, "cameraButton", SetupForm::Camera2740);
         row("2760MG smtp", 5, "smtpButton", SetupForm::Smtp2740);
         row("model 7 camera", 7, "cameraButton", SetupForm::Camera2740);
-        row("model 7 mms", 7, "mmsButton", SetupForm::Mms2740);
-        row("model 0 smtp", 0, "smtpButton", SetupForm::Smtp2740);
     }
 
     void buttonsOpenTheFormsOfTheModelsFamily() {
@@ -143,28 +138,17 @@ private slots:
 
     void exitOfAFormShowsAFreshMainWindowWithTheSameChoices() {
         ScriptedRun run;
-        run.Store(kLithuanian, 5);
+        run.Store(kChinese, 5);  // on an English system: the Chinese entry with English texts
         run.mainActions = {"mmsButton", "cameraButton", "close"};
         run.formResults = {QDialog::Rejected, QDialog::Rejected};
         run.Run();
         QCOMPARE(run.formsRun, 2);
         QCOMPARE(run.mainWindows.size(), std::size_t{3});
-        const QString expected = QStringLiteral("Lithuanian|Tov 2760MG| Kameros nustat.");
+        const QString expected = QStringLiteral("Chinese|Tov 2760MG|Camera Setup");
         for (const QString& shown : run.mainWindows) {
             QCOMPARE(shown, expected);
         }
         QCOMPARE(run.exitCode, 0);
-    }
-
-    void storedChineseOnEnglishSystemComesBackAfterAForm() {
-        ScriptedRun run;
-        run.Store(kChinese, 2);
-        run.mainActions = {"cameraButton", "close"};
-        run.Run();
-        QCOMPARE(run.mainWindows.size(), std::size_t{2});
-        QCOMPARE(run.mainWindows[0], QStringLiteral("Chinese|Tov 9030M|Camera Setup"));
-        QCOMPARE(run.mainWindows[1], run.mainWindows[0]);
-        QCOMPARE(run.requestedForms[0], SetupForm::Camera9030);
     }
 
     void acceptedFormEndsTheRun() {

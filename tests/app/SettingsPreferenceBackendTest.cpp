@@ -102,17 +102,6 @@ TEST(SettingsPreferenceBackend, FirstRunCreatesTheFileWithEveryDefault) {
     EXPECT_EQ(values.at("Company"), "Tov Brenn Electronics Co., Ltd");
 }
 
-TEST(SettingsPreferenceBackend, FirstRunLanguageFollowsTheSystem) {
-    TempDir dir;
-    SettingsPreferenceBackend liechtenstein(QPath(dir.path() / "li.ini"));
-    EXPECT_EQ(Load(liechtenstein, 0x1407).languageIndex, 3);
-    EXPECT_EQ(IniValues(dir.path() / "li.ini").at("language"), "3");
-
-    SettingsPreferenceBackend germany(QPath(dir.path() / "de.ini"));
-    EXPECT_EQ(Load(germany, 0x0407).languageIndex, 2);
-    EXPECT_EQ(IniValues(dir.path() / "de.ini").at("language"), "2");
-}
-
 TEST(SettingsPreferenceBackend, HandSetValuesAreReadAndNotRewritten) {
     TempDir dir;
     const auto path = dir.path() / "preferences.ini";
