@@ -368,19 +368,5 @@ TEST_F(InspectTest, JsonReportParsesBack) {
     EXPECT_TRUE(report.at("model").is_null());
 }
 
-TEST_F(CommandLineTest, UsageHelpAndVersion) {
-    const CliRun version = Run({"--version"});
-    EXPECT_EQ(version.code, kExitOk);
-    EXPECT_NE(version.out.find(TOV_VERSION_TEXT), std::string::npos);
-
-    const CliRun help = Run({"menu", "--help"});
-    EXPECT_EQ(help.code, kExitOk);
-    EXPECT_NE(help.out.find("--settings"), std::string::npos);
-
-    EXPECT_EQ(Run({}).code, kExitBadInput);
-    EXPECT_EQ(Run({"frobnicate"}).code, kExitBadInput);
-    EXPECT_EQ(Run({"menu"}).code, kExitBadInput);
-}
-
 }  // namespace
 }  // namespace tov::cli
