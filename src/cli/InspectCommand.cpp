@@ -114,7 +114,7 @@ void PrintText(const std::string& file, const MenuFileReport& report, std::optio
     if (report.damaged()) {
         PrintList("result: damaged", report.problems, out);
     } else {
-        out << "result: sound\n";
+        out << "result: valid\n";
     }
 }
 

@@ -301,7 +301,7 @@ TEST_F(InspectTest, SoundFileIsDescribedAndExitsZero) {
               std::string::npos);
     EXPECT_NE(run.out.find("beepSound"), std::string::npos);
     EXPECT_EQ(run.out.find("first family"), std::string::npos);
-    EXPECT_NE(run.out.find("result: sound"), std::string::npos);
+    EXPECT_NE(run.out.find("result: valid"), std::string::npos);
 
     const CliRun both = Run({"inspect", file.string()});
     EXPECT_NE(both.out.find("bytes 31..37, first family"), std::string::npos);
