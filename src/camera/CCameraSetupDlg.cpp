@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <algorithm>
 #include <array>
@@ -300,6 +301,9 @@ void CCameraSetupDlg::applyLocks() {
         for (QWidget* widget : lock.widgets) {
             if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
                 edit->setReadOnly(locked);
+                // Style sheet rules on the read-only property apply only after a re-polish.
+                edit->style()->unpolish(edit);
+                edit->style()->polish(edit);
             } else {
                 widget->setEnabled(!locked);
             }
