@@ -15,7 +15,7 @@ namespace {
 
 enum class Decode { Choice, Number, VideoLength, Interval, Clock, Serial, Language, TvMode, Zero };
 
-struct FieldSpec {
+struct FieldLayout {
     std::size_t offset;
     std::size_t length;
     std::string_view name;
@@ -24,7 +24,7 @@ struct FieldSpec {
     int max = 0;                               // for numbers; the minimum is 0
 };
 
-constexpr std::array<FieldSpec, 23> kCommonFields = {{
+constexpr std::array<FieldLayout, 23> kCommonFields = {{
     {0, 1, "cameraMode", Decode::Choice, CameraList::CameraMode},
     {1, 1, "imageSize", Decode::Choice, CameraList::ImageSize},
     {2, 1, "videoSize", Decode::Choice, CameraList::VideoSize},
@@ -51,7 +51,7 @@ constexpr std::array<FieldSpec, 23> kCommonFields = {{
 }};
 
 // Bytes 31..37: where the families differ.
-constexpr std::array<FieldSpec, 6> kFirstFamilyFields = {{
+constexpr std::array<FieldLayout, 6> kFirstFamilyFields = {{
     {31, 1, "timer2", Decode::Choice, CameraList::Timer2},
     {32, 1, "timer2StartHour", Decode::Number, {}, 23},
     {33, 1, "timer2StartMinute", Decode::Number, {}, 59},
@@ -59,7 +59,7 @@ constexpr std::array<FieldSpec, 6> kFirstFamilyFields = {{
     {35, 1, "timer2StopMinute", Decode::Number, {}, 59},
     {36, 2, "reserved", Decode::Zero},
 }};
-constexpr std::array<FieldSpec, 7> kSecondFamilyFields = {{
+constexpr std::array<FieldLayout, 7> kSecondFamilyFields = {{
     {31, 1, "beepSound", Decode::Choice, CameraList::BeepSound},
     {32, 1, "sdCycle", Decode::Choice, CameraList::SdCycle},
     {33, 1, "timer2", Decode::Choice, CameraList::Timer2},
@@ -164,15 +164,15 @@ Meaning LanguageMeaning(int value) {
     return {std::string(LanguageListEntries(false)[static_cast<std::size_t>(value - 1)]), true};
 }
 
-Meaning Describe(const FieldSpec& spec, std::span<const std::uint8_t> b,
+Meaning Describe(const FieldLayout& layout, std::span<const std::uint8_t> b,
                  std::optional<int> modelIndex) {
     const int value = b[0];
-    switch (spec.how) {
+    switch (layout.how) {
     case Decode::Choice:
-        return modelIndex ? ChoiceMeaning(spec.list, *modelIndex, value)
-                          : ChoiceMeaningAllModels(spec.list, value);
+        return modelIndex ? ChoiceMeaning(layout.list, *modelIndex, value)
+                          : ChoiceMeaningAllModels(layout.list, value);
     case Decode::Number:
-        return NumberMeaning(value, spec.max);
+        return NumberMeaning(value, layout.max);
     case Decode::VideoLength:
         return {std::to_string(value + 1) + " Sec", value <= 59};
     case Decode::Interval:
@@ -196,14 +196,14 @@ Meaning Describe(const FieldSpec& spec, std::span<const std::uint8_t> b,
     return {zero ? "reserved, 0" : "reserved, not 0", zero};
 }
 
-std::vector<DecodedMenuField> DecodeFields(std::span<const FieldSpec> specs,
+std::vector<DecodedMenuField> DecodeFields(std::span<const FieldLayout> layouts,
                                            std::span<const std::uint8_t> record,
                                            std::optional<int> modelIndex) {
     std::vector<DecodedMenuField> fields;
-    for (const FieldSpec& spec : specs) {
-        const auto bytes = record.subspan(spec.offset, spec.length);
-        Meaning meaning = Describe(spec, bytes, modelIndex);
-        fields.push_back({spec.offset, spec.length, std::string(spec.name),
+    for (const FieldLayout& layout : layouts) {
+        const auto bytes = record.subspan(layout.offset, layout.length);
+        Meaning meaning = Describe(layout, bytes, modelIndex);
+        fields.push_back({layout.offset, layout.length, std::string(layout.name),
                           std::vector<std::uint8_t>(bytes.begin(), bytes.end()),
                           std::move(meaning.text), meaning.expected});
     }
