@@ -10,9 +10,6 @@
 namespace tov {
 namespace {
 
-// "0".."9" then "A".."Z": the same in every language.
-constexpr std::string_view kSerialAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-
 constexpr std::array<std::string_view, kSerialAlphabet.size()> MakeSerialChars() {
     std::array<std::string_view, kSerialAlphabet.size()> chars{};
     for (std::size_t i = 0; i < chars.size(); ++i) {

@@ -28,6 +28,9 @@ enum class CameraList {
     TimeLapse,
 };
 
+/// The serial number characters: index 0..9 the digits, 10..35 the letters, in every language.
+inline constexpr std::string_view kSerialAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
 /// The entries of `list`, in order, for the form that `modelIndex` opens, in the language of
 /// `languageIndex` (table choice of CameraTextsFor). The order of on and off words is part
 /// of the stored value: Time Stamp and Time Lapse list on first, the others off first.

@@ -149,14 +149,9 @@ std::optional<int> ParseChoice(std::string_view text, const std::vector<std::str
 }
 
 std::optional<int> SerialCharIndex(char c) {
-    c = AsciiUpper(c);
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'Z') {
-        return 10 + (c - 'A');
-    }
-    return std::nullopt;
+    const std::size_t index = kSerialAlphabet.find(AsciiUpper(c));
+    return index == std::string_view::npos ? std::nullopt
+                                           : std::optional<int>(static_cast<int>(index));
 }
 
 std::string Prefixed(std::string_view key, std::string_view message) {

@@ -145,10 +145,8 @@ Meaning ClockMeaning(std::span<const std::uint8_t> b) {
 Meaning SerialMeaning(std::span<const std::uint8_t> b) {
     Meaning meaning{"", true};
     for (const std::uint8_t index : b) {
-        if (index <= 9) {
-            meaning.text += static_cast<char>('0' + index);
-        } else if (index <= 35) {
-            meaning.text += static_cast<char>('A' + index - 10);
+        if (index < kSerialAlphabet.size()) {
+            meaning.text += kSerialAlphabet[index];
         } else {
             meaning.text += '?';
             meaning.expected = false;
@@ -211,11 +209,7 @@ std::vector<DecodedMenuField> DecodeFields(std::span<const FieldLayout> layouts,
 }
 
 std::string ByteRange(const DecodedMenuField& field) {
-    if (field.length == 1) {
-        return "byte " + std::to_string(field.offset);
-    }
-    return "bytes " + std::to_string(field.offset) + ".." +
-           std::to_string(field.offset + field.length - 1);
+    return (field.length == 1 ? "byte " : "bytes ") + OffsetRange(field);
 }
 
 void NoteUnexpected(const std::vector<DecodedMenuField>& fields, std::string_view reading,
@@ -234,6 +228,13 @@ void NoteUnexpected(const std::vector<DecodedMenuField>& fields, std::string_vie
 }
 
 }  // namespace
+
+std::string OffsetRange(const DecodedMenuField& field) {
+    if (field.length == 1) {
+        return std::to_string(field.offset);
+    }
+    return std::to_string(field.offset) + ".." + std::to_string(field.offset + field.length - 1);
+}
 
 MenuFileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int> modelIndex) {
     MenuFileReport report;

@@ -22,6 +22,9 @@ struct DecodedMenuField {
     bool expected = true;  ///< false: a value the camera forms never write
 };
 
+/// Where a field stands: "31" for one byte, "14..19" for several.
+std::string OffsetRange(const DecodedMenuField& field);
+
 /// Everything a menu.dat tells: its checks, and its fields when it is long enough to hold them.
 struct MenuFileReport {
     std::size_t size = 0;

@@ -34,13 +34,6 @@ std::string Hex4(std::uint16_t value) {
     return text.str();
 }
 
-std::string Offsets(const DecodedMenuField& field) {
-    if (field.length == 1) {
-        return std::to_string(field.offset);
-    }
-    return std::to_string(field.offset) + ".." + std::to_string(field.offset + field.length - 1);
-}
-
 std::string FamilyModels(Family family) {
     std::string names;
     for (int model = 1; model <= kModelCount; ++model) {
@@ -61,8 +54,8 @@ std::string FamilyTitle(Family family) {
 
 void PrintFields(const std::vector<DecodedMenuField>& fields, std::ostream& out) {
     for (const DecodedMenuField& field : fields) {
-        out << "  " << std::left << std::setw(8) << Offsets(field) << std::setw(19) << field.name
-            << std::setw(19) << HexBytes(field.bytes) << field.meaning
+        out << "  " << std::left << std::setw(8) << OffsetRange(field) << std::setw(19)
+            << field.name << std::setw(19) << HexBytes(field.bytes) << field.meaning
             << (field.expected ? "" : "  [unexpected]") << "\n";
     }
 }
