@@ -1,88 +1,51 @@
 #include "cli/CliOptions.h"
 
-#include "app/LanguageRules.h"
-#include "app/PreferenceStore.h"
+#include "app/core/PreferenceStore.h"
 #include "cli/ReadOnlyPreferenceBackend.h"
+#include "common/LanguageRules.h"
+#include "common/Models.h"
+#include "common/Text.h"
 
-#include <CLI/CLI.hpp>
-
-#include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <ctime>
 
 namespace tov::cli {
 namespace {
 
-constexpr std::string_view kModelPrefix = "Tov ";
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
-}
-
 /// A whole text of decimal digits as a number within min..max.
 std::optional<int> NumberIn(std::string_view text, int min, int max) {
-    if (text.empty() ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    int value = 0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || ptr != text.data() + text.size() || value < min || value > max) {
+    const auto value = AllDigits(text) ? ParseInt(text) : std::nullopt;
+    if (!value || *value < min || *value > max) {
         return std::nullopt;
     }
     return value;
 }
 
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
+}  // namespace
 
 std::string ModelChoices() {
-    std::string text = "1..5";
-    for (const std::string_view entry : ModelListEntries()) {
-        text +=
-            ", " + std::string(entry) + " (" + std::string(entry.substr(kModelPrefix.size())) + ")";
+    std::string text = "1.." + std::to_string(kModelCount);
+    for (const ModelInfo& model : Models()) {
+        text += ", " + std::string(model.name) + " (" + std::string(ShortModelName(model)) + ")";
     }
     return text;
 }
 
 std::string LanguageChoices() {
-    std::string text = "1..11";
+    std::string text = "1.." + std::to_string(kLanguageCount);
     for (const std::string_view entry : LanguageListEntries(false)) {
         text += ", " + std::string(entry);
     }
     return text;
 }
 
-}  // namespace
-
-void AddCommonOptions(CLI::App& command, CommonOptions& options) {
-    command.add_option("--model", options.model,
-                       "Camera model: 1..5, \"Tov 9030M\" or \"9030M\" (default: the stored "
-                       "preference)");
-    command.add_option("--language", options.language,
-                       "Language: 1..11 or the list entry, e.g. \"English\", \"Chinese\" "
-                       "(default: the stored preference)");
-    command.add_option("--tv-mode", options.tvMode,
-                       "TV mode byte, 0..255 (default: the stored \"TvMode\")");
-}
-
 std::optional<int> ParseModel(std::string_view text) {
     if (const auto number = NumberIn(text, 1, kModelCount)) {
         return number;
     }
-    const auto& entries = ModelListEntries();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (SameIgnoringCase(text, entries[i]) ||
-            SameIgnoringCase(text, entries[i].substr(kModelPrefix.size()))) {
-            return static_cast<int>(i) + 1;
+    for (const ModelInfo& model : Models()) {
+        if (SameIgnoringCase(text, model.name) || SameIgnoringCase(text, ShortModelName(model))) {
+            return model.index;
         }
     }
     return std::nullopt;
@@ -178,22 +141,22 @@ std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnviron
     state.TvMode = store.ReadTvModePreference().value;
 
     // The language comes first, so that the messages about the other options speak it.
-    if (!options.language.empty()) {
-        const auto language = CheckedLanguage(options.language, state, err);
+    if (options.language) {
+        const auto language = CheckedLanguage(*options.language, state, err);
         if (!language) {
             return std::nullopt;
         }
         ApplyStartupLanguage(state, env.systemLangId, *language);
     }
-    if (!options.model.empty()) {
-        const auto model = CheckedModel(options.model, state, err);
+    if (options.model) {
+        const auto model = CheckedModel(*options.model, state, err);
         if (!model) {
             return std::nullopt;
         }
         state.modelIndex = *model;
     }
-    if (!options.tvMode.empty()) {
-        const auto tvMode = CheckedTvMode(options.tvMode, state, err);
+    if (options.tvMode) {
+        const auto tvMode = CheckedTvMode(*options.tvMode, state, err);
         if (!tvMode) {
             return std::nullopt;
         }

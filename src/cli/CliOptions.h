@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "app/Platform.h"
-#include "app/PreferenceBackend.h"
+#include "app/core/PreferenceBackend.h"
+#include "common/AppState.h"
+#include "common/FileTextCodec.h"
+#include "common/LocalDateTime.h"
 
 #include <cstdint>
 #include <functional>
@@ -10,10 +11,6 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-
-namespace CLI {
-class App;
-}
 
 namespace tov::cli {
 
@@ -30,17 +27,16 @@ struct CliEnvironment {
     PreferenceBackend& preferences;
     std::uint16_t systemLangId = 0x0409;
     std::function<LocalDateTime()> localTime;
+    const FileTextCodec& codec;  ///< the code page texts are written into files with
 };
 
-/// The options shared by the file commands; an empty text takes the stored preference.
+/// The options shared by the file commands; one not given takes the stored preference (a
+/// given but empty value is refused, so that an unset variable in a script cannot pass).
 struct CommonOptions {
-    std::string model;
-    std::string language;
-    std::string tvMode;
+    std::optional<std::string> model;
+    std::optional<std::string> language;
+    std::optional<std::string> tvMode;
 };
-
-/// Adds --model, --language and --tv-mode to a command.
-void AddCommonOptions(CLI::App& command, CommonOptions& options);
 
 /// A model as 1..5, its list entry ("Tov 9030M") or its short form ("9030M").
 std::optional<int> ParseModel(std::string_view text);
@@ -50,6 +46,11 @@ std::optional<int> ParseLanguage(std::string_view text);
 std::optional<int> ParseTvMode(std::string_view text);
 /// A clock reading as "YYYY-MM-DD HH:MM:SS"; the date must exist.
 std::optional<LocalDateTime> ParseClock(std::string_view text);
+
+/// The models, for help and messages: "1..5, Tov 2740M (2740M), ...".
+std::string ModelChoices();
+/// The languages, for help and messages: "1..11, Chinese, English, ...".
+std::string LanguageChoices();
 
 /// The parsers above for an option's text; a refusal names the option and what is allowed,
 /// in the language of `state`, on `err`.

@@ -3,12 +3,91 @@
 #include "cli/InspectCommand.h"
 #include "cli/MenuCommand.h"
 #include "cli/PrefsCommand.h"
+#include "common/Models.h"
+#include "common/Text.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 
+// The one place that knows the command-line parser: every command's options are declared
+// here, and the commands themselves get plain option values.
+
 namespace tov::cli {
+namespace {
+
+/// An option whose value is kept only when it is given, so that a given but empty value can
+/// be told from a missing one.
+CLI::Option* AddOptional(CLI::App& command, const std::string& name,
+                         std::optional<std::string>& value, const std::string& help) {
+    return command.add_option_function<std::string>(
+        name, [&value](const std::string& text) { value = text; }, help);
+}
+
+// "1..5, "Tov 2740M" or "2740M"": how a model can be named.
+std::string ModelHelp() {
+    const ModelInfo& example = Models().front();
+    return "1.." + std::to_string(Models().size()) + ", " + Quoted(example.name) + " or " +
+           Quoted(ShortModelName(example));
+}
+
+void AddCommonOptions(CLI::App& command, CommonOptions& options) {
+    AddOptional(command, "--model", options.model,
+                "Camera model: " + ModelHelp() + " (default: the stored preference)");
+    AddOptional(command, "--language", options.language,
+                "Language: 1..11 or the list entry, e.g. \"English\", \"Chinese\" (default: the "
+                "stored preference)");
+    AddOptional(command, "--tv-mode", options.tvMode,
+                "TV mode byte, 0..255 (default: the stored \"TvMode\")");
+}
+
+void AddSettingSources(CLI::App& command, SettingSources& sources, CLI::Option*& settings,
+                       CLI::Option*& setters) {
+    settings = AddOptional(command, "--settings", sources.settingsFile,
+                           "JSON object of settings by key, e.g. {\"videoLength\": 30, "
+                           "\"imageSize\": \"5MP\"}");
+    setters = command.add_option(
+        "--set", sources.setters,
+        "KEY=VALUE, repeatable, over --settings; a choice is its index or its English text");
+}
+
+CLI::App& AddPrefsCommand(CLI::App& app, PrefsOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "prefs", "Shows the stored language, model and TvMode and where they are kept");
+    AddOptional(*command, "--tv-mode", options.tvMode,
+                "Stores this TV mode (0..255) as \"TvMode\"");
+    return *command;
+}
+
+CLI::App& AddMenuCommand(CLI::App& app, MenuOptions& options) {
+    CLI::App* command = app.add_subcommand("menu", "Writes the camera menu file menu.dat");
+    command->add_option("--out", options.outDir, "Folder to write menu.dat into")->required();
+    AddCommonOptions(*command, options.common);
+    CLI::Option* clock =
+        AddOptional(*command, "--clock", options.clock,
+                    "Camera clock \"YYYY-MM-DD HH:MM:SS\" instead of the local clock");
+    CLI::Option* settings = nullptr;
+    CLI::Option* setters = nullptr;
+    AddSettingSources(*command, options.settings, settings, setters);
+    command->add_flag("--factory", options.factory, "Write the factory-settings record")
+        ->excludes(clock)
+        ->excludes(settings)
+        ->excludes(setters);
+    command->footer(MenuKeysHelp());
+    return *command;
+}
+
+CLI::App& AddInspectCommand(CLI::App& app, InspectOptions& options) {
+    CLI::App* command =
+        app.add_subcommand("inspect", "Checks a menu.dat and prints every field with its meaning");
+    command->add_option("file", options.file, "The file to inspect")->required();
+    AddOptional(*command, "--model", options.model,
+                "Camera model: " + ModelChoices() + " (default: the readings of every model)");
+    command->add_flag("--json", options.json, "Print the report as one JSON object");
+    return *command;
+}
+
+}  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, std::ostream& out,
                    std::ostream& err) {

@@ -1,28 +1,24 @@
 #pragma once
 
 #include "cli/CliOptions.h"
+#include "cli/SettingInput.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
-
-namespace CLI {
-class App;
-}
 
 namespace tov::cli {
 
 struct MenuOptions {
     CommonOptions common;
     std::string outDir;
-    std::string clock;                 ///< empty: the local clock
-    std::string settingsFile;          ///< a JSON object of setting keys
-    std::vector<std::string> setters;  ///< KEY=VALUE, over the settings file
+    std::optional<std::string> clock;  ///< not given: the local clock
+    SettingSources settings;
     bool factory = false;
 };
 
-/// Adds the `menu` command to the tool.
-CLI::App& AddMenuCommand(CLI::App& app, MenuOptions& options);
+/// The keys of the camera settings, for the command's help.
+std::string MenuKeysHelp();
 
 /// Writes menu.dat into the folder: the factory record, or the camera form's opening values
 /// for the model with the given settings over them, checked as the form checks them.

@@ -1,11 +1,10 @@
 #include "cli/PrefsCommand.h"
 
-#include "app/FieldMessages.h"
-#include "app/LanguageRules.h"
-#include "app/PreferenceStore.h"
+#include "app/core/PreferenceStore.h"
 #include "cli/ReadOnlyPreferenceBackend.h"
-
-#include <CLI/CLI.hpp>
+#include "common/FieldMessages.h"
+#include "common/LanguageRules.h"
+#include "common/Models.h"
 
 namespace tov::cli {
 namespace {
@@ -34,8 +33,8 @@ std::string LanguageLine(PreferenceStore& store, std::uint16_t systemLangId) {
 std::string ModelLine(PreferenceStore& store) {
     const int model = store.ReadModelPreference().value;
     std::string text = "model: " + std::to_string(model) + " (";
-    if (model >= 1 && model <= kModelCount) {
-        text += ModelListEntries()[static_cast<std::size_t>(model - 1)];
+    if (const ModelInfo& info = ModelFor(model); info.index != 0) {
+        text += info.name;
     } else {
         text += "not in the model list; the first family's forms";
     }
@@ -55,21 +54,14 @@ std::string TvModeLine(PreferenceStore& store) {
 
 }  // namespace
 
-CLI::App& AddPrefsCommand(CLI::App& app, PrefsOptions& options) {
-    CLI::App* command = app.add_subcommand(
-        "prefs", "Shows the stored language, model and TvMode and where they are kept");
-    command->add_option("--tv-mode", options.tvMode, "Stores this TV mode (0..255) as \"TvMode\"");
-    return *command;
-}
-
 int RunPrefsCommand(const PrefsOptions& options, CliEnvironment& env, std::ostream& out,
                     std::ostream& err) {
     const auto state = ResolveAppState({}, env, err);
     if (!state) {
         return kExitBadInput;
     }
-    if (!options.tvMode.empty()) {
-        const auto tvMode = CheckedTvMode(options.tvMode, *state, err);
+    if (options.tvMode) {
+        const auto tvMode = CheckedTvMode(*options.tvMode, *state, err);
         if (!tvMode) {
             return kExitBadInput;
         }

@@ -2,21 +2,15 @@
 
 #include "cli/CliOptions.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
-
-namespace CLI {
-class App;
-}
 
 namespace tov::cli {
 
 struct PrefsOptions {
-    std::string tvMode;  ///< empty: only show the preferences
+    std::optional<std::string> tvMode;  ///< not given: only show the preferences
 };
-
-/// Adds the `prefs` command to the tool.
-CLI::App& AddPrefsCommand(CLI::App& app, PrefsOptions& options);
 
 /// Prints the stored language, model and TvMode and where they are kept; with a TV mode,
 /// stores it as "TvMode" first.

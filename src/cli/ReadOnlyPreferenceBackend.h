@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PreferenceBackend.h"
+#include "app/core/PreferenceBackend.h"
 
 namespace tov::cli {
 

@@ -1,13 +1,49 @@
-#include "app/SettingsPreferenceBackend.h"
-#include "app/SystemLanguage.h"
+#include "app/host/QtFileTextCodec.h"
+#include "app/host/SettingsPreferenceBackend.h"
+#include "app/host/SystemLanguage.h"
 #include "cli/CommandLine.h"
 
 #include <iostream>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+// clang-format off
+#include <shellapi.h>
+// clang-format on
+#endif
+
+namespace {
+
+// The arguments as UTF-8. Windows hands programs their arguments in the ANSI code page through
+// argv, which loses what it cannot hold; its UTF-16 command line holds them all.
+std::vector<std::string> Arguments(int argc, char** argv) {
+#ifdef _WIN32
+    (void)argc;
+    (void)argv;
+    std::vector<std::string> args;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 1; wide != nullptr && i < count; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string arg(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), size, nullptr, nullptr);
+        args.push_back(std::move(arg));
+    }
+    LocalFree(wide);
+    return args;
+#else
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+#endif
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     tov::SettingsPreferenceBackend preferences;
-    tov::cli::CliEnvironment env{preferences, tov::SystemDefaultLanguageId(),
-                                 tov::cli::ReadLocalClock};
-    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return tov::cli::RunCommandLine(args, env, std::cout, std::cerr);
+    const std::uint16_t systemLangId = tov::SystemDefaultLanguageId();
+    const tov::QtFileTextCodec codec(systemLangId);
+    tov::cli::CliEnvironment env{preferences, systemLangId, tov::cli::ReadLocalClock, codec};
+    return tov::cli::RunCommandLine(Arguments(argc, argv), env, std::cout, std::cerr);
 }

@@ -6,8 +6,8 @@ namespace tov {
 
 Record60 BlankRecord() {
     Record60 record{};
-    record[58] = 0x0D;
-    record[59] = 0x0A;
+    record[kLineEndOffset] = 0x0D;
+    record[kLineEndOffset + 1] = 0x0A;
     return record;
 }
 
@@ -19,6 +19,12 @@ Record60 MakeTextRecord(std::string_view text) {
     return record;
 }
 
+std::string RecordText(const Record60& record) {
+    const std::size_t length =
+        std::min<std::size_t>(record[kRecordLengthOffset], kRecordTextCapacity);
+    return std::string(record.begin(), record.begin() + static_cast<std::ptrdiff_t>(length));
+}
+
 void ScrambleRecord(Record60& record) {
     for (std::size_t i = 0; i < kScrambledBytes; ++i) {
         const unsigned c = static_cast<std::uint8_t>(~record[i]);
@@ -26,9 +32,24 @@ void ScrambleRecord(Record60& record) {
     }
 }
 
+void UnscrambleRecord(Record60& record) {
+    for (std::size_t i = 0; i < kScrambledBytes; ++i) {
+        const unsigned b = record[i];
+        record[i] = static_cast<std::uint8_t>(~(((b << 4) | (b >> 4)) & 0xFFU));
+    }
+}
+
+bool HasLineEnd(const Record60& record) {
+    return record[kLineEndOffset] == 0x0D && record[kLineEndOffset + 1] == 0x0A;
+}
+
 void PutChecksum(Record60& record, std::size_t offset, std::uint16_t checksum) {
     record.at(offset) = static_cast<std::uint8_t>(checksum & 0xFFU);
     record.at(offset + 1) = static_cast<std::uint8_t>(checksum >> 8);
+}
+
+std::uint16_t ReadChecksum(const Record60& record, std::size_t offset) {
+    return static_cast<std::uint16_t>(record.at(offset) | (record.at(offset + 1) << 8));
 }
 
 }  // namespace tov

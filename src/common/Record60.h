@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tov {
@@ -17,6 +18,8 @@ inline constexpr std::size_t kRecordTextCapacity = 57;
 inline constexpr std::size_t kRecordLengthOffset = 57;
 /// Bytes 0..49 are scrambled in stored records; 50..59 stay plain.
 inline constexpr std::size_t kScrambledBytes = 50;
+/// Offset of the line end 0x0D 0x0A that closes every record.
+inline constexpr std::size_t kLineEndOffset = 58;
 
 /// A record of zero bytes ending in 0x0D 0x0A.
 Record60 BlankRecord();
@@ -25,10 +28,22 @@ Record60 BlankRecord();
 /// length in byte 57, 0x0D 0x0A. Text longer than 57 bytes is cut to 57.
 Record60 MakeTextRecord(std::string_view text);
 
+/// The text a text record holds: as many bytes as its length byte says (at most 57).
+std::string RecordText(const Record60& record);
+
 /// Stores bytes 0..49 as their complement with the two nibbles swapped; 50..59 stay plain.
 void ScrambleRecord(Record60& record);
 
+/// Undoes ScrambleRecord (the transform is its own inverse after a second nibble swap).
+void UnscrambleRecord(Record60& record);
+
+/// Whether bytes 58..59 hold 0x0D 0x0A.
+bool HasLineEnd(const Record60& record);
+
 /// Writes a 16-bit checksum low byte first at `offset` and `offset + 1`.
 void PutChecksum(Record60& record, std::size_t offset, std::uint16_t checksum);
+
+/// Reads a 16-bit value stored low byte first at `offset` and `offset + 1`.
+std::uint16_t ReadChecksum(const Record60& record, std::size_t offset);
 
 }  // namespace tov

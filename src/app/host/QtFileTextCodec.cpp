@@ -1,0 +1,58 @@
+#include "app/host/QtFileTextCodec.h"
+
+#include "common/AppState.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace tov {
+namespace {
+
+std::string CodePageName(std::uint16_t systemLangId) {
+#ifdef _WIN32
+    (void)systemLangId;
+    return "windows-" + std::to_string(GetACP());
+#else
+    return systemLangId == kLangIdChinesePrc ? "GBK" : "windows-1252";
+#endif
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtFileTextCodec::QtFileTextCodec(std::uint16_t systemLangId) : m_name(CodePageName(systemLangId)) {}
+
+FileTextCodec::Encoded QtFileTextCodec::Encode(std::string_view utf8) const {
+    const QString text = FromUtf8(utf8);
+    Encoded result;
+    // Character by character, so that the first one the code page lacks can be named.
+    QStringEncoder encoder(m_name.c_str(), QStringConverter::Flag::Stateless);
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString one = text.mid(i, length);
+        const QByteArray bytes = encoder.encode(one);
+        if (!encoder.isValid() || encoder.hasError()) {
+            result.unrepresentable = one.toStdString();
+            break;
+        }
+        result.bytes.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        i += length;
+    }
+    return result;
+}
+
+std::string QtFileTextCodec::Decode(std::string_view bytes) const {
+    QStringDecoder decoder(m_name.c_str());
+    const QString text =
+        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return text.toStdString();
+}
+
+}  // namespace tov

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/host/QtFileTextCodec.h"
+#include "forms/Platform.h"
+
+#include <memory>
+
+namespace tov {
+
+/// The platform services on Qt: message boxes without an owner window, the folder picker,
+/// the local clock, the system language and the desktop's handler for addresses.
+class QtPlatform final : public Platform {
+public:
+    QtPlatform() = default;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    void ShowMessage(std::string_view text) override;
+    void ShowFieldMessage(std::string_view text) override;
+    std::optional<std::string> PickFolder(std::string_view startFolder) override;
+    LocalDateTime LocalTime() override;
+    std::uint16_t SystemLanguageId() override;
+    void OpenUrl(std::string_view url) override;
+    const FileTextCodec& FileCodec() override;
+
+private:
+    std::unique_ptr<QtFileTextCodec> m_codec;
+};
+
+}  // namespace tov

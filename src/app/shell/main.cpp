@@ -1,0 +1,21 @@
+#include "app/host/SettingsPreferenceBackend.h"
+#include "app/shell/ApplicationStyle.h"
+#include "app/shell/CSetupApp.h"
+#include "app/shell/QtPlatform.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tov Brenn Setup"));
+    QApplication::setOrganizationName(QStringLiteral("Tov Brenn"));
+    QApplication::setApplicationVersion(QStringLiteral(TOV_VERSION_TEXT));
+    QApplication::setWindowIcon(tov::ApplicationIcon());
+    // The windows are modal and follow one another; the run ends when CSetupApp says so.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    tov::QtPlatform platform;
+    tov::SettingsPreferenceBackend preferences;
+    tov::CSetupApp setup(platform, preferences);
+    return setup.Run();
+}

@@ -1,0 +1,206 @@
+#include "camera/core/CameraChoices.h"
+#include "camera/core/CameraFields.h"
+#include "camera/core/MenuFile.h"
+#include "common/FieldDescription.h"
+#include "common/LanguageRules.h"
+#include "common/Models.h"
+#include "common/Text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace tov {
+namespace {
+
+// menu.dat's own parts beside the fields: bytes 0..30 lie alike in both families, 31..37
+// differ; the first family leaves 36..37 reserved, and both leave 38..55 at 0.
+constexpr std::size_t kFamilyBytesOffset = 31;
+constexpr std::size_t kClockOffset = 14;
+constexpr std::size_t kLanguageOffset = 29;
+constexpr std::size_t kTvModeOffset = 30;
+constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kReserved = {{{38, 50}, {50, 56}}};
+
+// Models whose lists stand for each family when the model is not known.
+constexpr int kFirstFamilyModel = 1;
+constexpr int kSecondFamilyModel = 2;
+
+Meaning ChoiceMeaning(int list, int modelIndex, int value) {
+    const auto entries = CameraChoices(list, modelIndex, kEnglish);
+    if (value >= 0 && value < static_cast<int>(entries.size())) {
+        return {std::string(entries[static_cast<std::size_t>(value)]), true};
+    }
+    // A model without image sizes writes the missing selection as 0xFF.
+    if (list == kImageSizeList && value == 0xFF && entries.empty()) {
+        return {"no selection", true};
+    }
+    return {"not in the list", false};
+}
+
+/// A choice read for every model; models that read it alike are named together.
+Meaning ChoiceMeaningAllModels(int list, int value) {
+    std::vector<std::pair<Meaning, std::string>> groups;
+    for (const ModelInfo& model : Models()) {
+        const Meaning meaning = ChoiceMeaning(list, model.index, value);
+        const auto same = std::find_if(groups.begin(), groups.end(), [&](const auto& group) {
+            return group.first.text == meaning.text;
+        });
+        if (same == groups.end()) {
+            groups.emplace_back(meaning, std::string(model.name));
+        } else {
+            same->second += ", " + std::string(model.name);
+        }
+    }
+    if (groups.size() == 1) {
+        return groups.front().first;
+    }
+    Meaning combined{"", false};
+    for (const auto& [meaning, models] : groups) {
+        combined.text += (combined.text.empty() ? "" : "; ") + meaning.text + " (" + models + ")";
+        combined.expected = combined.expected || meaning.expected;
+    }
+    return combined;
+}
+
+DecodedField Part(const MenuRecord& record, std::size_t offset, std::size_t length,
+                  std::string name, Meaning meaning) {
+    return {
+        offset,
+        length,
+        std::move(name),
+        std::vector<std::uint8_t>(record.begin() + static_cast<std::ptrdiff_t>(offset),
+                                  record.begin() + static_cast<std::ptrdiff_t>(offset + length)),
+        std::move(meaning.text),
+        meaning.expected};
+}
+
+Meaning ClockMeaning(const MenuRecord& record) {
+    const auto* b = record.data() + kClockOffset;
+    std::array<char, 48> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d %02d:%02d:%02d", kClockFirstYear + b[0],
+                  b[1], b[2], b[3], b[4], b[5]);
+    const bool expected = b[0] <= kClockLastYear - kClockFirstYear && b[1] >= 1 && b[1] <= 12 &&
+                          b[2] >= 1 && b[2] <= 31 && b[3] <= 23 && b[4] <= 59 && b[5] <= 59;
+    return {text.data(), expected};
+}
+
+Meaning LanguageMeaning(int value) {
+    if (value < 1 || value > kLanguageCount) {
+        return {"not a language code", false};
+    }
+    return {std::string(LanguageListEntries(false)[static_cast<std::size_t>(value - 1)]), true};
+}
+
+/// The fields of the family from `first` on (or below it), in file order.
+std::vector<DecodedField> FamilyFields(const MenuRecord& record, Family family, int modelIndex,
+                                       bool allModels, bool familyBytes) {
+    const CameraMenuSettings decoded = ReadMenuSettings(record, family);
+    const ChoiceMeaningFn meaning = [&](int list, int value) {
+        return allModels ? ChoiceMeaningAllModels(list, value)
+                         : ChoiceMeaning(list, modelIndex, value);
+    };
+    std::vector<DecodedField> fields;
+    for (DecodedField& field :
+         DescribeFields(CameraFieldTable(), family, std::span(&record, 1), decoded, meaning)) {
+        if ((field.offset >= kFamilyBytesOffset) == familyBytes) {
+            fields.push_back(std::move(field));
+        }
+    }
+    return fields;
+}
+
+void SortByOffset(std::vector<DecodedField>& fields) {
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](const auto& a, const auto& b) { return a.offset < b.offset; });
+}
+
+}  // namespace
+
+FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int> modelIndex) {
+    FileReport report;
+    report.size = bytes.size();
+    report.expectedSize = kRecordSize;
+    report.sizeOk = bytes.size() == kRecordSize;
+    if (!report.sizeOk) {
+        report.problems.push_back("size is " + std::to_string(bytes.size()) + " bytes, expected " +
+                                  std::to_string(kRecordSize));
+    }
+    if (bytes.size() < kRecordSize) {
+        return report;
+    }
+
+    MenuRecord record{};
+    std::copy_n(bytes.begin(), kRecordSize, record.begin());
+    report.lineEndOk = HasLineEnd(record);
+    if (!report.lineEndOk) {
+        report.problems.push_back("line end at bytes 58..59 is " + Hex2(record[58]) + " " +
+                                  Hex2(record[59]) + ", expected 0D 0A");
+    }
+    report.storedChecksum = ReadChecksum(record, kMenuChecksumOffset);
+    report.computedChecksum = MenuChecksum(record);
+    report.checksumOk = report.storedChecksum == report.computedChecksum;
+    if (!report.checksumOk) {
+        report.problems.push_back("checksum at bytes 56..57 is " + Hex4(report.storedChecksum) +
+                                  ", the content gives " + Hex4(report.computedChecksum));
+    }
+
+    report.factory = report.sizeOk && record == FactoryMenuRecord();
+    report.contents = report.factory ? "factory settings" : "camera settings";
+    if (report.factory) {
+        return report;
+    }
+
+    // Bytes 0..30 read the same in both families; only their choice lists depend on the model.
+    std::vector<DecodedField> common = FamilyFields(
+        record, Family::First, modelIndex.value_or(kFirstFamilyModel), !modelIndex, false);
+    common.push_back(Part(record, kClockOffset, 6, "clock", ClockMeaning(record)));
+    common.push_back(
+        Part(record, kLanguageOffset, 1, "language", LanguageMeaning(record[kLanguageOffset])));
+    common.push_back(
+        Part(record, kTvModeOffset, 1, "tvMode", {std::to_string(record[kTvModeOffset]), true}));
+    SortByOffset(common);
+    NoteUnexpected(common, "", report.notes);
+    report.sections.push_back({"fields", "", std::move(common)});
+
+    const std::optional<Family> family =
+        modelIndex ? std::optional<Family>(FamilyOf(*modelIndex)) : std::nullopt;
+    for (const Family each : {Family::First, Family::Second}) {
+        if (family && *family != each) {
+            continue;
+        }
+        const bool first = each == Family::First;
+        const int model = modelIndex.value_or(first ? kFirstFamilyModel : kSecondFamilyModel);
+        std::vector<DecodedField> fields = FamilyFields(record, each, model, false, true);
+        if (first) {
+            // The first family's timer 2 ends at 35; 36..37 are reserved.
+            const bool zero = record[36] == 0 && record[37] == 0;
+            fields.push_back(
+                Part(record, 36, 2, "reserved", {zero ? "reserved, 0" : "reserved, not 0", zero}));
+        }
+        SortByOffset(fields);
+        NoteUnexpected(fields, family ? "" : (first ? ", first family" : ", second family"),
+                       report.notes);
+        std::string title =
+            "bytes 31..37, " + std::string(first ? "first" : "second") + " family (";
+        bool firstName = true;
+        for (const ModelInfo& info : Models()) {
+            if (info.family == each) {
+                title += (firstName ? "" : ", ") + std::string(info.name);
+                firstName = false;
+            }
+        }
+        report.sections.push_back(
+            {first ? "firstFamily" : "secondFamily", title + ")", std::move(fields)});
+    }
+    for (const auto& [begin, end] : kReserved) {
+        if (std::any_of(record.begin() + static_cast<std::ptrdiff_t>(begin),
+                        record.begin() + static_cast<std::ptrdiff_t>(end),
+                        [](std::uint8_t b) { return b != 0; })) {
+            report.notes.push_back("bytes " + std::to_string(begin) + ".." +
+                                   std::to_string(end - 1) + " are reserved but not 0");
+        }
+    }
+    return report;
+}
+
+}  // namespace tov

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tov::cli {
+
+/// The bytes of a file the user named, or why they could not be read.
+struct InputFile {
+    std::vector<std::uint8_t> bytes;
+    bool truncated = false;  ///< the file holds more than the limit; only the limit was read
+    std::string error;       ///< empty when the bytes were read
+};
+
+/// Reads at most `limit` bytes of the file at `path` (UTF-8). Anything that is not a regular
+/// file (a folder, a named pipe, a device) is refused before it is opened, so that reading
+/// never blocks; read errors are reported, never thrown. The size is judged from the bytes
+/// read, never from what the file system says beforehand.
+InputFile ReadInputFile(const std::string& path, std::size_t limit);
+
+}  // namespace tov::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/AppState.h"
+#include "common/FileReport.h"
+#include "common/SettingTexts.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace tov::cli {
+
+// The one place that knows the JSON library: settings files in, reports out.
+
+/// The settings of a JSON settings file: one object of numbers and texts by key. A refusal
+/// (not JSON, not an object, another kind of value, a key given twice) goes to `err`,
+/// starting with `where` (the option and path), in the language of `state`.
+std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::string& where,
+                                              const AppState& state, std::ostream& err);
+
+/// A file report as one JSON object (valid JSON whatever bytes the file name holds).
+std::string FileReportJson(const std::string& file, const FileReport& report,
+                           std::optional<int> model);
+
+}  // namespace tov::cli

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "common/FieldTable.h"
+#include "common/FileReport.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tov {
+
+/// What a stored value means, and whether a form writes it.
+struct Meaning {
+    std::string text;
+    bool expected = true;
+};
+
+/// The meaning of choice `value` in list `list` ("Camera+Video"; "not in the list").
+using ChoiceMeaningFn = std::function<Meaning(int list, int value)>;
+
+/// Describes every field of the family that lies in the file, from the stored records and
+/// the values ReadFields took from them. A unit that shares its byte with a value is told
+/// with the value ("10 Min"). Texts of secret fields are masked unless `showSecrets`.
+template <class S>
+std::vector<DecodedField>
+DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> records,
+               const S& decoded, const ChoiceMeaningFn& choiceMeaning, bool showSecrets = false) {
+    std::vector<DecodedField> fields;
+    for (const Field<S>& field : table) {
+        const Place place = field.place[family];
+        if (!field.present[family] || !place.inFile() || place.coding == Coding::SecondsFlag) {
+            continue;
+        }
+        const Record60& record = records[static_cast<std::size_t>(place.record)];
+        const auto length = static_cast<std::size_t>(place.length());
+        const auto offset = static_cast<std::size_t>(place.offset);
+        DecodedField out;
+        out.offset = static_cast<std::size_t>(place.record) * kRecordSize + offset;
+        out.length = length;
+        out.name = std::string(field.key);
+        out.bytes.assign(record.begin() + static_cast<std::ptrdiff_t>(offset),
+                         record.begin() + static_cast<std::ptrdiff_t>(offset + length));
+
+        Meaning meaning;
+        switch (field.kind) {
+        case FieldKind::Choice:
+            meaning = choiceMeaning(field.list, decoded.*field.number);
+            break;
+        case FieldKind::Chars:
+            for (const int index : decoded.*field.chars) {
+                const Meaning one = choiceMeaning(field.list, index);
+                meaning.text += one.expected ? one.text : "?";
+                meaning.expected = meaning.expected && one.expected;
+            }
+            break;
+        case FieldKind::Text: {
+            const std::string& text = decoded.*field.text;
+            meaning.text = showSecrets || !field.secret || text.empty()
+                               ? "\"" + text + "\""
+                               : "(" + std::to_string(text.size()) + " bytes, hidden)";
+            meaning.expected = static_cast<int>(text.size()) <= field.max;
+            break;
+        }
+        case FieldKind::Number: {
+            const int value = decoded.*field.number;
+            meaning = {std::to_string(value), value >= field.min && value <= field.max};
+            if (!field.unit.empty()) {
+                meaning.text += " " + std::string(field.unit);
+            }
+            if (place.coding == Coding::SecondsValue) {
+                // The unit shares this byte: find it and tell the value with it.
+                for (const Field<S>& unit : table) {
+                    const Place unitPlace = unit.place[family];
+                    if (unitPlace.coding == Coding::SecondsFlag &&
+                        unitPlace.record == place.record && unitPlace.offset == place.offset) {
+                        meaning.text += " " + choiceMeaning(unit.list, decoded.*unit.number).text;
+                    }
+                }
+            }
+            break;
+        }
+        case FieldKind::Folder:
+            break;
+        }
+        out.meaning = std::move(meaning.text);
+        out.expected = meaning.expected;
+        fields.push_back(std::move(out));
+    }
+    return fields;
+}
+
+}  // namespace tov

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "common/FieldMessages.h"
+#include "common/FieldTable.h"
+#include "common/Text.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tov {
+
+/// Settings given as text by key ("videoLength" -> "30", "imageSize" -> "5MP"); texts are
+/// already in the file's code page.
+using SettingTexts = std::map<std::string, std::string, std::less<>>;
+
+/// What the messages about setting texts need to know.
+struct SettingContext {
+    std::string modelName;  ///< "Tov 9030M", for messages
+    int languageIndex = kEnglish;
+    /// The English entries of a list, in order, for the model.
+    std::function<std::vector<std::string_view>(int list)> entries;
+};
+
+/// The messages of ApplySettingTexts, each starting with the key.
+std::string UnknownKeyMessage(std::string_view key, bool inOtherFamily,
+                              const std::vector<std::string_view>& allowed,
+                              const SettingContext& context);
+std::string ChoiceMessage(std::string_view key, std::string_view text,
+                          const std::vector<std::string_view>& entries,
+                          const SettingContext& context);
+std::string CharsMessage(std::string_view key, std::string_view text,
+                         const std::vector<std::string_view>& alphabet,
+                         const SettingContext& context);
+std::string TextLengthMessage(std::string_view key, std::size_t bytes, int limit,
+                              const SettingContext& context);
+/// "key: message": a form's message for the command line.
+std::string KeyMessage(std::string_view key, std::string_view message);
+
+/// The position of the entry that reads `text` (ASCII letters without case).
+std::optional<int> FindEntry(std::string_view text, const std::vector<std::string_view>& entries);
+
+/// A choice given as its 0-based index or as one of its entries.
+std::optional<int> ParseChoiceText(std::string_view text,
+                                   const std::vector<std::string_view>& entries);
+
+/// The keys of the family's fields, in table order.
+template <class S>
+std::vector<std::string_view> SettingKeys(FieldTable<S> table, Family family) {
+    std::vector<std::string_view> keys;
+    for (const Field<S>& field : table) {
+        if (IsSettingKey(field, family)) {
+            keys.push_back(field.key);
+        }
+    }
+    return keys;
+}
+
+/// Applies `texts` over `settings` as the family's form would take them: every key must be a
+/// setting of the family; numbers and texts are checked in the form's reading order with its
+/// messages; a choice is its index or its English entry; four characters fill a Chars field.
+/// Returns the first refusal, or nothing.
+template <class S>
+std::optional<std::string> ApplySettingTexts(FieldTable<S> table, Family family,
+                                             const SettingTexts& texts, S& settings,
+                                             const SettingContext& context) {
+    for (const auto& [key, text] : texts) {
+        const Field<S>* field = FindField(table, key);
+        if (field == nullptr || !IsSettingKey(*field, family)) {
+            return UnknownKeyMessage(key, field != nullptr, SettingKeys(table, family), context);
+        }
+    }
+
+    // Typed fields first, in the order in which the form reads and checks them, so that the
+    // first refusal is the one the form would show.
+    std::vector<const Field<S>*> order = ReadOrder(table, family);
+    for (const Field<S>& field : table) {
+        if (std::find(order.begin(), order.end(), &field) == order.end()) {
+            order.push_back(&field);
+        }
+    }
+    for (const Field<S>* field : order) {
+        const auto given = texts.find(field->key);
+        if (given == texts.end()) {
+            continue;
+        }
+        const std::string& text = given->second;
+        switch (field->kind) {
+        case FieldKind::Number: {
+            const auto value = ParseInt(text);
+            if (!value) {
+                return KeyMessage(field->key, NotAnIntegerMessage());
+            }
+            settings.*field->number = *value;
+            if (*value < field->min || *value > field->max) {
+                return KeyMessage(field->key,
+                                  field->message == LimitMessage::ToolRange
+                                      ? RangeMessage(field->min, field->max, context.languageIndex)
+                                      : StandardRangeMessage(field->min, field->max));
+            }
+            break;
+        }
+        case FieldKind::Text:
+            if (static_cast<int>(text.size()) > field->max) {
+                return TextLengthMessage(field->key, text.size(), field->max, context);
+            }
+            settings.*field->text = text;
+            break;
+        case FieldKind::Choice: {
+            const auto entries = context.entries(field->list);
+            const auto index = ParseChoiceText(text, entries);
+            if (!index) {
+                return ChoiceMessage(field->key, text, entries, context);
+            }
+            settings.*field->number = *index;
+            break;
+        }
+        case FieldKind::Chars: {
+            const auto alphabet = context.entries(field->list);
+            auto& chars = settings.*field->chars;
+            if (text.size() != chars.size()) {
+                return CharsMessage(field->key, text, alphabet, context);
+            }
+            for (std::size_t i = 0; i < chars.size(); ++i) {
+                const auto index = FindEntry(std::string_view(text).substr(i, 1), alphabet);
+                if (!index) {
+                    return CharsMessage(field->key, text, alphabet, context);
+                }
+                chars[i] = *index;
+            }
+            break;
+        }
+        case FieldKind::Folder:
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tov

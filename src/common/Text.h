@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tov {
+
+/// Whether two texts are equal when ASCII letters are compared without case.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
+/// A whole text of decimal digits (an optional leading minus) as an int; no value for
+/// anything else, an empty text, or a number an int cannot hold.
+std::optional<int> ParseInt(std::string_view text);
+
+/// Whether the text is not empty and holds decimal digits only.
+bool AllDigits(std::string_view text);
+
+/// The text in double quotes, for messages.
+std::string Quoted(std::string_view text);
+
+/// "0A": one byte as two upper-case hexadecimal digits.
+std::string Hex2(unsigned value);
+/// "0x8890": a 16-bit value.
+std::string Hex4(unsigned value);
+/// "FF FF 00": bytes as hexadecimal pairs separated by blanks.
+std::string HexBytes(std::span<const std::uint8_t> bytes);
+
+}  // namespace tov

@@ -1,0 +1,325 @@
+#include "forms/CSetupFormDlg.h"
+
+#include "common/ConfigFile.h"
+#include "common/FieldMessages.h"
+#include "common/FilePath.h"
+#include "forms/CheckIntRange.h"
+#include "forms/QtText.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace tov {
+namespace {
+
+// Four digits hold every value the number fields accept (and more, so an out-of-range entry
+// can be reported), while no typed number can overflow an int.
+constexpr int kNumberDigits = 4;
+
+// Typing stops at the folder limit; a longer path from the folder picker is still shown in
+// full (setText does not validate), so that reading the form reports it instead of cutting it.
+class FolderLengthValidator final : public QValidator {
+public:
+    FolderLengthValidator(int maxChars, QObject* parent)
+        : QValidator(parent), m_maxChars(maxChars) {}
+    State validate(QString& input, int& /*pos*/) const override {
+        return input.size() > m_maxChars ? Invalid : Acceptable;
+    }
+
+private:
+    int m_maxChars;
+};
+
+// Typing or pasting stops where the text would pass its limit in the file's bytes, or would
+// hold a character the file's code page cannot.
+class FileTextValidator final : public QValidator {
+public:
+    FileTextValidator(const FileTextCodec& codec, int maxBytes, QObject* parent)
+        : QValidator(parent), m_codec(codec), m_maxBytes(maxBytes) {}
+    State validate(QString& input, int& /*pos*/) const override {
+        const FileTextCodec::Encoded encoded = m_codec.Encode(input.toStdString());
+        return encoded.unrepresentable.empty() &&
+                       static_cast<int>(encoded.bytes.size()) <= m_maxBytes
+                   ? Acceptable
+                   : Invalid;
+    }
+
+private:
+    const FileTextCodec& m_codec;
+    int m_maxBytes;
+};
+
+bool IsEditKind(FieldKind kind) {
+    return kind == FieldKind::Number || kind == FieldKind::Text || kind == FieldKind::Folder;
+}
+
+}  // namespace
+
+CSetupFormDlg::CSetupFormDlg(const AppState& state, Platform& platform, QWidget* parent)
+    : QDialog(parent), m_state(state), m_platform(platform) {}
+
+CSetupFormDlg::~CSetupFormDlg() = default;
+
+const std::string& CSetupFormDlg::folder() const {
+    static const std::string none;
+    return m_folder != nullptr ? *m_folder : none;
+}
+
+void CSetupFormDlg::addField(BoundField field, int readOrder) {
+    if (field.kind == FieldKind::Folder) {
+        m_folder = field.text;
+    }
+    if (!field.present) {
+        // The other family's row: its frame holds the label and the input.
+        for (QWidget* widget : field.combos) {
+            widget->parentWidget()->hide();
+        }
+        if (field.edit != nullptr) {
+            field.edit->parentWidget()->hide();
+        }
+    }
+    m_fields.push_back(std::move(field));
+    if (readOrder != kNotRead) {
+        m_readOrder.emplace_back(readOrder, m_fields.size() - 1);
+        std::stable_sort(m_readOrder.begin(), m_readOrder.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    }
+    connectField(m_fields.back());
+}
+
+void CSetupFormDlg::connectField(const BoundField& field) {
+    const std::string_view key = field.key;
+    if (field.edit != nullptr) {
+        QLineEdit* edit = field.edit;
+        switch (field.kind) {
+        case FieldKind::Number: {
+            static const QRegularExpression digits(QStringLiteral("[0-9]*"));
+            edit->setValidator(new QRegularExpressionValidator(digits, edit));
+            edit->setMaxLength(kNumberDigits);
+            edit->setAlignment(Qt::AlignCenter);
+            break;
+        }
+        case FieldKind::Text:
+            edit->setValidator(new FileTextValidator(m_platform.FileCodec(), field.max, edit));
+            break;
+        case FieldKind::Folder:
+            edit->setValidator(new FolderLengthValidator(field.max, edit));
+            break;
+        default:
+            break;
+        }
+        if (field.kind == FieldKind::Folder) {
+            // The typed folder is the destination at once, so Generate never writes to a
+            // folder other than the one on screen.
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this](const QString& text) { *m_folder = text.toStdString(); });
+        } else {
+            // textEdited, not textChanged: writing the form must not run the handlers again.
+            connect(edit, &QLineEdit::textEdited, this, [this, key] { fieldEdited(key); });
+        }
+    }
+    for (std::size_t i = 0; i < field.combos.size(); ++i) {
+        const std::size_t index = m_fields.size() - 1;
+        connect(field.combos[i], &QComboBox::currentIndexChanged, this,
+                [this, index, i](int selection) {
+                    const BoundField& bound = m_fields[index];
+                    if (bound.chars != nullptr) {
+                        (*bound.chars)[i] = selection;
+                    } else {
+                        *bound.number = selection;
+                    }
+                    listChanged(bound.key, selection);
+                });
+    }
+}
+
+const BoundField* CSetupFormDlg::boundField(std::string_view key) const {
+    const auto it = std::find_if(m_fields.begin(), m_fields.end(),
+                                 [key](const BoundField& field) { return field.key == key; });
+    return it == m_fields.end() ? nullptr : &*it;
+}
+
+void CSetupFormDlg::fillLists(const ChoicesFn& choices) {
+    for (const BoundField& field : m_fields) {
+        if (field.list < 0) {
+            continue;
+        }
+        const std::vector<std::string_view> entries = choices(field.list);
+        for (QComboBox* combo : field.combos) {
+            const QSignalBlocker quiet(combo);
+            combo->clear();
+            for (const std::string_view entry : entries) {
+                combo->addItem(ToQString(entry));
+            }
+        }
+    }
+    showSelections();
+}
+
+void CSetupFormDlg::fillList(std::string_view key, const std::vector<std::string_view>& entries,
+                             int selection) {
+    const BoundField* field = boundField(key);
+    QComboBox* combo = field->combos.front();
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    for (const std::string_view entry : entries) {
+        combo->addItem(ToQString(entry));
+    }
+    combo->setCurrentIndex(selection);
+    *field->number = combo->currentIndex();
+}
+
+void CSetupFormDlg::showSelections() {
+    for (const BoundField& field : m_fields) {
+        for (std::size_t i = 0; i < field.combos.size(); ++i) {
+            QComboBox* combo = field.combos[i];
+            int& held = field.chars != nullptr ? (*field.chars)[i] : *field.number;
+            const QSignalBlocker quiet(combo);
+            combo->setCurrentIndex(held);
+            held = combo->currentIndex();  // -1 for an empty list
+        }
+    }
+}
+
+bool CSetupFormDlg::readForm() {
+    for (const auto& [place, index] : m_readOrder) {
+        const BoundField& field = m_fields[index];
+        if (!readField(field)) {
+            field.edit->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CSetupFormDlg::readField(const BoundField& field) {
+    const QString text = field.edit->text();
+    switch (field.kind) {
+    case FieldKind::Folder:
+        *field.text = text.toStdString();
+        if (text.size() > field.max) {
+            m_platform.ShowFieldMessage(StandardLengthMessage(field.max));
+            return false;
+        }
+        return true;
+    case FieldKind::Text: {
+        *field.text = m_platform.FileCodec().Encode(text.toStdString()).bytes;
+        if (static_cast<int>(field.text->size()) > field.max) {
+            m_platform.ShowFieldMessage(StandardLengthMessage(field.max));
+            return false;
+        }
+        return true;
+    }
+    case FieldKind::Number:
+        break;
+    default:
+        return true;
+    }
+    bool isNumber = false;
+    const int value = text.toInt(&isNumber);
+    if (!isNumber) {
+        m_platform.ShowFieldMessage(NotAnIntegerMessage());
+        return false;
+    }
+    // Stored before the check: the change handlers replace an out-of-range value.
+    *field.number = value;
+    if (field.message == LimitMessage::ToolRange) {
+        return CheckIntRange(m_platform, m_state.languageIndex, value, field.min, field.max);
+    }
+    if (value < field.min || value > field.max) {
+        m_platform.ShowFieldMessage(StandardRangeMessage(field.min, field.max));
+        return false;
+    }
+    return true;
+}
+
+void CSetupFormDlg::writeForm() {
+    for (const BoundField& field : m_fields) {
+        if (field.edit == nullptr) {
+            continue;
+        }
+        switch (field.kind) {
+        case FieldKind::Number:
+            field.edit->setText(QString::number(*field.number));
+            break;
+        case FieldKind::Text:
+            field.edit->setText(ToQString(m_platform.FileCodec().Decode(*field.text)));
+            break;
+        case FieldKind::Folder:
+            field.edit->setText(ToQString(*field.text));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void CSetupFormDlg::applyLocks() {
+    for (const BoundField& field : m_fields) {
+        if (field.toggle != nullptr) {
+            setLocked(field, *field.toggle == field.lockedWhen);
+        }
+    }
+}
+
+void CSetupFormDlg::setEditable(std::string_view key, bool editable) {
+    if (const BoundField* field = boundField(key)) {
+        setLocked(*field, !editable);
+    }
+}
+
+void CSetupFormDlg::setLocked(const BoundField& field, bool locked) {
+    if (field.edit != nullptr && IsEditKind(field.kind)) {
+        field.edit->setReadOnly(locked);
+        // Style sheet rules on the read-only property apply only after a re-polish.
+        field.edit->style()->unpolish(field.edit);
+        field.edit->style()->polish(field.edit);
+    }
+    for (QComboBox* combo : field.combos) {
+        combo->setEnabled(!locked);
+    }
+}
+
+void CSetupFormDlg::bindFolderButton(QPushButton* select) {
+    connect(select, &QPushButton::clicked, this, [this] {
+        // A cancelled picker keeps the folder: the next file must not go to a folder the user
+        // never chose.
+        if (const std::optional<std::string> picked = m_platform.PickFolder(*m_folder);
+            picked && !picked->empty()) {
+            *m_folder = *picked;
+        }
+        writeForm();
+    });
+}
+
+void CSetupFormDlg::bindExitButton(QPushButton* exit) {
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view fileName,
+                                    std::span<const std::uint8_t> bytes,
+                                    const std::optional<std::string>& confirmation) {
+    const std::string path = PathText(ConfigFilePath(folder, fileName));
+    const WriteResult result = WriteConfigFile(folder, fileName, bytes);
+    if (!result.ok) {
+        m_platform.ShowMessage(WriteFailureMessage(path, result.error, m_state.languageIndex));
+        return false;
+    }
+    if (confirmation) {
+        // Where the file went, so that a wrong folder is seen at once.
+        m_platform.ShowMessage(*confirmation + "\n" + path);
+    }
+    return true;
+}
+
+void CSetupFormDlg::listChanged(std::string_view /*key*/, int /*index*/) {}
+
+void CSetupFormDlg::fieldEdited(std::string_view /*key*/) {}
+
+}  // namespace tov

@@ -1,0 +1,206 @@
+#pragma once
+
+#include "common/AppState.h"
+#include "common/FieldTable.h"
+#include "forms/Platform.h"
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tov {
+
+/// A widget of a form's Designer template standing for a field of the form's table, named
+/// by the generated Ui class's member, so that a missing widget fails to compile.
+template <class Ui>
+struct WidgetBinding {
+    std::string_view key;
+    QLineEdit* Ui::*edit = nullptr;                 ///< Number, Text, Folder
+    QComboBox* Ui::*combo = nullptr;                ///< Choice
+    std::array<QComboBox * Ui::*, 4> charCombos{};  ///< Chars, left to right
+};
+
+/// Whether every field of the table has exactly one widget of its kind and every binding
+/// names a field: checked at compile time by each form.
+template <class S, class Ui, std::size_t N>
+constexpr bool BindsEveryField(FieldTable<S> table,
+                               const std::array<WidgetBinding<Ui>, N>& bindings) {
+    for (const WidgetBinding<Ui>& binding : bindings) {
+        const Field<S>* field = FindField(table, binding.key);
+        if (field == nullptr) {
+            return false;
+        }
+        const bool edit = field->kind == FieldKind::Number || field->kind == FieldKind::Text ||
+                          field->kind == FieldKind::Folder;
+        const bool combo = field->kind == FieldKind::Choice;
+        const bool chars = field->kind == FieldKind::Chars;
+        if ((binding.edit != nullptr) != edit || (binding.combo != nullptr) != combo ||
+            (binding.charCombos[0] != nullptr) != chars) {
+            return false;
+        }
+    }
+    for (const Field<S>& field : table) {
+        std::size_t count = 0;
+        for (const WidgetBinding<Ui>& binding : bindings) {
+            count += binding.key == field.key ? 1 : 0;
+        }
+        if (count != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+/// A field of the form's table bound to its widgets and to the member it edits; the form
+/// base works on these whatever the form's settings type is.
+struct BoundField {
+    std::string_view key;
+    FieldKind kind = FieldKind::Number;
+    int list = -1;
+    int min = 0;
+    int max = 0;
+    LimitMessage message = LimitMessage::ToolRange;
+    int* number = nullptr;
+    std::string* text = nullptr;
+    std::array<int, 4>* chars = nullptr;
+    QLineEdit* edit = nullptr;
+    std::vector<QComboBox*> combos;  ///< one, or four for Chars
+    const int* toggle = nullptr;     ///< the switch that locks the field, if any
+    int lockedWhen = 0;
+    bool present = true;  ///< whether the family's form shows it
+};
+
+/// What every setup form does: binds the widgets of its template to its field table, reads
+/// the form (the checks in order, stopping at the first failure) and writes it back, fills
+/// and shows its lists, locks what a switch locks, keeps the folder row, writes its file
+/// through the safe output with the write-failure message or the confirmation, and closes on
+/// Exit. Each form class adds only its own handlers.
+class CSetupFormDlg : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CSetupFormDlg)
+
+public:
+    ~CSetupFormDlg() override;
+
+    /// The destination folder the next file goes to.
+    const std::string& folder() const;
+
+protected:
+    CSetupFormDlg(const AppState& state, Platform& platform, QWidget* parent);
+
+    /// Binds the family's fields to the template's widgets and to `settings`; fields of the
+    /// other family hide their widgets' frame (the widget's parent). Called once, from the
+    /// form's constructor, after setupUi.
+    template <class S, class Ui, std::size_t N>
+    void bindFields(FieldTable<S> table, Family family, S& settings, Ui& ui,
+                    const std::array<WidgetBinding<Ui>, N>& bindings);
+
+    /// The entries of a list, in order, in the form's language.
+    using ChoicesFn = std::function<std::vector<std::string_view>(int list)>;
+    /// Fills every bound list and shows the held selections (an empty list holds none).
+    void fillLists(const ChoicesFn& choices);
+    /// Fills one list; the held selection follows the list (none when it is empty).
+    void fillList(std::string_view key, const std::vector<std::string_view>& entries,
+                  int selection);
+
+    /// Reads the edit fields into the settings in the form's reading order, each checked as
+    /// its field says; stops at the first failure, shows its message and focuses the field.
+    bool readForm();
+    /// Writes the held numbers and texts into the edit fields.
+    void writeForm();
+    /// Shows the held selections in the lists.
+    void showSelections();
+    /// Applies the lock of every field whose switch locks it.
+    void applyLocks();
+    /// Makes a field editable or read-only (lists: enabled or disabled).
+    void setEditable(std::string_view key, bool editable);
+
+    /// Wires Select to the folder picker, which opens at the folder shown; a cancelled picker
+    /// leaves the folder as it was.
+    void bindFolderButton(QPushButton* select);
+    /// Wires Exit (and so Escape and the close box) to closing the form.
+    void bindExitButton(QPushButton* exit);
+
+    /// Writes `bytes` as `fileName` into `folder`. On failure shows the write-failure message
+    /// (path and reason) and returns false; on success shows `confirmation`, if any, with the
+    /// written file's full path as its second line.
+    bool writeConfigFile(const std::string& folder, std::string_view fileName,
+                         std::span<const std::uint8_t> bytes,
+                         const std::optional<std::string>& confirmation);
+
+    /// A list's selection changed (the held value already follows it).
+    virtual void listChanged(std::string_view key, int index);
+    /// A number or text field was edited by the user (not yet read).
+    virtual void fieldEdited(std::string_view key);
+
+    const BoundField* boundField(std::string_view key) const;
+    const AppState& appState() const { return m_state; }
+    Platform& platform() const { return m_platform; }
+
+private:
+    void addField(BoundField field, int readOrder);
+    void connectField(const BoundField& field);
+    bool readField(const BoundField& field);
+    void setLocked(const BoundField& field, bool locked);
+
+    const AppState& m_state;
+    Platform& m_platform;
+    std::vector<BoundField> m_fields;
+    std::vector<std::pair<int, std::size_t>> m_readOrder;  // (place, index into m_fields)
+    std::string* m_folder = nullptr;
+};
+
+template <class S, class Ui, std::size_t N>
+void CSetupFormDlg::bindFields(FieldTable<S> table, Family family, S& settings, Ui& ui,
+                               const std::array<WidgetBinding<Ui>, N>& bindings) {
+    for (const WidgetBinding<Ui>& binding : bindings) {
+        const Field<S>& field = *FindField(table, binding.key);
+        BoundField bound;
+        bound.key = field.key;
+        bound.kind = field.kind;
+        bound.list = field.list;
+        bound.min = field.min;
+        bound.max = field.max;
+        bound.message = field.message;
+        bound.present = field.present[family];
+        if (field.number != nullptr) {
+            bound.number = &(settings.*field.number);
+        }
+        if (field.text != nullptr) {
+            bound.text = &(settings.*field.text);
+        }
+        if (field.chars != nullptr) {
+            bound.chars = &(settings.*field.chars);
+        }
+        if (binding.edit != nullptr) {
+            bound.edit = ui.*binding.edit;
+        }
+        if (binding.combo != nullptr) {
+            bound.combos.push_back(ui.*binding.combo);
+        }
+        for (QComboBox* Ui::*combo : binding.charCombos) {
+            if (combo != nullptr) {
+                bound.combos.push_back(ui.*combo);
+            }
+        }
+        if (!field.lock.toggleKey.empty()) {
+            const Field<S>* toggle = FindField(table, field.lock.toggleKey);
+            bound.toggle = &(settings.*toggle->number);
+            bound.lockedWhen = field.lock.lockedWhen;
+        }
+        addField(std::move(bound), field.present[family] ? field.readOrder[family] : kNotRead);
+    }
+}
+
+}  // namespace tov

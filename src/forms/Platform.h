@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/FileTextCodec.h"
+#include "common/LocalDateTime.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tov {
+
+/// What the forms need from the host: message boxes, the folder picker, the clock, the
+/// system language and the shell. The application passes the Qt implementation; tests pass
+/// recorders and fakes, so no dialog ever blocks a test. Texts are UTF-8.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    /// The tool's message box: caption "Tov Brenn", the application's icon, OK, no owner.
+    virtual void ShowMessage(std::string_view text) = 0;
+    /// The standard field-message box (caption "Tov Brenn", warning icon) used for the
+    /// platform's own field messages: range, length, not a number.
+    virtual void ShowFieldMessage(std::string_view text) = 0;
+    /// The folder picker, opened at `startFolder`; no value when it is cancelled or gives no
+    /// usable path.
+    virtual std::optional<std::string> PickFolder(std::string_view startFolder) = 0;
+    /// The local clock.
+    virtual LocalDateTime LocalTime() = 0;
+    /// The system default language identifier (0x0804 Chinese PRC, 0x1407 German
+    /// Liechtenstein, ...).
+    virtual std::uint16_t SystemLanguageId() = 0;
+    /// Opens an address with the desktop's default handler; failures are ignored.
+    virtual void OpenUrl(std::string_view url) = 0;
+    /// The code page typed texts are written into files with.
+    virtual const FileTextCodec& FileCodec() = 0;
+};
+
+}  // namespace tov
