@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Saves pictures of the camera forms in English, Chinese and Japanese into docs/screenshots,
+# Saves pictures of the setup forms in English, Chinese and Japanese into docs/screenshots,
 # drawn by a virtual X server so that they match what a user sees.
 # Usage: scripts/screenshots.sh [BUILD_FOLDER] [OUTPUT_FOLDER]  (defaults: build/debug, docs/screenshots)
 set -euo pipefail
@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 build="${1:-build/debug}"
 output="${2:-docs/screenshots}"
-tool="$build/tests/camera/tovbrenn-screenshots"
+tool="$build/tests/app/tovbrenn-screenshots"
 
 if [ ! -x "$tool" ]; then
     cmake --build "$build" --target tovbrenn-screenshots

@@ -165,7 +165,7 @@ inline int SelectionIn(int value, int listSize) {
 template <class S, class ListSize>
 void ApplyOpening(FieldTable<S> table, Family family, S& settings, ListSize listSize) {
     for (const Field<S>& field : table) {
-        if (field.number != nullptr) {
+        if (field.number != nullptr && field.present[family]) {
             const int value = field.opening[family];
             settings.*field.number =
                 field.kind == FieldKind::Choice ? SelectionIn(value, listSize(field.list)) : value;

@@ -70,7 +70,9 @@ std::optional<std::string> ApplySettingTexts(FieldTable<S> table, Family family,
     for (const auto& [key, text] : texts) {
         const Field<S>* field = FindField(table, key);
         if (field == nullptr || !IsSettingKey(*field, family)) {
-            return UnknownKeyMessage(key, field != nullptr, SettingKeys(table, family), context);
+            const Family other = family == Family::First ? Family::Second : Family::First;
+            return UnknownKeyMessage(key, field != nullptr && IsSettingKey(*field, other),
+                                     SettingKeys(table, family), context);
         }
     }
 

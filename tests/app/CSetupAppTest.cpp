@@ -1,8 +1,8 @@
-#include "app/CSetupApp.h"
-#include "app/ApplicationStyle.h"
-#include "app/CMainDlg.h"
-#include "app/MemoryPreferenceBackend.h"
+#include "app/shell/CSetupApp.h"
+#include "app/shell/ApplicationStyle.h"
+#include "app/shell/CMainDlg.h"
 #include "support/FakePlatform.h"
+#include "support/MemoryPreferenceBackend.h"
 
 #include <QApplication>
 #include <QComboBox>

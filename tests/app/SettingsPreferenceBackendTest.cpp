@@ -1,8 +1,8 @@
-#include "app/SettingsPreferenceBackend.h"
-#include "app/AppState.h"
-#include "app/LanguageIds.h"
-#include "app/PreferenceStore.h"
-#include "app/SystemLanguage.h"
+#include "app/host/SettingsPreferenceBackend.h"
+#include "app/core/LanguageIds.h"
+#include "app/core/PreferenceStore.h"
+#include "app/host/SystemLanguage.h"
+#include "common/AppState.h"
 #include "support/TempDir.h"
 
 #include <QByteArray>

@@ -1,9 +1,15 @@
 #include "cli/CommandLine.h"
 
-#include "app/FieldMessages.h"
-#include "app/MemoryPreferenceBackend.h"
-#include "app/SettingsPreferenceBackend.h"
-#include "camera/MenuRecord.h"
+#include "app/host/QtFileTextCodec.h"
+#include "app/host/SettingsPreferenceBackend.h"
+#include "camera/core/CameraChoices.h"
+#include "camera/core/CameraFields.h"
+#include "camera/core/CameraSettings.h"
+#include "camera/core/MenuFile.h"
+#include "common/FieldMessages.h"
+#include "common/FilePath.h"
+#include "common/Models.h"
+#include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +17,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <sys/resource.h>
 
@@ -31,9 +38,8 @@ class CommandLineTest : public ::testing::Test {
 protected:
     MemoryPreferenceBackend prefs;
     LocalDateTime clock{2014, 5, 7, 13, 4, 9};
-    CliEnvironment env{prefs, 0x0409, [this] {
-                           return clock;
-                       }};
+    QtFileTextCodec codec{0x0409};
+    CliEnvironment env{prefs, 0x0409, [this] { return clock; }, codec};
     TempDir dir;
 
     CliRun Run(std::vector<std::string> args) {
@@ -78,7 +84,7 @@ TEST_F(CommandLineTest, MenuWritesWhatTheCoreBuilds) {
     ASSERT_EQ(run.code, kExitOk) << run.err;
     EXPECT_EQ(run.out, "Tov 9030 Configuration file is generated\n" + PathText(MenuFile()) + "\n");
 
-    CameraMenuSettings9030 expected;
+    CameraMenuSettings expected = OpeningCameraSettings(4);
     expected.cameraMode = 1;
     expected.imageSize = 2;
     expected.videoLength = 25;
@@ -99,12 +105,10 @@ TEST_F(CommandLineTest, StoredPreferencesAreReadButNeverCreated) {
     ASSERT_EQ(stored.code, kExitOk) << stored.err;
     EXPECT_EQ(stored.out.rfind("Tov 2760 Configuration file is generated\n", 0), 0U);
     ClockSnapshot snapshot{2014, 5, 7, 13, 4, 9};
-    EXPECT_EQ(MenuBytes(), Bytes(BuildMenuRecord2740(CameraMenuSettings2740{}, snapshot, 1, 2)));
+    EXPECT_EQ(MenuBytes(), Bytes(BuildMenuRecord2740(OpeningCameraSettings(5), snapshot, 1, 2)));
 
     MemoryPreferenceBackend empty;
-    CliEnvironment fresh{empty, 0x0409, [this] {
-                             return clock;
-                         }};
+    CliEnvironment fresh{empty, 0x0409, [this] { return clock; }, codec};
     std::ostringstream out;
     std::ostringstream err;
     ASSERT_EQ(RunCommandLine({"menu", "--out", dir.str()}, fresh, out, err), kExitOk);
@@ -112,7 +116,7 @@ TEST_F(CommandLineTest, StoredPreferencesAreReadButNeverCreated) {
     EXPECT_FALSE(empty.keyExists);
     EXPECT_TRUE(empty.numbers.empty());
     // The default model is 1 and the default language English.
-    EXPECT_EQ(MenuBytes(), Bytes(BuildMenuRecord2740(CameraMenuSettings2740{}, snapshot, 2, 0)));
+    EXPECT_EQ(MenuBytes(), Bytes(BuildMenuRecord2740(OpeningCameraSettings(1), snapshot, 2, 0)));
 }
 
 TEST_F(CommandLineTest, ChineseMessagesOnlyWhereTheInterfaceSpeaksChinese) {
@@ -144,6 +148,10 @@ TEST_F(CommandLineTest, RefusedInputExitsTwoAndWritesNothing) {
         {"--tv-mode", "256"},
         {"--clock", "2014-02-30 10:00:00"},
         {"--clock", "2014-05-07"},
+        {"--clock", ""},
+        {"--model", ""},
+        {"--settings", ""},
+        {"--set", "intervalValue=0"},
         {"--factory", "--set", "videoLength=5"},
         {"--bogus"},
     };
@@ -264,9 +272,7 @@ TEST_F(CommandLineTest, PrefsShowsAndStoresTvMode) {
 TEST_F(CommandLineTest, PrefsFileIsCreatedOnlyToStoreTvMode) {
     const auto ini = dir.path() / "prefs.ini";
     SettingsPreferenceBackend settings(QString::fromStdString(ini.string()));
-    CliEnvironment onDisk{settings, 0x0409, [this] {
-                              return clock;
-                          }};
+    CliEnvironment onDisk{settings, 0x0409, [this] { return clock; }, codec};
     std::ostringstream out;
     std::ostringstream err;
     ASSERT_EQ(RunCommandLine({"prefs"}, onDisk, out, err), kExitOk);
@@ -333,6 +339,55 @@ TEST_F(InspectTest, DamagedFilesExitThreeWithTheirReasons) {
 
     EXPECT_EQ(Run({"inspect", (dir.path() / "absent.dat").string()}).code, kExitBadInput);
     EXPECT_EQ(Run({"inspect", WriteFile(good).string(), "--model", "0"}).code, kExitBadInput);
+}
+
+// Every key of every model, set away from its opening value, comes back from inspect with the
+// meaning it was given.
+TEST_F(InspectTest, EveryKeyRoundTripsThroughTheFileAndInspect) {
+    for (const ModelInfo& model : Models()) {
+        SCOPED_TRACE(model.index);
+        const CameraMenuSettings opening = OpeningCameraSettings(model.index);
+        std::vector<std::string> args = {"--model", std::to_string(model.index)};
+        std::map<std::string, std::string> given;
+        for (const Field<CameraMenuSettings>& field : kCameraFields) {
+            if (!IsSettingKey(field, model.family)) {
+                continue;
+            }
+            std::string value;
+            if (field.kind == FieldKind::Chars) {
+                value = "Z9A0";
+            } else if (field.kind == FieldKind::Choice) {
+                const auto entries = CameraChoices(field.list, model.index, kEnglish);
+                const auto next = static_cast<std::size_t>(opening.*field.number + 1);
+                value = entries[next % entries.size()];
+            } else {
+                const int held = opening.*field.number;
+                value = std::to_string(held == field.max ? field.max - 1 : field.max);
+            }
+            given[std::string(field.key)] = value;
+            args.insert(args.end(), {"--set", std::string(field.key) + "=" + value});
+        }
+        const auto bytes = Written(args);
+        const CliRun run = Run({"inspect", WriteFile(bytes).string(), "--model",
+                                std::to_string(model.index), "--json"});
+        ASSERT_EQ(run.code, kExitOk) << run.err;
+        const auto report = nlohmann::json::parse(run.out);
+        EXPECT_TRUE(report.at("notes").empty()) << report.at("notes");
+        std::size_t found = 0;
+        for (const char* section : {"fields", "firstFamily", "secondFamily"}) {
+            for (const auto& field : report.value(section, nlohmann::json::array())) {
+                const auto key = given.find(field.at("name").get<std::string>());
+                if (key != given.end()) {
+                    // Numbers may carry their unit after them ("59 Sec").
+                    EXPECT_EQ(field.at("meaning").get<std::string>().rfind(key->second, 0), 0U)
+                        << key->first << ": " << field.at("meaning") << " for " << key->second;
+                    ++found;
+                }
+            }
+        }
+        // The interval unit is told with the interval value; every other key has its entry.
+        EXPECT_EQ(found, given.size() - 1);
+    }
 }
 
 TEST_F(InspectTest, JsonReportParsesBack) {

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "app/Platform.h"
+#include "app/host/QtFileTextCodec.h"
+#include "forms/Platform.h"
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,16 +19,18 @@ public:
     std::vector<std::string> openedUrls;
     /// Answers of the folder picker, in order; an empty queue or nullopt is a cancel.
     std::deque<std::optional<std::string>> folderAnswers;
-    int folderPickerCalls = 0;
+    std::vector<std::string> folderPickerStarts;  ///< the folder each picker opened at
     LocalDateTime clock{2014, 5, 7, 13, 4, 9};
     std::uint16_t langId = 0x0409;
 
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     void ShowFieldMessage(std::string_view text) override { fieldMessages.emplace_back(text); }
-    std::optional<std::string> PickFolder() override;
+    std::optional<std::string> PickFolder(std::string_view startFolder) override;
     LocalDateTime LocalTime() override { return clock; }
     std::uint16_t SystemLanguageId() override { return langId; }
     void OpenUrl(std::string_view url) override { openedUrls.emplace_back(url); }
+    /// The real code page of files for `langId`, as the application has it.
+    const FileTextCodec& FileCodec() override;
 
     /// All messages of both kinds, for "nothing was shown" checks.
     std::size_t MessageCount() const { return messages.size() + fieldMessages.size(); }
@@ -34,6 +38,9 @@ public:
         messages.clear();
         fieldMessages.clear();
     }
+
+private:
+    std::unique_ptr<QtFileTextCodec> m_codec;
 };
 
 }  // namespace tov::test

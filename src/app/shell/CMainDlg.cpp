@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #ifdef _WIN32
@@ -67,6 +68,18 @@ CMainDlg::~CMainDlg() = default;
 void CMainDlg::showAbout() {
     CAboutDlg about(this);
     m_runner(about);
+}
+
+void CMainDlg::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    if (visible) {
+        // Showing a dialog makes its first button the default one, drawn as such; here Enter
+        // outside a button closes the window instead, so no button may look as if it took it.
+        // A focused button still takes Enter and is drawn so while it has the focus.
+        for (QPushButton* button : findChildren<QPushButton*>()) {
+            button->setDefault(false);
+        }
+    }
 }
 
 void CMainDlg::keyPressEvent(QKeyEvent* event) {

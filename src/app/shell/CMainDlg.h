@@ -36,6 +36,8 @@ public:
     void setDialogRunner(DialogRunner runner) { m_runner = std::move(runner); }
     void showAbout();
 
+    void setVisible(bool visible) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 #ifdef _WIN32

@@ -537,12 +537,23 @@ void FillIn(Texts& texts, const Texts& english,
 
 }  // namespace
 
-CameraTextTable CameraTextsFor(Family family, int languageIndex) {
+std::span<std::string_view CameraLabelTexts::* const> AllLabelTexts() {
+    return kLabelTexts;
+}
+
+std::span<std::string_view CameraChoiceTexts::* const> AllChoiceTexts() {
+    return kChoiceTexts;
+}
+
+CameraTextTable CameraTextsFor(Family family, int languageIndex, bool englishWhereMissing) {
     if (languageIndex < 1 || languageIndex > kLanguageCount) {
         return kEnglishTexts;
     }
     const FamilyTables& tables = kTablesByLanguage[static_cast<std::size_t>(languageIndex - 1)];
     CameraTextTable table = family == Family::First ? *tables.first : *tables.second;
+    if (!englishWhereMissing) {
+        return table;
+    }
     FillIn(table.labels, kEnglishTexts.labels, kLabelTexts);
     FillIn(table.choices, kEnglishTexts.choices, kChoiceTexts);
     return table;

@@ -2,6 +2,7 @@
 
 #include "common/AppState.h"
 
+#include <span>
 #include <string_view>
 
 namespace tov {
@@ -66,10 +67,14 @@ struct CameraTextTable {
     CameraChoiceTexts choices;
 };
 
+/// Every text of the two structures, for walking a table.
+std::span<std::string_view CameraLabelTexts::* const> AllLabelTexts();
+std::span<std::string_view CameraChoiceTexts::* const> AllChoiceTexts();
+
 /// The texts a camera form of `family` shows for `languageIndex`: its own for 1..10; for 11
 /// (Lithuanian) its own in the first family and English in the second; English for 2 and any
 /// value outside 1..11. The Slovensko interval units differ per family. Texts a language
-/// leaves out are the English ones.
-CameraTextTable CameraTextsFor(Family family, int languageIndex);
+/// leaves out are the English ones, unless `englishWhereMissing` is false.
+CameraTextTable CameraTextsFor(Family family, int languageIndex, bool englishWhereMissing = true);
 
 }  // namespace tov

@@ -1,4 +1,4 @@
-#include "camera/CameraMessages.h"
+#include "camera/core/CameraMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ TEST(CameraMessages, ConfirmationPerModelWriterAndLanguage) {
     for (const auto& [model, number] :
          {std::pair{2, "9030"}, std::pair{4, "9030"}, std::pair{1, "2740"}, std::pair{3, "2740"},
           std::pair{5, "2760"}}) {
-        const CameraModelInfo& info = CameraModelInfoFor(model);
+        const ModelInfo& info = ModelFor(model);
         const std::string tov = std::string("Tov ") + number;
         EXPECT_EQ(MenuConfirmation(info, false, kEnglish),
                   tov + " Configuration file is generated");
@@ -20,8 +20,8 @@ TEST(CameraMessages, ConfirmationPerModelWriterAndLanguage) {
     }
     // A model index outside the list writes its files without a confirmation.
     for (const bool factory : {false, true}) {
-        EXPECT_EQ(MenuConfirmation(CameraModelInfoFor(0), factory, kEnglish), std::nullopt);
-        EXPECT_EQ(MenuConfirmation(CameraModelInfoFor(7), factory, kChinese), std::nullopt);
+        EXPECT_EQ(MenuConfirmation(ModelFor(0), factory, kEnglish), std::nullopt);
+        EXPECT_EQ(MenuConfirmation(ModelFor(7), factory, kChinese), std::nullopt);
     }
 }
 

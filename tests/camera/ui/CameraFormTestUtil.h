@@ -1,7 +1,10 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "camera/MenuRecord.h"
+#include "camera/core/CameraSettings.h"
+#include "camera/core/MenuFile.h"
+#include "common/AppState.h"
+#include "common/ConfigFile.h"
+#include "common/FilePath.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 
@@ -74,6 +77,10 @@ struct FormHarness {
     }
 
     std::vector<std::uint8_t> MenuFile() const { return ReadBytes(dir.path() / "menu.dat"); }
+    /// A confirmation as the form shows it: the message, then where the file went.
+    std::string Confirmed(const std::string& message) const {
+        return message + "\n" + PathText(ConfigFilePath(dir.str(), kMenuFileName));
+    }
 
     FakePlatform platform;
     AppState state;

@@ -1,5 +1,5 @@
-#include "app/LanguageIds.h"
-#include "app/LanguageRules.h"
+#include "app/core/LanguageIds.h"
+#include "common/LanguageRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "camera/ClockSnapshot.h"
+#include "camera/core/ClockSnapshot.h"
 
 #include <gtest/gtest.h>
 

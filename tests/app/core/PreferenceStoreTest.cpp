@@ -1,5 +1,5 @@
-#include "app/PreferenceStore.h"
-#include "app/MemoryPreferenceBackend.h"
+#include "app/core/PreferenceStore.h"
+#include "support/MemoryPreferenceBackend.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "camera/CCameraSetup9030Dlg.h"
+#include "camera/ui/CCameraSetup9030Dlg.h"
 
-#include "camera/CameraFormTestUtil.h"
+#include "camera/ui/CameraFormTestUtil.h"
 #include "common/FilePath.h"
 
 #include <QtTest>
@@ -115,7 +115,7 @@ void CCameraSetup9030DlgTest::erasedFieldKeepsItsNumberForGenerate() {
 
     Click(h.form, "generateButton");
     ClockSnapshot clock = h.form.clock();
-    QCOMPARE(h.MenuFile(), Bytes(BuildMenuRecord9030(CameraMenuSettings9030{}, clock, 2, 0)));
+    QCOMPARE(h.MenuFile(), Bytes(BuildMenuRecord9030(OpeningCameraSettings(4), clock, 2, 0)));
     QCOMPARE(videoLength->text(), QString());
 }
 
@@ -134,7 +134,8 @@ void CCameraSetup9030DlgTest::chineseFormSpeaksChinese() {
 
     h.platform.Clear();
     Click(h.form, "generateButton");
-    QCOMPARE(h.platform.messages, std::vector<std::string>{"Tov 9030 相机菜单设置文件已经生成"});
+    QCOMPARE(h.platform.messages,
+             std::vector<std::string>{h.Confirmed("Tov 9030 相机菜单设置文件已经生成")});
     QCOMPARE(h.MenuFile().at(29), std::uint8_t{1});
 }
 
@@ -175,7 +176,7 @@ void CCameraSetup9030DlgTest::switchListsLockTheirFieldsWithoutClearingThem() {
 
     // Locked values are still written.
     Click(f, "generateButton");
-    CameraMenuSettings9030 expected;
+    CameraMenuSettings expected = OpeningCameraSettings(4);
     expected.timer2StopHour = 21;
     expected.timer1StartMinute = 45;
     expected.timeLapseHour = 2;
@@ -209,9 +210,9 @@ void CCameraSetup9030DlgTest::defaultResetsPartOfTheFormAndWritesFactoryFile() {
 
     Click(f, "defaultButton");
     QCOMPARE(h.MenuFile(), Bytes(FactoryMenuRecord()));
-    QCOMPARE(
-        h.platform.messages,
-        std::vector<std::string>{"Tov 9030 Camera menu factory settings file has been generated"});
+    QCOMPARE(h.platform.messages,
+             std::vector<std::string>{
+                 h.Confirmed("Tov 9030 Camera menu factory settings file has been generated")});
 
     QCOMPARE(Combo(f, "cameraModeCombo")->currentIndex(), 0);
     QCOMPARE(Combo(f, "videoSizeCombo")->currentText(), QString("1440x1080"));
@@ -273,7 +274,7 @@ void CCameraSetup9030DlgTest::getTimeTakesTheClockInTheChosenFormat() {
     Click(f, "generateButton");
     QCOMPARE(h.MenuFile(), first);
     ClockSnapshot clock = ReadClockSnapshot({2030, 2, 3, 4, 5, 6});
-    QCOMPARE(first, Bytes(BuildMenuRecord9030(CameraMenuSettings9030{}, clock, 2, 0)));
+    QCOMPARE(first, Bytes(BuildMenuRecord9030(OpeningCameraSettings(4), clock, 2, 0)));
 }
 
 void CCameraSetup9030DlgTest::folderComesFromPickerOrTyping() {
@@ -281,10 +282,12 @@ void CCameraSetup9030DlgTest::folderComesFromPickerOrTyping() {
     QLineEdit* folder = Edit(h.form, "folderEdit");
     QCOMPARE(folder->text(), QString::fromStdString(h.dir.str()));
 
+    // A cancelled picker, opened at the folder shown, keeps the folder.
     h.platform.folderAnswers.push_back(std::nullopt);
     Click(h.form, "selectButton");
-    QCOMPARE(folder->text(), QString::fromStdString(DefaultFolder()));
-    QCOMPARE(h.form.settings().folder, DefaultFolder());
+    QCOMPARE(h.platform.folderPickerStarts.back(), h.dir.str());
+    QCOMPARE(folder->text(), QString::fromStdString(h.dir.str()));
+    QCOMPARE(h.form.settings().folder, h.dir.str());
 
     // A typed folder is the destination at once, without any other field being read.
     TempDir typed;
@@ -329,9 +332,9 @@ void CCameraSetup9030DlgTest::generateWritesTheRecordOfTheForm() {
     QTest::keyClick(Edit(f, "intervalValueEdit"), Qt::Key_Return);
     QVERIFY(f.isVisible());
     QCOMPARE(h.platform.messages,
-             std::vector<std::string>{"Tov 9030 Configuration file is generated"});
+             std::vector<std::string>{h.Confirmed("Tov 9030 Configuration file is generated")});
 
-    CameraMenuSettings9030 expected;
+    CameraMenuSettings expected = OpeningCameraSettings(4);
     expected.cameraMode = 2;
     expected.imageSize = 1;
     expected.pictureCount = 2;
@@ -355,7 +358,7 @@ void CCameraSetup9030DlgTest::lithuanianFallsBackToEnglish() {
     QCOMPARE(Combo(h.form, "timeStampCombo")->itemText(0), QString("On"));
     Click(h.form, "generateButton");
     QCOMPARE(h.platform.messages,
-             std::vector<std::string>{"Tov 9030 Configuration file is generated"});
+             std::vector<std::string>{h.Confirmed("Tov 9030 Configuration file is generated")});
     QCOMPARE(h.MenuFile().at(29), std::uint8_t{kLithuanian});
 }
 
@@ -377,7 +380,8 @@ void CCameraSetup9030DlgTest::failedWriteIsReportedAndOldFileStays() {
             Click(h.form, button);
             QCOMPARE(h.platform.messages.size(), std::size_t{1});
             const std::string& message = h.platform.messages.front();
-            QVERIFY(message.find(PathText(MenuFilePath(folder))) != std::string::npos);
+            QVERIFY(message.find(PathText(ConfigFilePath(folder, kMenuFileName))) !=
+                    std::string::npos);
             QCOMPARE(h.MenuFile(), oldFile);
             QVERIFY(!std::filesystem::exists(missing));
         }

@@ -1,6 +1,6 @@
-#include "camera/CCameraSetup2740Dlg.h"
+#include "camera/ui/CCameraSetup2740Dlg.h"
 
-#include "camera/CameraFormTestUtil.h"
+#include "camera/ui/CameraFormTestUtil.h"
 
 #include <QtTest>
 
@@ -63,9 +63,10 @@ void CCameraSetup2740DlgTest::modelDecidesTitleListsAndMessages() {
         QCOMPARE(Items(Combo(h.form, "videoSizeCombo")), c.videoSizes);
         QCOMPARE(Combo(h.form, "videoSizeCombo")->currentIndex(), 0);
         QCOMPARE(Combo(h.form, "cameraModeCombo")->count(), 3);
-        QVERIFY(h.form.findChild<QComboBox*>("beepSoundCombo") == nullptr);
+        QVERIFY(!Combo(h.form, "beepSoundCombo")->isVisibleTo(&h.form));
+        QVERIFY(!Combo(h.form, "sdCycleCombo")->isVisibleTo(&h.form));
         Click(h.form, "generateButton");
-        QCOMPARE(h.platform.messages, std::vector<std::string>{c.confirmation});
+        QCOMPARE(h.platform.messages, std::vector<std::string>{h.Confirmed(c.confirmation)});
     }
 }
 
@@ -98,7 +99,7 @@ void CCameraSetup2740DlgTest::textsFollowTheFirstFamilyTables() {
         QCOMPARE(Combo(h.form, "intervalUnitCombo")->currentText(), QString("min"));
         Click(h.form, "generateButton");
         QCOMPARE(h.platform.messages,
-                 std::vector<std::string>{"Tov 2740 Configuration file is generated"});
+                 std::vector<std::string>{h.Confirmed("Tov 2740 Configuration file is generated")});
     }
     {
         Harness h(StateFor(5, kJapanese));
@@ -137,8 +138,9 @@ void CCameraSetup2740DlgTest::generateAndDefaultWriteTheFirstFamilyFiles() {
     QCOMPARE(h.platform.MessageCount(), std::size_t{0});
 
     Click(f, "generateButton");
-    QCOMPARE(h.platform.messages, std::vector<std::string>{"Tov 2760 相机菜单设置文件已经生成"});
-    CameraMenuSettings2740 expected;
+    QCOMPARE(h.platform.messages,
+             std::vector<std::string>{h.Confirmed("Tov 2760 相机菜单设置文件已经生成")});
+    CameraMenuSettings expected = OpeningCameraSettings(5);
     expected.imageSize = 2;
     expected.videoSize = 1;
     expected.sidePir = 0;
@@ -154,7 +156,7 @@ void CCameraSetup2740DlgTest::generateAndDefaultWriteTheFirstFamilyFiles() {
     h.platform.Clear();
     Click(f, "defaultButton");
     QCOMPARE(h.platform.messages,
-             std::vector<std::string>{"Tov 2760 相机菜单出厂设置文件已经生成"});
+             std::vector<std::string>{h.Confirmed("Tov 2760 相机菜单出厂设置文件已经生成")});
     QCOMPARE(h.MenuFile(), Bytes(FactoryMenuRecord()));
     QCOMPARE(Combo(f, "imageSizeCombo")->currentIndex(), 0);
     QCOMPARE(Combo(f, "sidePirCombo")->currentIndex(), 1);

@@ -1,0 +1,105 @@
+// Saves a picture of each setup form in English, Chinese and Japanese, for the
+// documentation. Usage: tovbrenn-screenshots OUTPUT_FOLDER [NAME_PREFIX] (run it under a real
+// display server, for instance xvfb-run, so that the pictures show what a user sees).
+
+#include "app/shell/ApplicationStyle.h"
+#include "app/shell/SetupForms.h"
+#include "support/FakePlatform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Shot {
+    tov::SetupButton button;
+    int modelIndex;
+    const char* name;  ///< "camera-9030": the file is NAME-LANGUAGE.png
+};
+
+constexpr Shot kShots[] = {
+    {tov::SetupButton::Camera, 4, "camera-9030"},
+    {tov::SetupButton::Camera, 5, "camera-2760"},
+    {tov::SetupButton::Camera, 1, "camera-2740"},
+};
+
+struct Language {
+    int index;
+    const char* name;
+};
+
+constexpr Language kLanguages[] = {
+    {tov::kEnglish, "english"}, {tov::kChinese, "chinese"}, {tov::kJapanese, "japanese"}};
+
+bool SaveShot(const Shot& shot, const Language& language, const QDir& folder) {
+    tov::AppState state;
+    state.modelIndex = shot.modelIndex;
+    state.languageIndex = language.index;
+    tov::test::FakePlatform platform;
+    const std::unique_ptr<QDialog> form =
+        tov::MakeSetupForm(tov::FormFor(shot.button, shot.modelIndex), state, platform);
+    const std::string fileName = std::string(shot.name) + "-" + language.name + ".png";
+    if (!form) {
+        std::fprintf(stderr, "%s: the tool has no such form\n", fileName.c_str());
+        return false;
+    }
+
+    // A card folder reads better in the pictures than the home folder the form starts with.
+    platform.folderAnswers.push_back("/media/SDCARD");
+    form->findChild<QPushButton*>("selectButton")->click();
+
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) {
+        std::fprintf(stderr, "%s: the window was never shown\n", fileName.c_str());
+        return false;
+    }
+    QTest::qWait(200);  // let the window system finish painting
+
+    QPixmap picture = form->screen()->grabWindow(form->winId());
+    if (picture.isNull()) {
+        picture = form->grab();  // platforms without a screen grab
+    }
+    const QString path = folder.filePath(QString::fromStdString(fileName));
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "%s: could not be saved\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s (%dx%d)\n", qPrintable(path), picture.width(), picture.height());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [NAME_PREFIX]\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const std::string prefix = argc == 3 ? argv[2] : "";
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "%s: cannot create the folder\n", argv[1]);
+        return 1;
+    }
+    app.setStyleSheet(tov::ApplicationStyleSheet());
+
+    int failures = 0;
+    for (const Shot& shot : kShots) {
+        if (std::string(shot.name).rfind(prefix, 0) != 0) {
+            continue;
+        }
+        for (const Language& language : kLanguages) {
+            failures += SaveShot(shot, language, folder) ? 0 : 1;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

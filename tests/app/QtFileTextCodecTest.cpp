@@ -1,0 +1,42 @@
+#include "app/host/QtFileTextCodec.h"
+
+#include "common/AppState.h"
+
+#include <gtest/gtest.h>
+
+namespace tov {
+namespace {
+
+TEST(QtFileTextCodec, BytesOfTheSystemsCodePage) {
+    const QtFileTextCodec gbk(kLangIdChinesePrc);
+    const QtFileTextCodec western(0x0409);
+    struct Case {
+        const FileTextCodec& codec;
+        std::string text;
+        std::string bytes;
+        std::string unrepresentable;
+    };
+    const Case cases[] = {
+        {gbk, "APN 8080", "APN 8080", ""},
+        {gbk, "中国移动", "\xD6\xD0\xB9\xFA\xD2\xC6\xB6\xAF", ""},  // two bytes a character
+        {western, "Caf\xC3\xA9", "Caf\xE9", ""},
+        {western,
+         "a\xE4\xB8\xAD"
+         "b",
+         "a", "\xE4\xB8\xAD"},                                // 中 has no Windows-1252 byte
+        {gbk, "x\xF0\x9F\x93\xB7", "x", "\xF0\x9F\x93\xB7"},  // nor has a camera emoji in GBK
+    };
+    for (const Case& c : cases) {
+        const FileTextCodec::Encoded encoded = c.codec.Encode(c.text);
+        EXPECT_EQ(encoded.unrepresentable, c.unrepresentable) << c.text;
+        if (c.unrepresentable.empty()) {
+            EXPECT_EQ(encoded.bytes, c.bytes) << c.text;
+            EXPECT_EQ(c.codec.Decode(encoded.bytes), c.text);
+        }
+    }
+    EXPECT_EQ(gbk.Name(), "GBK");
+    EXPECT_EQ(western.Name(), "windows-1252");
+}
+
+}  // namespace
+}  // namespace tov
