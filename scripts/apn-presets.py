@@ -6,8 +6,8 @@ The `source` column of each row names the table entry its texts come from, for e
     indirect: <why>, apns-conf.xml mcc=230 mnc=02 carrier="O2 CZ" apn="internet" type=default
     no entry: <why>
 Attributes after the carrier (apn, mmsc, mmsproxy, mmsport, user) choose one of several entries
-of the same name. `set <column>=<value>` replaces one column with a value the entry lacks, and the
-text after it says why. Rows marked `no entry` are left as they are; so are the names and the MMS
+of the same name. `set <column>=<value>,` replaces one column with a value the entry lacks, and
+the text after the comma says why. Rows marked `no entry` are left as they are; so are the names and the MMS
 port, which are the catalogue's own and never come from the table.
 
     scripts/apn-presets.py apns-conf.xml data/mms-operators.csv data/gprs-operators.csv
