@@ -2,6 +2,7 @@
 
 #include "cli/InspectCommand.h"
 #include "cli/MenuCommand.h"
+#include "cli/OperatorsCommand.h"
 #include "cli/PrefsCommand.h"
 #include "common/Models.h"
 #include "common/Text.h"
@@ -79,11 +80,29 @@ CLI::App& AddMenuCommand(CLI::App& app, MenuOptions& options) {
 
 CLI::App& AddInspectCommand(CLI::App& app, InspectOptions& options) {
     CLI::App* command =
-        app.add_subcommand("inspect", "Checks a menu.dat and prints every field with its meaning");
-    command->add_option("file", options.file, "The file to inspect")->required();
+        app.add_subcommand("inspect", "Checks a configuration file (" + InspectedFileNames() +
+                                          ") and prints every field with its meaning");
+    command->add_option("file", options.file, "The file to inspect, or a folder of them")
+        ->required();
+    AddOptional(*command, "--as", options.as,
+                "Read the file as this one: " + InspectedFileNames() +
+                    " (default: as its name says; menu.dat for other names)");
+    command->add_flag("--show-secrets", options.showSecrets,
+                      "Show passwords instead of masking them");
     AddOptional(*command, "--model", options.model,
                 "Camera model: " + ModelChoices() + " (default: the readings of every model)");
     command->add_flag("--json", options.json, "Print the report as one JSON object");
+    return *command;
+}
+
+CLI::App& AddOperatorsCommand(CLI::App& app, OperatorsOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "operators", "Lists a built-in operator catalogue with every preset text");
+    command->add_option("catalogue", options.catalogue, "The catalogue: " + CatalogueNames())
+        ->required();
+    AddOptional(*command, "--country", options.country,
+                "Only this country: its position or its name");
+    command->add_flag("--json", options.json, "Print the catalogue as one JSON object");
     return *command;
 }
 
@@ -99,9 +118,11 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     PrefsOptions prefs;
     MenuOptions menu;
     InspectOptions inspect;
+    OperatorsOptions operators;
     const CLI::App& prefsCommand = AddPrefsCommand(app, prefs);
     const CLI::App& menuCommand = AddMenuCommand(app, menu);
     const CLI::App& inspectCommand = AddInspectCommand(app, inspect);
+    const CLI::App& operatorsCommand = AddOperatorsCommand(app, operators);
 
     try {
         // The parser takes the arguments last first.
@@ -120,6 +141,9 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     }
     if (inspectCommand.parsed()) {
         return RunInspectCommand(inspect, env, out, err);
+    }
+    if (operatorsCommand.parsed()) {
+        return RunOperatorsCommand(operators, env, out, err);
     }
     return kExitBadInput;
 }

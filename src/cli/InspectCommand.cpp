@@ -3,16 +3,47 @@
 #include "camera/core/MenuFile.h"
 #include "cli/InputFile.h"
 #include "cli/Json.h"
+#include "common/FilePath.h"
 #include "common/Models.h"
 #include "common/Text.h"
 
+#include <filesystem>
+#include <functional>
 #include <iomanip>
+#include <span>
 
 namespace tov::cli {
 namespace {
 
-// menu.dat has 60 bytes; a larger file is read only this far to say what it is.
+// The configuration files are small; a larger file is read only this far to say what it is.
 constexpr std::size_t kMaxInspectedSize = 1024 * 1024;
+
+// A file the tool writes, and how to read it.
+struct InspectedFile {
+    std::string_view name;
+    std::function<FileReport(std::span<const std::uint8_t> bytes, std::optional<int> model,
+                             bool showSecrets)>
+        decode;
+};
+
+const std::vector<InspectedFile>& InspectedFiles() {
+    static const std::vector<InspectedFile> files = {
+        {kMenuFileName,
+         [](std::span<const std::uint8_t> bytes, std::optional<int> model, bool) {
+             return DecodeMenuFile(bytes, model);
+         }},
+    };
+    return files;
+}
+
+const InspectedFile* FileNamed(std::string_view name) {
+    for (const InspectedFile& file : InspectedFiles()) {
+        if (SameIgnoringCase(name, file.name)) {
+            return &file;
+        }
+    }
+    return nullptr;
+}
 
 std::string FamilyName(Family family) {
     return family == Family::First ? "first family" : "second family";
@@ -90,6 +121,50 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
         }
     }
 
+    const InspectedFile* as = nullptr;
+    if (options.as) {
+        as = FileNamed(*options.as);
+        if (as == nullptr) {
+            err << "--as: "
+                << state->message(
+                       {Quoted(*options.as) + " 不是本工具写入的文件；可用：" +
+                            InspectedFileNames(),
+                        Quoted(*options.as) +
+                            " is not a file the tool writes; allowed: " + InspectedFileNames()})
+                << "\n";
+            return kExitBadInput;
+        }
+    }
+
+    // A folder: every configuration file in it, each read as its name says.
+    const std::filesystem::path path(std::u8string(options.file.begin(), options.file.end()));
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        int worst = kExitOk;
+        int found = 0;
+        for (const InspectedFile& file : InspectedFiles()) {
+            const std::filesystem::path inside = path / file.name;
+            if (!std::filesystem::exists(inside, ec)) {
+                continue;
+            }
+            if (found++ > 0 && !options.json) {
+                out << "\n";
+            }
+            InspectOptions one = options;
+            one.file = PathText(inside);
+            one.as.reset();
+            worst = std::max(worst, RunInspectCommand(one, env, out, err));
+        }
+        if (found == 0) {
+            err << state->message(
+                       {options.file + " 中没有配置文件（" + InspectedFileNames() + "）",
+                        "no configuration file (" + InspectedFileNames() + ") in " + options.file})
+                << "\n";
+            return kExitBadInput;
+        }
+        return worst;
+    }
+
     const InputFile input = ReadInputFile(options.file, kMaxInspectedSize);
     if (!input.error.empty()) {
         err << state->message({"无法读取 " + options.file + "：" + input.error,
@@ -97,7 +172,11 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
             << "\n";
         return kExitBadInput;
     }
-    FileReport report = DecodeMenuFile(input.bytes, model);
+    const InspectedFile* kind = as != nullptr ? as : FileNamed(PathText(path.filename()));
+    if (kind == nullptr) {
+        kind = FileNamed(kMenuFileName);
+    }
+    FileReport report = kind->decode(input.bytes, model, options.showSecrets);
     if (input.truncated && !report.problems.empty()) {
         // Only the beginning of an oversized file was read; say so instead of its size.
         report.problems.front() = "size is more than " + std::to_string(kMaxInspectedSize) +
@@ -109,6 +188,14 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
         PrintText(options.file, report, model, out);
     }
     return report.damaged() ? kExitDamaged : kExitOk;
+}
+
+std::string InspectedFileNames() {
+    std::string names;
+    for (const InspectedFile& file : InspectedFiles()) {
+        names += (names.empty() ? "" : ", ") + std::string(file.name);
+    }
+    return names;
 }
 
 }  // namespace tov::cli

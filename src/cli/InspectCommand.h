@@ -9,13 +9,20 @@
 namespace tov::cli {
 
 struct InspectOptions {
-    std::string file;
+    std::string file;                  ///< a configuration file, or a folder holding them
     std::optional<std::string> model;  ///< not given: every model's reading
+    std::optional<std::string> as;     ///< read the file as this file name ("setup.dat")
     bool json = false;
+    bool showSecrets = false;  ///< show passwords instead of masking them
 };
 
-/// Prints what a menu.dat holds and whether it is sound: exit 0 for a sound file, 3 for a
-/// damaged one (the reasons are part of the report), 2 when it cannot be read.
+/// The file names inspect knows, for its help: "menu.dat".
+std::string InspectedFileNames();
+
+/// Prints what a configuration file holds and whether it is sound, or, for a folder, each
+/// configuration file in it. The file's name says what it is (a name the tool does not write
+/// is read as menu.dat, or as `as`). Exit 0 for sound files, 3 when one is damaged (the
+/// reasons are part of the report), 2 when nothing can be read.
 int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::ostream& out,
                       std::ostream& err);
 

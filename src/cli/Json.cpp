@@ -99,4 +99,24 @@ std::string FileReportJson(const std::string& file, const FileReport& report,
     return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
+std::string OperatorsJson(std::string_view catalogue,
+                          const std::vector<CountryListing>& countries) {
+    nlohmann::ordered_json json;
+    json["catalogue"] = catalogue;
+    json["countries"] = nlohmann::ordered_json::array();
+    for (const CountryListing& country : countries) {
+        nlohmann::ordered_json operators = nlohmann::ordered_json::array();
+        for (const OperatorListing& op : country.operators) {
+            nlohmann::ordered_json preset = nlohmann::ordered_json::object();
+            for (const auto& [column, text] : op.preset) {
+                preset[column] = text;
+            }
+            operators.push_back({{"position", op.position}, {"name", op.name}, {"preset", preset}});
+        }
+        json["countries"].push_back(
+            {{"position", country.position}, {"name", country.name}, {"operators", operators}});
+    }
+    return json.dump(2);
+}
+
 }  // namespace tov::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/OperatorsCommand.h"
 #include "common/AppState.h"
 #include "common/FileReport.h"
 #include "common/SettingTexts.h"
@@ -8,6 +9,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tov::cli {
 
@@ -22,5 +24,8 @@ std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::
 /// A file report as one JSON object (valid JSON whatever bytes the file name holds).
 std::string FileReportJson(const std::string& file, const FileReport& report,
                            std::optional<int> model);
+
+/// An operator catalogue as one JSON object: {"catalogue": ..., "countries": [...]}.
+std::string OperatorsJson(std::string_view catalogue, const std::vector<CountryListing>& countries);
 
 }  // namespace tov::cli

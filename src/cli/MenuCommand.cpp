@@ -5,9 +5,7 @@
 #include "camera/core/CameraSettings.h"
 #include "camera/core/ClockSnapshot.h"
 #include "camera/core/MenuFile.h"
-#include "common/ConfigFile.h"
-#include "common/FieldMessages.h"
-#include "common/FilePath.h"
+#include "cli/FileOutput.h"
 #include "common/Models.h"
 #include "common/Text.h"
 
@@ -73,18 +71,10 @@ int RunMenuCommand(const MenuOptions& options, CliEnvironment& env, std::ostream
                                  state->languageByte(), state->TvMode);
     }
 
-    const std::string path = PathText(ConfigFilePath(options.outDir, kMenuFileName));
-    const WriteResult written = WriteConfigFile(options.outDir, kMenuFileName, record);
-    if (!written.ok) {
-        err << WriteFailureMessage(path, written.error, state->languageIndex) << "\n";
-        return kExitWriteFailed;
-    }
-    if (const auto confirmation =
-            MenuConfirmation(ModelFor(state->modelIndex), options.factory, state->languageIndex)) {
-        out << *confirmation << "\n";
-    }
-    out << path << "\n";
-    return kExitOk;
+    return WriteConfigFileStep(
+        options.outDir, kMenuFileName, record,
+        MenuConfirmation(ModelFor(state->modelIndex), options.factory, state->languageIndex),
+        *state, out, err);
 }
 
 }  // namespace tov::cli

@@ -1,0 +1,27 @@
+#include "cli/FileOutput.h"
+
+#include "cli/CliOptions.h"
+#include "common/ConfigFile.h"
+#include "common/FieldMessages.h"
+#include "common/FilePath.h"
+
+namespace tov::cli {
+
+int WriteConfigFileStep(const std::string& outDir, std::string_view fileName,
+                        std::span<const std::uint8_t> bytes,
+                        const std::optional<std::string>& confirmation, const AppState& state,
+                        std::ostream& out, std::ostream& err) {
+    const std::string path = PathText(ConfigFilePath(outDir, fileName));
+    const WriteResult written = WriteConfigFile(outDir, fileName, bytes);
+    if (!written.ok) {
+        err << WriteFailureMessage(path, written.error, state.languageIndex) << "\n";
+        return kExitWriteFailed;
+    }
+    if (confirmation) {
+        out << *confirmation << "\n";
+    }
+    out << path << "\n";
+    return kExitOk;
+}
+
+}  // namespace tov::cli
