@@ -1,0 +1,32 @@
+#include "common/ContactChecks.h"
+
+namespace tov {
+namespace {
+
+constexpr MessagePair kNoAt{"Email 错误(@)", "Email Error(@)"};
+constexpr MessagePair kNoDot{"Email 错误(.)", "Email Error(.)"};
+
+constexpr std::array<std::string_view, kSmsRemoteOff> kHours = {
+    "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11", "12",
+    "13", "14", "15", "16", "17", "18", "19", "20", "21", "22", "23", "24"};
+
+}  // namespace
+
+std::optional<MessagePair> EmailAddressProblem(std::string_view address) {
+    if (address.find('@') == std::string_view::npos) {
+        return kNoAt;
+    }
+    if (address.find('.') == std::string_view::npos) {
+        return kNoDot;
+    }
+    return std::nullopt;
+}
+
+std::array<std::string_view, kSmsRemoteOff + 1> SmsRemoteEntries(std::string_view offWord) {
+    std::array<std::string_view, kSmsRemoteOff + 1> entries{};
+    std::copy(kHours.begin(), kHours.end(), entries.begin());
+    entries[kSmsRemoteOff] = offWord;
+    return entries;
+}
+
+}  // namespace tov
