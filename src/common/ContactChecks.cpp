@@ -1,5 +1,7 @@
 #include "common/ContactChecks.h"
 
+#include <algorithm>
+
 namespace tov {
 namespace {
 
