@@ -22,4 +22,9 @@ if [ ! -f "$prefix/system.reg" ]; then
         { echo "wine-run.sh: could not make the Wine prefix $prefix (see $prefix.log)" >&2; exit 1; }
 fi
 
+# CTest waits until every holder of a test's output has closed it. Wine's server and its
+# background processes, started by the first program of a run, linger for seconds after it;
+# so a no-op started apart from the output starts them first (or finds them running).
+wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+
 exec wine "$@"
