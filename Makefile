@@ -1,7 +1,7 @@
 # Quick start: `make run` builds and starts the application, `make test` builds and runs every test.
 PRESET ?= debug
 
-.PHONY: run test test-asan build release deps format screenshots clean
+.PHONY: run test test-asan test-windows build release deps format screenshots clean
 
 run: build
 	./build/$(PRESET)/src/app/tovbrenn
@@ -15,6 +15,13 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+# The core built for Windows with mingw-w64, its tests run under Wine (no display needed).
+test-windows:
+	@./scripts/install-deps.sh windows
+	cmake --preset windows-core
+	cmake --build --preset windows-core
+	ctest --preset windows-core
 
 build: deps
 	cmake --preset $(PRESET)

@@ -1,13 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need, if any is missing.
+# Installs the Debian packages a build needs, if any is missing.
+#   install-deps.sh           the build, the tests and the screenshots
+#   install-deps.sh windows   the Windows cross build of the core and Wine to run its tests
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ make pkg-config clang-format
-    qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
-    libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
-    fonts-noto-cjk xvfb xauth
-)
+case "${1:-}" in
+    "")
+        packages=(
+            cmake ninja-build g++ make pkg-config clang-format
+            qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+            libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
+            fonts-noto-cjk xvfb xauth
+        )
+        ;;
+    windows)
+        # googletest: the sources under /usr/src/googletest, compiled for Windows by the build.
+        packages=(cmake ninja-build make g++-mingw-w64-x86-64-posix googletest wine wine64)
+        ;;
+    *)
+        echo "usage: $0 [windows]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
