@@ -4,7 +4,7 @@ PRESET ?= debug
 .PHONY: run test test-asan test-windows build release deps format screenshots clean
 
 run: build
-	./build/$(PRESET)/src/app/tovbrenn
+	./build/$(PRESET)/src/app/shell/tovbrenn
 
 test: deps
 	cmake --preset $(PRESET)
