@@ -1,5 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need, if any is missing.
+# Installs the Debian packages a task needs, if any is missing.
+# Usage: scripts/install-deps.sh [build|package|bench]
+#   build (default): the build, the tests and the screenshots
+#   package: also what `make package` needs (dpkg-shlibdeps, help2man, the AppStream and
+#            desktop entry checkers)
+#   bench: also what `make bench` needs (Google Benchmark, a virtual X server)
 set -euo pipefail
 
 packages=(
@@ -8,6 +13,15 @@ packages=(
     libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
     fonts-noto-cjk xvfb xauth
 )
+case "${1:-build}" in
+    build) ;;
+    package) packages+=(dpkg-dev file help2man appstream desktop-file-utils) ;;
+    bench) packages+=(libbenchmark-dev) ;;
+    *)
+        echo "usage: $0 [build|package|bench]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "app/ApplicationStyle.h"
 #include "app/CSetupApp.h"
+#include "app/FirstPaintMark.h"
 #include "app/QtPlatform.h"
 #include "app/SettingsPreferenceBackend.h"
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    tov::QuitAfterFirstPaintIfAsked();
     QApplication::setApplicationName(QStringLiteral("Tov Brenn Setup"));
     QApplication::setOrganizationName(QStringLiteral("Tov Brenn"));
     QApplication::setApplicationVersion(QStringLiteral(TOV_VERSION_TEXT));
