@@ -2,19 +2,28 @@
 
 #include <QColor>
 #include <QIcon>
-#include <QString>
+
+class QLineEdit;
 
 namespace tov {
 
 /// The background of every dialog and message box, and the colour of their static texts.
 inline const QColor kDialogBackground(111, 153, 224);
 inline const QColor kDialogText(255, 255, 255);
+/// A locked (read-only) field is greyed so that it does not look editable.
+inline const QColor kReadOnlyBackground(0xe4, 0xe4, 0xe4);
+inline const QColor kReadOnlyText(0x40, 0x40, 0x40);
 
-/// The style sheet that gives every dialog and message box of the application its colours;
-/// buttons and input fields keep the platform's look.
-QString ApplicationStyleSheet();
+/// Gives every dialog and message box of the application its colours through the palette of
+/// the QDialog class: the background and white static texts (labels, check and radio boxes,
+/// group titles). Buttons, lists and input fields keep the platform's look.
+void ApplyDialogColours();
 
-/// The application's own icon, also shown in its message boxes.
+/// Locks or unlocks a line edit: read-only and greyed, or editable with the normal colours.
+/// Forms call this instead of QLineEdit::setReadOnly.
+void SetFieldReadOnly(QLineEdit* edit, bool readOnly);
+
+/// The application's own icon, also shown in its message boxes and the About box.
 QIcon ApplicationIcon();
 /// The icon of the main window's title bar.
 QIcon WindowIcon();

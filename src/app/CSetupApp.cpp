@@ -5,8 +5,6 @@
 #include "app/PreferenceStore.h"
 #include "app/SetupForms.h"
 
-#include <QApplication>
-
 namespace tov {
 
 CSetupApp::CSetupApp(Platform& platform, PreferenceBackend& preferences, DialogRunner runner,
@@ -19,7 +17,7 @@ int CSetupApp::Run() {
     PreferenceStore store(m_preferences, systemLangId);
     LoadPreferences(store, m_state);
     ApplyStartupLanguage(m_state, systemLangId, m_state.languageIndex);
-    qApp->setStyleSheet(ApplicationStyleSheet());
+    ApplyDialogColours();
 
     for (;;) {
         std::optional<SetupButton> button;

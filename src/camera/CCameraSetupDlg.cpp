@@ -1,5 +1,6 @@
 #include "camera/CCameraSetupDlg.h"
 
+#include "app/ApplicationStyle.h"
 #include "app/CheckIntRange.h"
 #include "app/FieldMessages.h"
 #include "camera/CameraMessages.h"
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
-#include <QStyle>
 
 #include <algorithm>
 #include <array>
@@ -198,7 +198,7 @@ void CCameraSetupDlg::bindFields() {
                 [this, key = check.key] { onFieldEdited(key); });
     }
     m_clockEdit = child<QLineEdit>("clockTextEdit");
-    m_clockEdit->setReadOnly(true);
+    SetFieldReadOnly(m_clockEdit, true);
 }
 
 void CCameraSetupDlg::bindLists() {
@@ -300,10 +300,7 @@ void CCameraSetupDlg::applyLocks() {
         const bool locked = *lock.toggle == lock.lockedValue;
         for (QWidget* widget : lock.widgets) {
             if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-                edit->setReadOnly(locked);
-                // Style sheet rules on the read-only property apply only after a re-polish.
-                edit->style()->unpolish(edit);
-                edit->style()->polish(edit);
+                SetFieldReadOnly(edit, locked);
             } else {
                 widget->setEnabled(!locked);
             }
