@@ -47,8 +47,10 @@ row() {  # label file key unit baseline-name target
         "$(field "$3" 3 "$2")" "$4" "$5" "$(field "$3" 4 "$2")" "$6"
 }
 row "Start to first painted main window" "$work/startup.txt" time_ms ms "bare dialog" "≤ 1.10"
+row "CPU time of that run (user + system)" "$work/startup.txt" cpu_ms ms "bare dialog" "–"
 row "Peak memory at first paint" "$work/startup.txt" rss_mib MiB "bare dialog" "≤ 1.05"
 row "\`tovbrenn-cli menu\`, start to exit" "$work/cli.txt" time_ms ms "60-byte writer" "≤ 1.20"
+row "\`tovbrenn-cli menu\`, CPU time" "$work/cli.txt" cpu_ms ms "60-byte writer" "–"
 row "\`tovbrenn-cli menu\`, peak memory" "$work/cli.txt" rss_mib MiB "60-byte writer" "–"
 # Google Benchmark's CSV: name,iterations,real_time,cpu_time,time_unit,bytes_per_second,...
 awk -F, '/^name,/ { table = 1; next } table {

@@ -6,8 +6,10 @@
 //            TOVBRENN_QUIT_AFTER_FIRST_PAINT=1 and prints "first-paint NS" (steady clock)
 //   without  a run ends when the process exits
 //
-// Prints, one line each: "time_ms A B RATIO", "rss_mib A B RATIO" (medians) and
-// "spread_pct A B" (interquartile range of the times relative to their median).
+// Prints, one line each: "time_ms A B RATIO", "cpu_ms A B RATIO" (user and system time of
+// the whole process, far less sensitive than the wall clock to other load on the machine),
+// "rss_mib A B RATIO" (medians) and "spread_pct A B" (interquartile range of the wall times
+// relative to their median).
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -34,8 +36,13 @@ constexpr int kTimeoutMs = 30000;
 
 struct Sample {
     double ms = 0;
+    double cpuMs = 0;
     double rssMib = 0;
 };
+
+double Milliseconds(const timeval& t) {
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+}
 
 struct Options {
     int runs = 40;
@@ -141,6 +148,7 @@ Sample RunOnce(const std::vector<std::string>& command, bool paint) {
     const std::int64_t startNs =
         std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
     return {static_cast<double>(endNs - startNs) / 1e6,
+            Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime),
             static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
@@ -184,7 +192,7 @@ Options Parse(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const Options options = Parse(argc, argv);
-    std::vector<double> timeA, timeB, rssA, rssB;
+    std::vector<double> timeA, timeB, cpuA, cpuB, rssA, rssB;
     for (int i = 0; i < options.warmup + options.runs; ++i) {
         // Alternate which program goes first, so that neither always runs on a warmer cache.
         const bool aFirst = i % 2 == 0;
@@ -197,14 +205,19 @@ int main(int argc, char** argv) {
         const Sample& b = aFirst ? second : first;
         timeA.push_back(a.ms);
         timeB.push_back(b.ms);
+        cpuA.push_back(a.cpuMs);
+        cpuB.push_back(b.cpuMs);
         rssA.push_back(a.rssMib);
         rssB.push_back(b.rssMib);
     }
     const double medianTimeA = Quantile(timeA, 0.5);
     const double medianTimeB = Quantile(timeB, 0.5);
+    const double medianCpuA = Quantile(cpuA, 0.5);
+    const double medianCpuB = Quantile(cpuB, 0.5);
     const double medianRssA = Quantile(rssA, 0.5);
     const double medianRssB = Quantile(rssB, 0.5);
     std::printf("time_ms %.2f %.2f %.3f\n", medianTimeA, medianTimeB, medianTimeA / medianTimeB);
+    std::printf("cpu_ms %.2f %.2f %.3f\n", medianCpuA, medianCpuB, medianCpuA / medianCpuB);
     std::printf("rss_mib %.2f %.2f %.3f\n", medianRssA, medianRssB, medianRssA / medianRssB);
     std::printf("spread_pct %.1f %.1f\n",
                 100.0 * (Quantile(timeA, 0.75) - Quantile(timeA, 0.25)) / medianTimeA,
