@@ -27,6 +27,7 @@ release: deps
 # The Debian package of the release build, then a check of what it installs.
 package: release
 	@./scripts/install-deps.sh package
+	rm -f build/release/tovbrenn_*.deb
 	cd build/release && cpack -G DEB
 	./scripts/check-package.sh build/release/tovbrenn_*.deb
 
