@@ -1,7 +1,7 @@
 # Quick start: `make run` builds and starts the application, `make test` builds and runs every test.
 PRESET ?= debug
 
-.PHONY: run test test-asan test-windows build release deps format screenshots clean
+.PHONY: run test test-asan test-windows build release package bench deps format screenshots clean
 
 run: build
 	./build/$(PRESET)/src/app/shell/tovbrenn
@@ -30,6 +30,20 @@ build: deps
 release: deps
 	cmake --preset release
 	cmake --build --preset release
+
+# The Debian package of the release build, then a check of what it installs.
+package: release
+	@./scripts/install-deps.sh package
+	rm -f build/release/tovbrenn_*.deb
+	cd build/release && cpack -G DEB
+	./scripts/check-package.sh build/release/tovbrenn_*.deb
+
+# Start-up, command-line and core figures on this machine; never part of CI.
+bench:
+	@./scripts/install-deps.sh bench
+	cmake --preset bench
+	cmake --build --preset bench
+	./bench/run.sh build/bench
 
 deps:
 	@./scripts/install-deps.sh
