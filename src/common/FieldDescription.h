@@ -2,6 +2,7 @@
 
 #include "common/FieldTable.h"
 #include "common/FileReport.h"
+#include "common/Text.h"
 
 #include <functional>
 #include <string>
@@ -55,9 +56,12 @@ DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> rec
             break;
         case FieldKind::Text: {
             const std::string& text = decoded.*field.text;
-            meaning.text = showSecrets || !field.secret || text.empty()
-                               ? "\"" + text + "\""
-                               : "(" + std::to_string(text.size()) + " bytes, hidden)";
+            if (showSecrets || !field.secret || text.empty()) {
+                meaning.text = Quoted(text);
+            } else {
+                meaning.text = "(";
+                meaning.text.append(std::to_string(text.size())).append(" bytes, hidden)");
+            }
             meaning.expected = static_cast<int>(text.size()) <= field.max;
             break;
         }
@@ -65,7 +69,7 @@ DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> rec
             const int value = decoded.*field.number;
             meaning = {std::to_string(value), value >= field.min && value <= field.max};
             if (!field.unit.empty()) {
-                meaning.text += " " + std::string(field.unit);
+                meaning.text.append(" ").append(field.unit);
             }
             if (place.coding == Coding::SecondsValue) {
                 // The unit shares this byte: find it and tell the value with it.
@@ -73,7 +77,8 @@ DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> rec
                     const Place unitPlace = unit.place[family];
                     if (unitPlace.coding == Coding::SecondsFlag &&
                         unitPlace.record == place.record && unitPlace.offset == place.offset) {
-                        meaning.text += " " + choiceMeaning(unit.list, decoded.*unit.number).text;
+                        meaning.text.append(" ").append(
+                            choiceMeaning(unit.list, decoded.*unit.number).text);
                     }
                 }
             }
