@@ -1,6 +1,7 @@
 #include "app/host/QtFileTextCodec.h"
 
 #include "common/AppState.h"
+#include "forms/QtText.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -21,16 +22,12 @@ std::string CodePageName(std::uint16_t systemLangId) {
 #endif
 }
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 QtFileTextCodec::QtFileTextCodec(std::uint16_t systemLangId) : m_name(CodePageName(systemLangId)) {}
 
 FileTextCodec::Encoded QtFileTextCodec::Encode(std::string_view utf8) const {
-    const QString text = FromUtf8(utf8);
+    const QString text = ToQString(utf8);
     Encoded result;
     // Character by character, so that the first one the code page lacks can be named.
     QStringEncoder encoder(m_name.c_str(), QStringConverter::Flag::Stateless);
