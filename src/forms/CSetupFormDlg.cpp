@@ -190,7 +190,7 @@ void CSetupFormDlg::showSelections() {
 bool CSetupFormDlg::readForm() {
     for (const auto& [place, index] : m_readOrder) {
         const BoundField& field = m_fields[index];
-        if (!readField(field)) {
+        if (!readField(field) || !fieldRead(field.key)) {
             field.edit->setFocus();
             return false;
         }
@@ -321,5 +321,9 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
 void CSetupFormDlg::listChanged(std::string_view /*key*/, int /*index*/) {}
 
 void CSetupFormDlg::fieldEdited(std::string_view /*key*/) {}
+
+bool CSetupFormDlg::fieldRead(std::string_view /*key*/) {
+    return true;
+}
 
 }  // namespace tov
