@@ -244,18 +244,23 @@ void CSetupFormDlg::writeForm() {
         if (field.edit == nullptr) {
             continue;
         }
+        QString shown;
         switch (field.kind) {
         case FieldKind::Number:
-            field.edit->setText(QString::number(*field.number));
+            shown = QString::number(*field.number);
             break;
         case FieldKind::Text:
-            field.edit->setText(ToQString(m_platform.FileCodec().Decode(*field.text)));
+            shown = ToQString(m_platform.FileCodec().Decode(*field.text));
             break;
         case FieldKind::Folder:
-            field.edit->setText(ToQString(*field.text));
+            shown = ToQString(*field.text);
             break;
         default:
-            break;
+            continue;
+        }
+        // An unchanged text is not set again, so that the cursor stays where the user types.
+        if (field.edit->text() != shown) {
+            field.edit->setText(shown);
         }
     }
 }
