@@ -36,17 +36,25 @@ struct WidgetBinding {
 template <class S, class Ui, std::size_t N>
 constexpr bool BindsEveryField(FieldTable<S> table,
                                const std::array<WidgetBinding<Ui>, N>& bindings) {
+    // Fields are matched by key, not through FindField: GCC's undefined-behaviour sanitizer
+    // makes comparing a field's address with null no constant expression.
     for (const WidgetBinding<Ui>& binding : bindings) {
-        const Field<S>* field = FindField(table, binding.key);
-        if (field == nullptr) {
-            return false;
+        std::size_t matches = 0;
+        for (const Field<S>& field : table) {
+            if (field.key != binding.key) {
+                continue;
+            }
+            ++matches;
+            const bool edit = field.kind == FieldKind::Number || field.kind == FieldKind::Text ||
+                              field.kind == FieldKind::Folder;
+            const bool combo = field.kind == FieldKind::Choice;
+            const bool chars = field.kind == FieldKind::Chars;
+            if ((binding.edit != nullptr) != edit || (binding.combo != nullptr) != combo ||
+                (binding.charCombos[0] != nullptr) != chars) {
+                return false;
+            }
         }
-        const bool edit = field->kind == FieldKind::Number || field->kind == FieldKind::Text ||
-                          field->kind == FieldKind::Folder;
-        const bool combo = field->kind == FieldKind::Choice;
-        const bool chars = field->kind == FieldKind::Chars;
-        if ((binding.edit != nullptr) != edit || (binding.combo != nullptr) != combo ||
-            (binding.charCombos[0] != nullptr) != chars) {
+        if (matches == 0) {
             return false;
         }
     }

@@ -87,9 +87,6 @@ TEST(MmsRulesTest, OpeningValuesAndLists) {
     EXPECT_EQ(list(kMmsCountryList, 2, kEnglish, kMmsManual), (Entries{"Other"}));
     EXPECT_EQ(list(kMmsBearerList, 2, kEnglish, kMmsManual), (Entries{"APN", "CSD"}));
     EXPECT_EQ(list(kMmsRemoteList, 2, kSuomi).back(), "pois");
-    // Lithuanian has choice words of its own in the first family only.
-    EXPECT_EQ(list(kMmsPhoneFormatList, 1, kLithuanian), (Entries{"Vietinis ", " Tarptautinis"}));
-    EXPECT_EQ(list(kMmsPhoneFormatList, 2, kLithuanian), (Entries{"Domestic ", "International"}));
 }
 
 TEST(MmsRulesTest, EveryLanguageHasEveryText) {

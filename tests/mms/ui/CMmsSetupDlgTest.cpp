@@ -6,7 +6,6 @@
 
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 namespace tov::test {
@@ -93,7 +92,6 @@ private slots:
     void pictureLimitIsCheckedAndCorrected();
     void failedWriteIsReportedAndOldFileStays();
     void familiesDifferOnlyInTheirData();
-    void exitRejects();
 };
 
 void CMmsSetupDlgTest::opensInItsStartingState() {
@@ -339,21 +337,6 @@ void CMmsSetupDlgTest::familiesDifferOnlyInTheirData() {
         // "SMS" is the last entry in every list: it locks Email.
         h.combo("mmsSendCombo")->setCurrentIndex(sendEntries - 1);
         QVERIFY(!h.Editable("emailEdit"));
-    }
-}
-
-void CMmsSetupDlgTest::exitRejects() {
-    const std::function<void(QDialog&)> closers[] = {
-        [](QDialog& form) { Click(form, "exitButton"); },
-        [](QDialog& form) { QTest::keyClick(&form, Qt::Key_Escape); },
-    };
-    for (const auto& close : closers) {
-        MmsHarness h(1, kEnglish);
-        h.form->setResult(QDialog::Accepted);
-        close(*h.form);
-        QVERIFY(!h.form->isVisible());
-        QCOMPARE(h.form->result(), int(QDialog::Rejected));
-        QVERIFY(h.dir.Entries().empty());
     }
 }
 
