@@ -31,10 +31,12 @@ struct MmsHarness {
     QLineEdit* edit(const char* name) const { return Edit(*form, name); }
     QComboBox* combo(const char* name) const { return Combo(*form, name); }
     std::vector<std::uint8_t> File() const { return ReadBytes(dir.path() / "setup.dat"); }
-    /// The file the form should write for `settings`.
-    std::vector<std::uint8_t> Expected(const MmsSettings& settings) const {
-        return BuildMmsFile(settings, ModelFor(state.modelIndex), state.languageByte(),
-                            state.TvMode);
+    /// What the command line writes for the same settings, given by key.
+    std::vector<std::uint8_t> CommandLineFile(const SettingTexts& texts) const {
+        const MmsSettingsResult settings = ApplyMmsSettings(state.modelIndex, texts, kEnglish);
+        return GenerateMmsFile(settings.settings, ModelFor(state.modelIndex), state.languageByte(),
+                               state.TvMode)
+            .bytes;
     }
     bool Editable(const char* name) const { return !edit(name)->isReadOnly(); }
 
@@ -220,11 +222,10 @@ void CMmsSetupDlgTest::autoTextsStayOffTheScreenButGoIntoTheFile() {
     h.combo("mmsSendCombo")->setCurrentIndex(2);  // QVGA
     Click(h.f(), "generateButton");
 
-    MmsSettings expected = OpeningMmsSettings(3);
-    expected.mmsSend = 2;
-    expected.phone1 = "07700900";
-    QVERIFY(LoadMmsPreset(expected, 3, 4));
-    QCOMPARE(h.File(), h.Expected(expected));
+    QCOMPARE(
+        h.File(),
+        h.CommandLineFile(
+            {{"country", "3"}, {"operator", "4"}, {"phone1", "07700900"}, {"mmsSend", "QVGA"}}));
     QCOMPARE(h.platform.messages,
              std::vector<std::string>{
                  "Tov 2740 MMS configuration file (URL|APN|Gateway|Port ...) has been "
@@ -248,28 +249,18 @@ void CMmsSetupDlgTest::manualFileAndFirstFailingCheck() {
     QCOMPARE(h.platform.messages, std::vector<std::string>{"手机号码和Email错误(0)"});
     QVERIFY(h.dir.Entries().empty());
 
-    TypeInto(h.edit("phone1Edit"), "13800138000");
-    TypeInto(h.edit("urlEdit"), "http://mmsc");
-    TypeInto(h.edit("apnEdit"), "cmwap");
-    TypeInto(h.edit("gatewayEdit"), "10.0.0.172");
-    TypeInto(h.edit("portEdit"), "80");
-    TypeInto(h.edit("mmsPasswordEdit"), "pw");
+    SettingTexts typed = {{"phone1", "13800138000"}, {"url", "http://mmsc"}, {"apn", "cmwap"},
+                          {"gateway", "10.0.0.172"}, {"port", "80"},         {"mmsPassword", "pw"}};
+    for (const auto& [key, text] : typed) {
+        TypeInto(h.edit((key + "Edit").c_str()), QString::fromStdString(text));
+    }
     h.combo("bearerCombo")->setCurrentIndex(1);
     h.combo("smsRemoteCombo")->setCurrentIndex(6);
     h.platform.Clear();
     Click(h.f(), "generateButton");
 
-    MmsSettings expected = OpeningMmsSettings(5);
-    expected.mode = kMmsManual;
-    expected.bearer = 1;
-    expected.smsRemoteHours = 6;
-    expected.phone1 = "13800138000";
-    expected.url = "http://mmsc";
-    expected.apn = "cmwap";
-    expected.gateway = "10.0.0.172";
-    expected.port = "80";
-    expected.mmsPassword = "pw";
-    QCOMPARE(h.File(), h.Expected(expected));
+    typed.insert({{"mode", "Manual"}, {"bearer", "CSD"}, {"smsRemoteHours", "6"}});
+    QCOMPARE(h.File(), h.CommandLineFile(typed));
     QCOMPARE(h.platform.messages.size(), std::size_t{1});
     QVERIFY(h.platform.messages.front().starts_with("Tov 2760 MMS配置文件已生成\n"));
 }
