@@ -71,11 +71,7 @@ TEST(MmsRulesTest, SettingTextsAreTakenAsTheFormWouldTakeThem) {
               std::make_tuple(3, 8, 25));
 }
 
-TEST(MmsRulesTest, OpeningValuesAndLists) {
-    const MmsSettings s = OpeningMmsSettings(1);
-    EXPECT_EQ(std::make_tuple(s.mode, s.mmsSend, s.bearer, s.phoneFormat, s.smsRemoteHours),
-              std::make_tuple(kMmsAuto, 1, 0, kDomestic, 25));
-
+TEST(MmsRulesTest, ListsFollowModelLanguageAndMode) {
     const auto list = [](int which, int model, int language, int mode = kMmsAuto) {
         return MmsChoices(which, ModelFor(model), language, mode, 0);
     };
@@ -84,8 +80,7 @@ TEST(MmsRulesTest, OpeningValuesAndLists) {
     EXPECT_EQ(list(kMmsSendList, 5, kMagyar), (Entries{"Ki", "VGA", "SMS"}));
     EXPECT_EQ(list(kMmsOperatorList, 2, kChinese), (Entries{"中国移动", "中国联通"}));
     EXPECT_EQ(list(kMmsCountryList, 2, kChinese).front(), "中国");
-    EXPECT_EQ(list(kMmsCountryList, 2, kEnglish, kMmsManual), (Entries{"Other"}));
-    EXPECT_EQ(list(kMmsBearerList, 2, kEnglish, kMmsManual), (Entries{"APN", "CSD"}));
+    EXPECT_EQ(list(kMmsOperatorList, 2, kEnglish, kMmsManual), (Entries{"Other"}));
     EXPECT_EQ(list(kMmsRemoteList, 2, kSuomi).back(), "pois");
 }
 
