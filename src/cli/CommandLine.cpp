@@ -2,6 +2,7 @@
 
 #include "cli/InspectCommand.h"
 #include "cli/MenuCommand.h"
+#include "cli/MmsCommand.h"
 #include "cli/OperatorsCommand.h"
 #include "cli/PrefsCommand.h"
 #include "common/Models.h"
@@ -78,6 +79,17 @@ CLI::App& AddMenuCommand(CLI::App& app, MenuOptions& options) {
     return *command;
 }
 
+CLI::App& AddMmsCommand(CLI::App& app, MmsOptions& options) {
+    CLI::App* command = app.add_subcommand("mms", "Writes the MMS configuration file setup.dat");
+    command->add_option("--out", options.outDir, "Folder to write setup.dat into")->required();
+    AddCommonOptions(*command, options.common);
+    CLI::Option* settings = nullptr;
+    CLI::Option* setters = nullptr;
+    AddSettingSources(*command, options.settings, settings, setters);
+    command->footer(MmsKeysHelp());
+    return *command;
+}
+
 CLI::App& AddInspectCommand(CLI::App& app, InspectOptions& options) {
     CLI::App* command =
         app.add_subcommand("inspect", "Checks a configuration file (" + InspectedFileNames() +
@@ -117,10 +129,12 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
 
     PrefsOptions prefs;
     MenuOptions menu;
+    MmsOptions mms;
     InspectOptions inspect;
     OperatorsOptions operators;
     const CLI::App& prefsCommand = AddPrefsCommand(app, prefs);
     const CLI::App& menuCommand = AddMenuCommand(app, menu);
+    const CLI::App& mmsCommand = AddMmsCommand(app, mms);
     const CLI::App& inspectCommand = AddInspectCommand(app, inspect);
     const CLI::App& operatorsCommand = AddOperatorsCommand(app, operators);
 
@@ -138,6 +152,9 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     }
     if (menuCommand.parsed()) {
         return RunMenuCommand(menu, env, out, err);
+    }
+    if (mmsCommand.parsed()) {
+        return RunMmsCommand(mms, env, out, err);
     }
     if (inspectCommand.parsed()) {
         return RunInspectCommand(inspect, env, out, err);

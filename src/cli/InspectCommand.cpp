@@ -6,6 +6,7 @@
 #include "common/FilePath.h"
 #include "common/Models.h"
 #include "common/Text.h"
+#include "mms/core/MmsFile.h"
 
 #include <filesystem>
 #include <functional>
@@ -32,6 +33,7 @@ const std::vector<InspectedFile>& InspectedFiles() {
          [](std::span<const std::uint8_t> bytes, std::optional<int> model, bool) {
              return DecodeMenuFile(bytes, model);
          }},
+        {kMmsFileName, DecodeMmsFile},
     };
     return files;
 }

@@ -46,6 +46,8 @@ enum class Coding {
     CharRun,       ///< one byte per character index, four bytes
     TensUnits,     ///< two bytes: the tens digit, then the units digit
     TextRecord,    ///< a text record of its own: text, length byte 57, line end
+    PlusOne,       ///< value + 1 (a list position counted from 1)
+    OneWhenFirst,  ///< 1 when the first entry of a two-entry list is chosen, else 0
 };
 
 /// Where a field goes in its file.
@@ -261,6 +263,12 @@ void PlaceFields(FieldTable<S> table, Family family, const S& settings,
         case Coding::TextRecord:
             record = MakeTextRecord(settings.*field.text);
             break;
+        case Coding::PlusOne:
+            *at = AddLow8(*at, settings.*field.number + 1);
+            break;
+        case Coding::OneWhenFirst:
+            *at = AddLow8(*at, settings.*field.number == 0 ? 1 : 0);
+            break;
         case Coding::None:
             break;
         }
@@ -302,6 +310,13 @@ void ReadFields(FieldTable<S> table, Family family, std::span<const Record60> re
             break;
         case Coding::TextRecord:
             settings.*field.text = RecordText(record);
+            break;
+        case Coding::PlusOne:
+            settings.*field.number = at[0] - 1;
+            break;
+        case Coding::OneWhenFirst:
+            // 1 and 0 are the two entries; any other byte stays visible as a value no list has.
+            settings.*field.number = at[0] == 1 ? 0 : (at[0] == 0 ? 1 : at[0]);
             break;
         case Coding::None:
             break;

@@ -190,7 +190,7 @@ void CSetupFormDlg::showSelections() {
 bool CSetupFormDlg::readForm() {
     for (const auto& [place, index] : m_readOrder) {
         const BoundField& field = m_fields[index];
-        if (!readField(field)) {
+        if (!readField(field) || !fieldRead(field.key)) {
             field.edit->setFocus();
             return false;
         }
@@ -244,18 +244,23 @@ void CSetupFormDlg::writeForm() {
         if (field.edit == nullptr) {
             continue;
         }
+        QString shown;
         switch (field.kind) {
         case FieldKind::Number:
-            field.edit->setText(QString::number(*field.number));
+            shown = QString::number(*field.number);
             break;
         case FieldKind::Text:
-            field.edit->setText(ToQString(m_platform.FileCodec().Decode(*field.text)));
+            shown = ToQString(m_platform.FileCodec().Decode(*field.text));
             break;
         case FieldKind::Folder:
-            field.edit->setText(ToQString(*field.text));
+            shown = ToQString(*field.text);
             break;
         default:
-            break;
+            continue;
+        }
+        // An unchanged text is not set again, so that the cursor stays where the user types.
+        if (field.edit->text() != shown) {
+            field.edit->setText(shown);
         }
     }
 }
@@ -318,5 +323,9 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
 void CSetupFormDlg::listChanged(std::string_view /*key*/, int /*index*/) {}
 
 void CSetupFormDlg::fieldEdited(std::string_view /*key*/) {}
+
+bool CSetupFormDlg::fieldRead(std::string_view /*key*/) {
+    return true;
+}
 
 }  // namespace tov

@@ -149,6 +149,9 @@ protected:
     virtual void listChanged(std::string_view key, int index);
     /// A number or text field was edited by the user (not yet read).
     virtual void fieldEdited(std::string_view key);
+    /// A form's own rule on a field that was just read and passed its limit; false stops the
+    /// read at that field (the rule shows its message).
+    virtual bool fieldRead(std::string_view key);
 
     const BoundField* boundField(std::string_view key) const;
     const AppState& appState() const { return m_state; }

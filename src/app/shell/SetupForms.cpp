@@ -3,6 +3,8 @@
 #include "camera/ui/CCameraSetup2740Dlg.h"
 #include "camera/ui/CCameraSetup9030Dlg.h"
 #include "common/Models.h"
+#include "mms/ui/CMmsSetup2740Dlg.h"
+#include "mms/ui/CMmsSetup9030Dlg.h"
 
 #include <QDialog>
 
@@ -33,7 +35,9 @@ std::unique_ptr<QDialog> MakeSetupForm(SetupForm form, const AppState& state, Pl
     case SetupForm::Camera2740:
         return std::make_unique<CCameraSetup2740Dlg>(state, platform);
     case SetupForm::Mms9030:
+        return std::make_unique<CMmsSetup9030Dlg>(state, platform);
     case SetupForm::Mms2740:
+        return std::make_unique<CMmsSetup2740Dlg>(state, platform);
     case SetupForm::Smtp9030:
     case SetupForm::Smtp2740:
         break;

@@ -1,8 +1,7 @@
 #include "camera/core/CameraChoices.h"
 #include "camera/core/CameraFields.h"
 #include "camera/core/MenuFile.h"
-#include "common/FieldDescription.h"
-#include "common/LanguageRules.h"
+#include "common/DecodedMeanings.h"
 #include "common/Models.h"
 #include "common/Text.h"
 
@@ -37,31 +36,6 @@ Meaning ChoiceMeaning(int list, int modelIndex, int value) {
     return {"not in the list", false};
 }
 
-/// A choice read for every model; models that read it alike are named together.
-Meaning ChoiceMeaningAllModels(int list, int value) {
-    std::vector<std::pair<Meaning, std::string>> groups;
-    for (const ModelInfo& model : Models()) {
-        const Meaning meaning = ChoiceMeaning(list, model.index, value);
-        const auto same = std::find_if(groups.begin(), groups.end(), [&](const auto& group) {
-            return group.first.text == meaning.text;
-        });
-        if (same == groups.end()) {
-            groups.emplace_back(meaning, std::string(model.name));
-        } else {
-            same->second += ", " + std::string(model.name);
-        }
-    }
-    if (groups.size() == 1) {
-        return groups.front().first;
-    }
-    Meaning combined{"", false};
-    for (const auto& [meaning, models] : groups) {
-        combined.text += (combined.text.empty() ? "" : "; ") + meaning.text + " (" + models + ")";
-        combined.expected = combined.expected || meaning.expected;
-    }
-    return combined;
-}
-
 DecodedField Part(const MenuRecord& record, std::size_t offset, std::size_t length,
                   std::string name, Meaning meaning) {
     return {
@@ -84,19 +58,14 @@ Meaning ClockMeaning(const MenuRecord& record) {
     return {text.data(), expected};
 }
 
-Meaning LanguageMeaning(int value) {
-    if (value < 1 || value > kLanguageCount) {
-        return {"not a language code", false};
-    }
-    return {std::string(LanguageListEntries(false)[static_cast<std::size_t>(value - 1)]), true};
-}
-
 /// The fields of the family from `first` on (or below it), in file order.
 std::vector<DecodedField> FamilyFields(const MenuRecord& record, Family family, int modelIndex,
                                        bool allModels, bool familyBytes) {
     const CameraMenuSettings decoded = ReadMenuSettings(record, family);
     const ChoiceMeaningFn meaning = [&](int list, int value) {
-        return allModels ? ChoiceMeaningAllModels(list, value)
+        return allModels ? MeaningForEveryModel([&](const ModelInfo& model) {
+            return ChoiceMeaning(list, model.index, value);
+        })
                          : ChoiceMeaning(list, modelIndex, value);
     };
     std::vector<DecodedField> fields;
@@ -155,7 +124,7 @@ FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int
         record, Family::First, modelIndex.value_or(kFirstFamilyModel), !modelIndex, false);
     common.push_back(Part(record, kClockOffset, 6, "clock", ClockMeaning(record)));
     common.push_back(
-        Part(record, kLanguageOffset, 1, "language", LanguageMeaning(record[kLanguageOffset])));
+        Part(record, kLanguageOffset, 1, "language", LanguageByteMeaning(record[kLanguageOffset])));
     common.push_back(
         Part(record, kTvModeOffset, 1, "tvMode", {std::to_string(record[kTvModeOffset]), true}));
     SortByOffset(common);
@@ -180,17 +149,10 @@ FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int
         SortByOffset(fields);
         NoteUnexpected(fields, modelIndex ? "" : (first ? ", first family" : ", second family"),
                        report.notes);
-        std::string title =
-            "bytes 31..37, " + std::string(first ? "first" : "second") + " family (";
-        bool firstName = true;
-        for (const ModelInfo& info : Models()) {
-            if (info.family == each) {
-                title += (firstName ? "" : ", ") + std::string(info.name);
-                firstName = false;
-            }
-        }
+        const std::string title = "bytes 31..37, " + std::string(first ? "first" : "second") +
+                                  " family (" + FamilyModelNames(each) + ")";
         report.sections.push_back(
-            {first ? "firstFamily" : "secondFamily", title + ")", std::move(fields)});
+            {first ? "firstFamily" : "secondFamily", title, std::move(fields)});
     }
     for (const auto& [begin, end] : kReserved) {
         if (std::any_of(record.begin() + static_cast<std::ptrdiff_t>(begin),

@@ -1,0 +1,69 @@
+#include "mms/core/MmsFile.h"
+
+#include "mms/core/MmsChoices.h"
+#include "mms/core/MmsFields.h"
+#include "mms/core/MmsRules.h"
+
+namespace tov {
+namespace {
+
+// Header bytes no field gives: the MMS Send choice as the family codes it (the list position
+// is in byte 1), the language and the TV mode.
+constexpr std::size_t kSendCodeOffset = 0;
+constexpr std::size_t kLanguageOffset = 5;
+constexpr std::size_t kTvModeOffset = 6;
+constexpr std::size_t kCountryOffset = 8;
+
+std::uint8_t LowByte(int value) {
+    return static_cast<std::uint8_t>(static_cast<unsigned>(value) & 0xFFU);
+}
+
+}  // namespace
+
+RecordFileBody BuildMmsRecords(const MmsSettings& settings, const ModelInfo& model,
+                               int languageByte, int tvMode) {
+    RecordFileBody body;
+    body.fill(BlankRecord());
+    PlaceFields(MmsFieldTable(), model.family, settings, std::span(body));
+    Record60& header = body[0];
+    header[kSendCodeOffset] = LowByte(MmsSendCode(model, settings.mmsSend));
+    header[kLanguageOffset] = LowByte(languageByte);
+    header[kTvModeOffset] = LowByte(tvMode);
+    // Manual mode has no country list: the camera takes 0x80 as "typed access data".
+    if (settings.mode == kMmsManual) {
+        header[kCountryOffset] = kManualCountryByte;
+    }
+    return body;
+}
+
+std::vector<std::uint8_t> BuildMmsFile(const MmsSettings& settings, const ModelInfo& model,
+                                       int languageByte, int tvMode) {
+    const std::uint16_t addend =
+        settings.phoneFormat == kInternational ? kInternationalCheckAddend : 0;
+    return BuildRecordFile(BuildMmsRecords(settings, model, languageByte, tvMode), addend);
+}
+
+MmsFileOutcome GenerateMmsFile(const MmsSettings& settings, const ModelInfo& model,
+                               int languageByte, int tvMode) {
+    if (auto problem = CheckMmsRecipients(settings, MmsSmsChosen(model, settings.mmsSend))) {
+        return {{}, problem};
+    }
+    MmsSettings written = settings;
+    if (written.mode == kMmsAuto &&
+        !LoadMmsPreset(written, settings.countryIndex, settings.operatorIndex)) {
+        return {{}, MmsProblem{"operator", {"运营商错误", "Operator Error"}}};
+    }
+    if (auto problem = CheckMmsRemoteControl(written)) {
+        return {{}, problem};
+    }
+    return {BuildMmsFile(written, model, languageByte, tvMode), std::nullopt};
+}
+
+MmsSettings ReadMmsSettings(const RecordFileBody& plain, Family family) {
+    MmsSettings settings;
+    ApplyOpening(MmsFieldTable(), family, settings, [](int) { return 1; });
+    ReadFields(MmsFieldTable(), family, std::span(plain), settings);
+    return settings;
+}
+
+}  // namespace tov

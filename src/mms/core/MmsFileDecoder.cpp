@@ -1,0 +1,248 @@
+#include "common/DecodedMeanings.h"
+#include "common/Text.h"
+#include "mms/core/MmsCatalogue.h"
+#include "mms/core/MmsChoices.h"
+#include "mms/core/MmsFields.h"
+#include "mms/core/MmsFile.h"
+
+#include <algorithm>
+
+namespace tov {
+namespace {
+
+// setup.dat's header bytes beside the fields: the MMS Send code, the language, the TV mode;
+// 11..54 and 56..57 are reserved (0).
+constexpr std::size_t kSendCodeOffset = 0;
+constexpr std::size_t kLanguageOffset = 5;
+constexpr std::size_t kTvModeOffset = 6;
+constexpr std::size_t kPhoneFormatOffset = 7;
+constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kReserved = {{{11, 55}, {56, 58}}};
+
+constexpr std::string_view kNotInList = "not in the list";
+
+DecodedField Part(const Record60& header, std::size_t offset, std::string name, Meaning meaning) {
+    return {offset,          1, std::move(name), {header[offset]}, std::move(meaning.text),
+            meaning.expected};
+}
+
+Meaning EntryMeaning(const std::vector<std::string_view>& entries, int value) {
+    if (value >= 0 && value < static_cast<int>(entries.size())) {
+        return {std::string(entries[static_cast<std::size_t>(value)]), true};
+    }
+    return {std::string(kNotInList), false};
+}
+
+/// What a choice of the header means to `model` (null: to every model).
+Meaning ChoiceMeaning(int list, int value, const MmsSettings& decoded, const ModelInfo* model) {
+    const bool manual = decoded.mode == kMmsManual;
+    switch (list) {
+    case kMmsSendList:
+        if (model == nullptr) {
+            return MeaningForEveryModel(
+                [&](const ModelInfo& each) { return ChoiceMeaning(list, value, decoded, &each); });
+        }
+        return EntryMeaning(MmsChoices(list, *model, kEnglish, kMmsAuto, 0), value);
+    case kMmsCountryList:
+        if (value == kManualCountryByte) {
+            return {"none (typed access data)", manual};
+        }
+        return {std::string(value < MmsCountryCount() ? MmsCountryName(value, false) : kNotInList),
+                !manual && value < MmsCountryCount()};
+    case kMmsOperatorList:
+        if (manual) {
+            return {value == 0 ? "none (typed access data)" : std::string(kNotInList), value == 0};
+        }
+        return EntryMeaning(MmsChoices(list, ModelFor(1), kEnglish, kMmsAuto, decoded.countryIndex),
+                            value);
+    case kMmsRemoteList:
+        if (value >= 0 && value < kSmsRemoteOff) {
+            return {std::to_string(value) + " hours", true};
+        }
+        return {value == kSmsRemoteOff ? "Off" : std::string(kNotInList), value == kSmsRemoteOff};
+    case kMmsBearerList:
+        // Auto mode offers "APN" only.
+        return EntryMeaning(
+            MmsChoices(list, ModelFor(1), kEnglish, manual ? kMmsManual : kMmsAuto, 0), value);
+    default:
+        return EntryMeaning(MmsChoices(list, ModelFor(1), kEnglish, kMmsAuto, 0), value);
+    }
+}
+
+/// A text as the report shows it: printable ASCII as itself, every other byte as \xNN (the
+/// file does not say which code page wrote it).
+std::string ShownBytes(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F) {
+            shown += c;
+        } else {
+            shown += "\\x" + Hex2(byte);
+        }
+    }
+    return shown;
+}
+
+/// Header byte 0 as the family's cameras read it; expected when it agrees with MMS Send in
+/// byte 1 for a model of the family (or for the given model).
+DecodedField SendCodeField(const Record60& header, Family family, const ModelInfo* given,
+                           int mmsSend) {
+    const int code = header[kSendCodeOffset];
+    std::vector<const ModelInfo*> models;
+    for (const ModelInfo& model : Models()) {
+        if (given == nullptr ? model.family == family : model.index == given->index) {
+            models.push_back(&model);
+        }
+    }
+    if (models.empty()) {
+        models.push_back(given);  // a model outside the list reads as the first family
+    }
+    Meaning meaning{std::string(kNotInList), false};
+    for (const ModelInfo* model : models) {
+        const std::string_view word = MmsSendCodeMeaning(*model, code);
+        const bool agrees = MmsSendCode(*model, mmsSend) == code;
+        if (!word.empty() && (agrees || meaning.text == kNotInList)) {
+            meaning = {std::string(word), agrees};
+        }
+        if (agrees && !word.empty()) {
+            break;
+        }
+    }
+    return Part(header, kSendCodeOffset, "sendCode", std::move(meaning));
+}
+
+std::vector<DecodedField> HeaderFields(const RecordFileBody& plain, const MmsSettings& decoded,
+                                       const ModelInfo* model) {
+    const Record60& header = plain[0];
+    const Family family = model != nullptr ? model->family : Family::First;
+    const ChoiceMeaningFn meaning = [&](int list, int value) {
+        return ChoiceMeaning(list, value, decoded, model);
+    };
+    std::vector<DecodedField> fields;
+    for (DecodedField& field :
+         DescribeFields(MmsFieldTable(), family, std::span(plain), decoded, meaning)) {
+        if (field.offset < kRecordSize) {  // the texts have a section of their own
+            fields.push_back(std::move(field));
+        }
+    }
+    fields.push_back(
+        Part(header, kLanguageOffset, "language", LanguageByteMeaning(header[kLanguageOffset])));
+    fields.push_back(
+        Part(header, kTvModeOffset, "tvMode", {std::to_string(header[kTvModeOffset]), true}));
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](const auto& a, const auto& b) { return a.offset < b.offset; });
+    return fields;
+}
+
+// A text is reported at its record's length byte, which tells how much of the record's
+// bytes 0..56 the text takes; the text itself is the meaning.
+std::vector<DecodedField> TextFields(const RecordFileBody& plain, const MmsSettings& decoded,
+                                     bool showSecrets, std::vector<std::string>& notes) {
+    std::vector<DecodedField> fields;
+    for (const Field<MmsSettings>& field : kMmsFields) {
+        if (field.kind != FieldKind::Text) {
+            continue;
+        }
+        const auto record = static_cast<std::size_t>(field.place.first.record);
+        const Record60& bytes = plain[record];
+        const std::string& text = decoded.*field.text;
+        const bool hidden = field.secret && !showSecrets && !text.empty();
+        DecodedField out;
+        out.offset = record * kRecordSize + kRecordLengthOffset;
+        out.name = std::string(field.key);
+        out.bytes = {bytes[kRecordLengthOffset]};
+        out.meaning = hidden ? "(" + std::to_string(text.size()) + " bytes, hidden)"
+                             : "\"" + ShownBytes(text) + "\"";
+        out.expected = static_cast<int>(text.size()) <= field.max;
+        fields.push_back(std::move(out));
+        if (std::any_of(bytes.begin() + static_cast<std::ptrdiff_t>(text.size()),
+                        bytes.begin() + kRecordLengthOffset,
+                        [](std::uint8_t b) { return b != 0; })) {
+            notes.push_back("record " + std::to_string(record) + " (" + std::string(field.key) +
+                            ") has bytes other than 0 after its text");
+        }
+    }
+    NoteUnexpected(fields, "", notes);
+    return fields;
+}
+
+}  // namespace
+
+FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int> modelIndex,
+                         bool showSecrets) {
+    FileReport report;
+    report.size = bytes.size();
+    report.expectedSize = kRecordFileSize;
+    report.sizeOk = bytes.size() == kRecordFileSize;
+    if (!report.sizeOk) {
+        report.problems.push_back("size is " + std::to_string(bytes.size()) + " bytes, expected " +
+                                  std::to_string(kRecordFileSize));
+    }
+    if (bytes.size() < kRecordFileSize) {
+        return report;
+    }
+
+    const RecordFileReading reading = ReadRecordFile(bytes.first(kRecordFileSize));
+    report.lineEndOk = reading.badLineEnds.empty();
+    if (!report.lineEndOk) {
+        std::string records;
+        for (const int record : reading.badLineEnds) {
+            records += (records.empty() ? "" : ", ") + std::to_string(record);
+        }
+        report.problems.push_back("line end at bytes 58..59 is not 0D 0A in record(s) " + records);
+    }
+    const Record60& header = reading.plain[0];
+    const bool international = header[kPhoneFormatOffset] == kInternational;
+    report.storedChecksum = reading.storedCheck;
+    report.computedChecksum =
+        static_cast<std::uint16_t>(reading.crc + (international ? kInternationalCheckAddend : 0));
+    report.checksumOk = report.storedChecksum == report.computedChecksum;
+    if (!report.checksumOk) {
+        report.problems.push_back("check at bytes 716..717 is " + Hex4(report.storedChecksum) +
+                                  ", the content gives " + Hex4(report.computedChecksum) +
+                                  " (CRC-16/XMODEM " + Hex4(reading.crc) +
+                                  (international ? " plus 18 for International)" : ", Domestic)"));
+    }
+    if (!reading.trailerZero) {
+        report.notes.push_back("trailer bytes 660..715 are not 0");
+    }
+    report.contents = "MMS settings";
+
+    // The fields lie alike in both families; only byte 0 and the MMS Send list differ.
+    const ModelInfo* model = modelIndex ? &ModelFor(*modelIndex) : nullptr;
+    const MmsSettings decoded = ReadMmsSettings(reading.plain, Family::First);
+    std::vector<DecodedField> fields = HeaderFields(reading.plain, decoded, model);
+    NoteUnexpected(fields, "", report.notes);
+    report.sections.push_back({"fields", "", std::move(fields)});
+
+    for (const Family family : {Family::First, Family::Second}) {
+        if (model != nullptr && model->family != family) {
+            continue;
+        }
+        const bool first = family == Family::First;
+        std::vector<DecodedField> code = {SendCodeField(header, family, model, decoded.mmsSend)};
+        NoteUnexpected(code, model ? "" : (first ? ", first family" : ", second family"),
+                       report.notes);
+        report.sections.push_back(
+            {first ? "firstFamily" : "secondFamily",
+             "byte 0, the MMS Send code of the " + std::string(first ? "first" : "second") +
+                 " family (" + (model ? std::string(model->name) : FamilyModelNames(family)) + ")",
+             std::move(code)});
+    }
+    report.sections.push_back({"texts",
+                               "text records 1..10 (text at bytes 0..56 of the record, its "
+                               "length at 57)",
+                               TextFields(reading.plain, decoded, showSecrets, report.notes)});
+
+    for (const auto& [begin, end] : kReserved) {
+        if (std::any_of(header.begin() + static_cast<std::ptrdiff_t>(begin),
+                        header.begin() + static_cast<std::ptrdiff_t>(end),
+                        [](std::uint8_t b) { return b != 0; })) {
+            report.notes.push_back("header bytes " + std::to_string(begin) + ".." +
+                                   std::to_string(end - 1) + " are reserved but not 0");
+        }
+    }
+    return report;
+}
+
+}  // namespace tov

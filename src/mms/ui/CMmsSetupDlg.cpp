@@ -1,0 +1,281 @@
+#include "mms/ui/CMmsSetupDlg.h"
+
+#include "forms/QtText.h"
+#include "mms/core/MmsChecks.h"
+#include "mms/core/MmsChoices.h"
+#include "mms/core/MmsFields.h"
+#include "mms/core/MmsFile.h"
+#include "mms/core/MmsMessages.h"
+#include "mms/core/MmsRules.h"
+#include "mms/core/MmsTexts.h"
+#include "ui_CMmsSetupDlg.h"
+
+#include <array>
+
+namespace tov {
+namespace {
+
+using U = Ui::CMmsSetupDlg;
+
+// The template's widget for every field of the MMS table.
+constexpr std::array<WidgetBinding<U>, 19> kWidgets = {{
+    {.key = "mode", .combo = &U::modeCombo},
+    {.key = "mmsSend", .combo = &U::mmsSendCombo},
+    {.key = "bearer", .combo = &U::bearerCombo},
+    {.key = "pictureLimit", .edit = &U::pictureLimitEdit},
+    {.key = "phoneFormat", .combo = &U::phoneFormatCombo},
+    {.key = "country", .combo = &U::countryCombo},
+    {.key = "operator", .combo = &U::operatorCombo},
+    {.key = "smsRemoteHours", .combo = &U::smsRemoteCombo},
+    {.key = "url", .edit = &U::urlEdit},
+    {.key = "apn", .edit = &U::apnEdit},
+    {.key = "gateway", .edit = &U::gatewayEdit},
+    {.key = "port", .edit = &U::portEdit},
+    {.key = "phone1", .edit = &U::phone1Edit},
+    {.key = "email", .edit = &U::emailEdit},
+    {.key = "account", .edit = &U::accountEdit},
+    {.key = "mmsPassword", .edit = &U::mmsPasswordEdit},
+    {.key = "phone2", .edit = &U::phone2Edit},
+    {.key = "phone3", .edit = &U::phone3Edit},
+    {.key = "folder", .edit = &U::folderEdit},
+}};
+static_assert(BindsEveryField(MmsFieldTable(), kWidgets),
+              "every MMS field needs exactly one widget of its kind");
+
+// Which labels show which text of the language table.
+struct LabelSlot {
+    std::string_view MmsLabelTexts::*text;
+    std::array<QLabel * U::*, 2> labels;
+};
+
+constexpr std::array<LabelSlot, 15> kLabelSlots = {{
+    {&MmsLabelTexts::mmsMode, {&U::mmsModeLabel}},
+    {&MmsLabelTexts::mmsSend, {&U::mmsSendLabel}},
+    {&MmsLabelTexts::pictureNo, {&U::pictureNoLabel}},
+    {&MmsLabelTexts::pictureNote, {&U::pictureNoteLabel}},
+    {&MmsLabelTexts::country, {&U::countryLabel}},
+    {&MmsLabelTexts::operatorName, {&U::operatorLabel}},
+    {&MmsLabelTexts::url, {&U::urlLabel}},
+    {&MmsLabelTexts::gateway, {&U::gatewayLabel}},
+    {&MmsLabelTexts::port, {&U::portLabel}},
+    {&MmsLabelTexts::phoneNo, {&U::phoneNoLabel}},
+    {&MmsLabelTexts::email, {&U::emailLabel}},
+    {&MmsLabelTexts::account, {&U::accountLabel}},
+    {&MmsLabelTexts::password, {&U::passwordLabel}},
+    {&MmsLabelTexts::phoneOrEmail, {&U::phoneOrEmail1Label, &U::phoneOrEmail2Label}},
+    {&MmsLabelTexts::smsRemote, {&U::smsRemoteLabel}},
+}};
+
+struct ButtonSlot {
+    std::string_view MmsLabelTexts::*text;
+    QPushButton* U::*button;
+};
+
+constexpr std::array<ButtonSlot, 3> kButtonSlots = {{
+    {&MmsLabelTexts::select, &U::selectButton},
+    {&MmsLabelTexts::generate, &U::generateButton},
+    {&MmsLabelTexts::exit, &U::exitButton},
+}};
+
+constexpr std::array<std::string_view, 2> kPhoneOrEmail = {"phone2", "phone3"};
+
+}  // namespace
+
+CMmsSetupDlg::CMmsSetupDlg(const AppState& state, Platform& platform, int modelIndex,
+                           QWidget* parent)
+    : CSetupFormDlg(state, platform, parent), m_ui(std::make_unique<U>()),
+      m_model(ModelFor(modelIndex)), m_settings(OpeningMmsSettings(modelIndex)) {
+    m_ui->setupUi(this);
+    bindFields(MmsFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
+    m_ui->folderEdit->setReadOnly(true);  // the folder comes from Select only
+
+    m_ui->generateButton->setDefault(true);
+    connect(m_ui->generateButton, &QPushButton::clicked, this, &CMmsSetupDlg::onGenerate);
+    bindFolderButton(m_ui->selectButton);
+    bindExitButton(m_ui->exitButton);
+
+    setWindowTitle(ToQString(FormTitle(m_model)));
+    applyTexts();
+    fillLists([this](int list) { return choices(list); });
+    // Phone No and Email take typing; the access data waits for Manual mode and the Phone or
+    // Email fields for a Phone No or Email long enough.
+    setEditable(kMmsAccessKeys, false);
+    setEditable(kPhoneOrEmail, false);
+    writeForm();
+}
+
+CMmsSetupDlg::~CMmsSetupDlg() = default;
+
+void CMmsSetupDlg::applyTexts() {
+    const MmsLabelTexts labels = MmsTextsFor(m_model.family, appState().languageIndex).labels;
+    for (const LabelSlot& slot : kLabelSlots) {
+        for (QLabel* U::*label : slot.labels) {
+            if (label != nullptr) {
+                ((*m_ui).*label)->setText(ToQString(labels.*slot.text));
+            }
+        }
+    }
+    for (const ButtonSlot& slot : kButtonSlots) {
+        ((*m_ui).*slot.button)->setText(ToQString(labels.*slot.text));
+    }
+    m_ui->mmsFrame->setTitle(ToQString(labels.frame));
+}
+
+std::vector<std::string_view> CMmsSetupDlg::choices(int list) const {
+    return MmsChoices(list, m_model, appState().languageIndex, m_settings.mode,
+                      m_settings.countryIndex);
+}
+
+bool CMmsSetupDlg::smsChosen() const {
+    return MmsSmsChosen(m_model, m_settings.mmsSend);
+}
+
+void CMmsSetupDlg::setEditable(std::span<const std::string_view> keys, bool editable) {
+    for (const std::string_view key : keys) {
+        setEditable(key, editable);
+    }
+}
+
+void CMmsSetupDlg::listChanged(std::string_view key, int index) {
+    if (key == "mode") {
+        onModeChanged();
+    } else if (key == "mmsSend") {
+        onSendChanged();
+    } else if (key == "country") {
+        onCountryChanged();
+    } else if (key == "phoneFormat") {
+        // The number already typed stays as it is.
+        if (index == kInternational) {
+            platform().ShowMessage(appState().message(kInternationalNotice));
+        }
+    } else if (key == "operator" || key == "smsRemoteHours") {
+        readForm();
+    }
+    // The APN or CSD list simply holds its selection; Generate takes it.
+}
+
+void CMmsSetupDlg::onModeChanged() {
+    for (const Field<MmsSettings>& field : kMmsFields) {
+        if (field.kind == FieldKind::Text) {
+            (m_settings.*field.text).clear();
+        }
+    }
+    // Manual mode lists "Other" for Country and Operator and offers "CSD"; Auto mode lists the
+    // catalogue again from its first country.
+    fillList("country", choices(kMmsCountryList), 0);
+    fillList("operator", choices(kMmsOperatorList), 0);
+    fillList("bearer", choices(kMmsBearerList), 0);
+    const bool manual = m_settings.mode == kMmsManual;
+    setEditable(kMmsAccessKeys, manual && !smsChosen());
+    setEditable("phone1", true);
+    setEditable("email", !smsChosen());
+    setEditable(kPhoneOrEmail, false);
+    writeForm();
+}
+
+void CMmsSetupDlg::onSendChanged() {
+    if (smsChosen()) {
+        // Only phone numbers are sent to: the texts stay, but read-only.
+        setEditable(kMmsAccessKeys, false);
+        setEditable("email", false);
+        setEditable(kPhoneOrEmail, false);
+        setEditable("phone1", true);
+        writeForm();
+        return;
+    }
+    if (m_settings.mode == kMmsManual) {
+        setEditable(kMmsAccessKeys, true);
+        setEditable("phone1", true);
+        setEditable(kPhoneOrEmail, false);
+    }
+    // Leaving "SMS" makes Email editable again in Auto mode as well, so that an e-mail
+    // recipient can be typed without switching modes (which empties every text).
+    setEditable("email", true);
+    readForm();
+}
+
+void CMmsSetupDlg::onCountryChanged() {
+    if (m_settings.mode == kMmsAuto) {
+        fillList("operator", choices(kMmsOperatorList), 0);
+    }
+    writeForm();
+}
+
+void CMmsSetupDlg::fieldEdited(std::string_view key) {
+    if (key == "phone1") {
+        onPhone1Edited();
+    } else if (key == "email") {
+        onEmailEdited();
+    } else if (key == "phone2") {
+        onPhone2Edited();
+    } else {
+        readForm();
+        if (key == "pictureLimit" &&
+            CorrectOutOfBounds(*FindField(MmsFieldTable(), key), m_settings)) {
+            writeForm();
+        }
+    }
+}
+
+bool CMmsSetupDlg::fieldRead(std::string_view key) {
+    const int limit = Phone1Limit(m_model.family, m_settings.phoneFormat);
+    if (key == "phone1" && static_cast<int>(m_settings.phone1.size()) > limit) {
+        platform().ShowMessage(Phone1TooLongMessage(limit, appState().languageIndex));
+        return false;
+    }
+    return true;
+}
+
+void CMmsSetupDlg::onPhone1Edited() {
+    readForm();
+    if (static_cast<int>(m_settings.phone1.size()) >
+        Phone1Limit(m_model.family, m_settings.phoneFormat)) {
+        m_settings.phone1.clear();
+    }
+    if (m_settings.phone1.size() < kUnlockingLength) {
+        m_settings.phone2.clear();
+        m_settings.phone3.clear();
+        setEditable(kPhoneOrEmail, false);
+    } else {
+        setEditable("phone2", true);
+    }
+    writeForm();
+}
+
+void CMmsSetupDlg::onEmailEdited() {
+    readForm();
+    if (m_settings.email.size() < kUnlockingLength) {
+        m_settings.phone2.clear();
+        m_settings.phone3.clear();
+        setEditable(kPhoneOrEmail, false);
+        writeForm();
+    } else if (m_settings.email.find('@') != std::string::npos) {
+        setEditable("phone2", true);
+        writeForm();
+    }
+}
+
+void CMmsSetupDlg::onPhone2Edited() {
+    readForm();
+    if (m_settings.phone2.size() < kUnlockingLength) {
+        m_settings.phone3.clear();
+        setEditable("phone3", false);
+    } else {
+        setEditable("phone3", true);
+    }
+    writeForm();
+}
+
+void CMmsSetupDlg::onGenerate() {
+    // Generate works on the held values: the form is not read.
+    const MmsFileOutcome outcome =
+        GenerateMmsFile(m_settings, m_model, appState().languageByte(), appState().TvMode);
+    if (outcome.problem) {
+        platform().ShowMessage(appState().message(outcome.problem->message));
+        return;
+    }
+    writeConfigFile(folder(), kMmsFileName, outcome.bytes,
+                    MmsConfirmation(m_model, appState().languageIndex));
+}
+
+}  // namespace tov

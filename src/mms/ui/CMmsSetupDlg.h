@@ -1,0 +1,57 @@
+#pragma once
+
+#include "common/Models.h"
+#include "forms/CSetupFormDlg.h"
+#include "mms/core/MmsSettings.h"
+
+#include <memory>
+#include <span>
+
+namespace Ui {
+class CMmsSetupDlg;
+}
+
+namespace tov {
+
+/// The MMS form of both families over one template: its own handlers (MMS Mode, MMS Send,
+/// Country, the phone and e-mail fields, Domestic or International, Generate) on the shared
+/// form base. The family classes only say which model they show.
+class CMmsSetupDlg : public CSetupFormDlg {
+    Q_OBJECT
+
+public:
+    ~CMmsSetupDlg() override;
+
+    /// The held settings: list selections as chosen, texts as last read from the form. In Auto
+    /// mode the access texts stay empty: Generate writes the preset without keeping it.
+    const MmsSettings& settings() const { return m_settings; }
+
+protected:
+    /// `modelIndex`: the model whose lists, title and messages the form shows.
+    CMmsSetupDlg(const AppState& state, Platform& platform, int modelIndex, QWidget* parent);
+
+private:
+    void listChanged(std::string_view key, int index) override;
+    void fieldEdited(std::string_view key) override;
+    bool fieldRead(std::string_view key) override;
+
+    void applyTexts();
+    std::vector<std::string_view> choices(int list) const;
+    bool smsChosen() const;
+    void setEditable(std::span<const std::string_view> keys, bool editable);
+    using CSetupFormDlg::setEditable;
+
+    void onModeChanged();
+    void onSendChanged();
+    void onCountryChanged();
+    void onPhone1Edited();
+    void onEmailEdited();
+    void onPhone2Edited();
+    void onGenerate();
+
+    std::unique_ptr<Ui::CMmsSetupDlg> m_ui;
+    const ModelInfo& m_model;
+    MmsSettings m_settings;
+};
+
+}  // namespace tov

@@ -1,0 +1,152 @@
+#include "app/host/QtFileTextCodec.h"
+#include "cli/CommandLine.h"
+#include "common/FilePath.h"
+#include "mms/core/MmsFile.h"
+#include "mms/core/MmsRules.h"
+#include "support/MemoryPreferenceBackend.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <map>
+#include <sstream>
+
+namespace tov::cli {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class MmsCommandTest : public ::testing::Test {
+protected:
+    MemoryPreferenceBackend prefs;
+    TempDir dir;
+
+    CliRun Run(std::vector<std::string> args, std::uint16_t langId = 0x0409) {
+        const QtFileTextCodec codec(langId);
+        CliEnvironment env{prefs, langId, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; },
+                           codec};
+        std::ostringstream out;
+        std::ostringstream err;
+        const int code = RunCommandLine(args, env, out, err);
+        return {code, out.str(), err.str()};
+    }
+    /// `mms --out DIR` with more arguments.
+    CliRun Mms(std::vector<std::string> args, std::uint16_t langId = 0x0409) {
+        args.insert(args.begin(), {"mms", "--out", dir.str()});
+        return Run(std::move(args), langId);
+    }
+    std::filesystem::path File() const { return dir.path() / "setup.dat"; }
+};
+
+// Manual mode's values come back from inspect below; the MMS form tests compare the form's files
+// with this command's.
+TEST_F(MmsCommandTest, AutoModeWritesThePresetOfTheNamedOperator) {
+    const CliRun run = Mms({"--model", "2760MG", "--language", "Chinese", "--tv-mode", "3", "--set",
+                            "country=United Kingdom", "--set", "operator=4", "--set",
+                            "phone1=07700900123", "--set", "email=me@example.com"});
+    ASSERT_EQ(run.code, kExitOk) << run.err;
+    // "Chinese" on an English system: English messages, the Chinese language byte.
+    EXPECT_EQ(run.out,
+              "Tov 2760 MMS configuration file (URL|APN|Gateway|Port ...) has been generated\n" +
+                  PathText(File()) + "\n");
+    MmsSettings expected = OpeningMmsSettings(5);
+    expected.phone1 = "07700900123";
+    expected.email = "me@example.com";
+    ASSERT_TRUE(LoadMmsPreset(expected, 3, 4));
+    EXPECT_EQ(ReadBytes(File()), BuildMmsFile(expected, ModelFor(5), kChinese, 3));
+}
+
+TEST_F(MmsCommandTest, RefusesWhatTheFormCannotProduceAndWritesNothing) {
+    const std::string gateway = "gateway=" + std::string("网关网关网关网关网关网关");
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--set", "phone1=12345", "--set", "apn=internet"},
+         "apn: the operator preset sets it in Auto mode; use --set mode=Manual\n"},
+        {{"--set", "phone1=1234567890123"},
+         "phone1: The max allowable number of digits phone 12!\n"},
+        {{}, "phone1: Phone & Email Error(0)\n"},
+        {{"--set", "phone1=12345", "--set", "email=a@b"}, "email: Email Error(.)\n"},
+        {{"--set", "phone1=12345", "--set", "mode=Manual", "--set", "url=u", "--set", "apn=a",
+          "--set", "gateway=gw", "--set", "port=80"},
+         "gateway: GateWay Error(.)\n"},
+        {{"--set", "email=中@example.cn"},
+         "email: \"中\" cannot be written in the file's code page (windows-1252)\n"},
+        {{"--set", "mode=Manual", "--set", gateway},
+         "gateway: is 24 bytes long; at most 20 bytes fit\n"},
+    };
+    for (const auto& [args, message] : cases) {
+        std::vector<std::string> all = {"--model", "4", "--language", "English"};
+        all.insert(all.end(), args.begin(), args.end());
+        // The Chinese gateway fits in characters but not in the bytes of a Chinese system.
+        const CliRun run = Mms(all, message.starts_with("gateway: is") ? 0x0804 : 0x0409);
+        EXPECT_EQ(run.code, kExitBadInput) << message;
+        EXPECT_EQ(run.err, message);
+        EXPECT_TRUE(dir.Entries().empty()) << message;
+    }
+    const CliRun chinese = Mms({"--language", "Chinese", "--set", "phone1=1234"}, 0x0804);
+    EXPECT_EQ(chinese.err, "phone1: 手机号码错误(01)\n");
+}
+
+// Every key, set away from its opening value, comes back from inspect with the meaning it was
+// given, for every model, in both modes.
+TEST_F(MmsCommandTest, EveryKeyRoundTripsThroughTheFileAndInspect) {
+    const std::map<std::string, std::string> common = {
+        {"mmsSend", "Off"},      {"pictureLimit", "99"},       {"phoneFormat", "International"},
+        {"smsRemoteHours", "0"}, {"phone1", "+4917012345678"}, {"email", "me@example.com"},
+        {"phone2", "a@b.cd"},    {"phone3", "+4917012345679"}};
+    const std::map<std::string, std::string> automatic = {{"country", "Cayman Islands"},
+                                                          {"operator", "Digicel"}};
+    const std::map<std::string, std::string> manual = {
+        {"mode", "Manual"},     {"bearer", "CSD"},       {"url", "http://mms.example/"},
+        {"apn", "mms.example"}, {"gateway", "10.1.2.3"}, {"port", "9201"},
+        {"account", "user"},    {"mmsPassword", "pass"}};
+    const std::map<std::string, std::string> meanings = {{"smsRemoteHours", "0 hours"},
+                                                         {"mmsPassword", "(4 bytes, hidden)"}};
+    for (const ModelInfo& model : Models()) {
+        for (const auto* mode : {&automatic, &manual}) {
+            SCOPED_TRACE(std::string(model.name) + (mode == &manual ? " Manual" : " Auto"));
+            std::map<std::string, std::string> given = common;
+            given.insert(mode->begin(), mode->end());
+            std::vector<std::string> args = {"--model", std::to_string(model.index)};
+            for (const auto& [key, value] : given) {
+                args.insert(args.end(), {"--set", key + "=" + value});
+            }
+            ASSERT_EQ(Mms(args).code, kExitOk) << Mms(args).err;
+            const CliRun run =
+                Run({"inspect", dir.str(), "--model", std::to_string(model.index), "--json"});
+            ASSERT_EQ(run.code, kExitOk) << run.err;
+            const auto report = nlohmann::json::parse(run.out);
+            EXPECT_TRUE(report.at("notes").empty()) << report.at("notes");
+            std::size_t found = 0;
+            for (const char* section : {"fields", "texts"}) {
+                for (const auto& field : report.at(section)) {
+                    const auto key = given.find(field.at("name").get<std::string>());
+                    if (key == given.end()) {
+                        continue;
+                    }
+                    const auto special = meanings.find(key->first);
+                    const std::string expected =
+                        special != meanings.end()
+                            ? special->second
+                            : (section == std::string("texts") ? "\"" + key->second + "\""
+                                                               : key->second);
+                    EXPECT_EQ(field.at("meaning").get<std::string>(), expected) << key->first;
+                    ++found;
+                }
+            }
+            EXPECT_EQ(found, given.size());
+        }
+    }
+    const CliRun secrets = Run({"inspect", File().string(), "--show-secrets"});
+    EXPECT_NE(secrets.out.find("\"pass\""), std::string::npos) << secrets.out;
+}
+
+}  // namespace
+}  // namespace tov::cli
