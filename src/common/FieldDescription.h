@@ -55,15 +55,18 @@ DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> rec
             break;
         case FieldKind::Text: {
             const std::string& text = decoded.*field.text;
-            meaning.text = showSecrets || !field.secret || text.empty()
-                               ? "\"" + text + "\""
-                               : "(" + std::to_string(text.size()) + " bytes, hidden)";
-            meaning.expected = static_cast<int>(text.size()) <= field.max;
+            if (showSecrets || !field.secret || text.empty()) {
+                meaning.text = "\"" + text + "\"";
+            } else {
+                meaning.text = "(" + std::to_string(text.size()) + " bytes, hidden)";
+                out.bytes.clear();  // the bytes would tell the secret as well
+            }
+            meaning.expected = static_cast<int>(text.size()) <= MaxFor(field, family);
             break;
         }
         case FieldKind::Number: {
             const int value = decoded.*field.number;
-            meaning = {std::to_string(value), value >= field.min && value <= field.max};
+            meaning = {std::to_string(value), value >= field.min && value <= MaxFor(field, family)};
             if (!field.unit.empty()) {
                 meaning.text += " " + std::string(field.unit);
             }

@@ -46,6 +46,7 @@ enum class Coding {
     CharRun,       ///< one byte per character index, four bytes
     TensUnits,     ///< two bytes: the tens digit, then the units digit
     TextRecord,    ///< a text record of its own: text, length byte 57, line end
+    ZeroFlag,      ///< 1 when the value is 0, else 0 (a switch the camera reads the other way)
 };
 
 /// Where a field goes in its file.
@@ -107,6 +108,8 @@ struct Field {
     int list = -1;                           ///< Choice, Chars: the form's list
     int min = 0;                             ///< Number: lower bound
     int max = 0;  ///< Number: upper bound; Text: bytes; Folder: characters
+    /// Text: the byte limit per family, in place of `max`, where the families differ.
+    std::optional<PerFamily<int>> familyMax{};
     LimitMessage message = LimitMessage::ToolRange;
     int correctTo = 0;  ///< Number: what a handler puts in place of a value out of bounds
     PerFamily<int> readOrder = Both(kNotRead);  ///< place in the form's read order
@@ -121,6 +124,12 @@ struct Field {
 
 template <class S>
 using FieldTable = std::span<const Field<S>>;
+
+/// The field's upper bound or byte limit in the family's form.
+template <class S>
+constexpr int MaxFor(const Field<S>& field, Family family) {
+    return field.familyMax ? (*field.familyMax)[family] : field.max;
+}
 
 /// The row for `key`, or null.
 template <class S>
@@ -261,6 +270,9 @@ void PlaceFields(FieldTable<S> table, Family family, const S& settings,
         case Coding::TextRecord:
             record = MakeTextRecord(settings.*field.text);
             break;
+        case Coding::ZeroFlag:
+            *at = AddLow8(*at, settings.*field.number == 0 ? 1 : 0);
+            break;
         case Coding::None:
             break;
         }
@@ -302,6 +314,10 @@ void ReadFields(FieldTable<S> table, Family family, std::span<const Record60> re
             break;
         case Coding::TextRecord:
             settings.*field.text = RecordText(record);
+            break;
+        case Coding::ZeroFlag:
+            // 1 and 0 swap back; any other byte stays, so that it reads as no value of the form.
+            settings.*field.number = at[0] == 1 ? 0 : (at[0] == 0 ? 1 : at[0]);
             break;
         case Coding::None:
             break;
