@@ -26,9 +26,9 @@ struct Shot {
 };
 
 constexpr Shot kShots[] = {
-    {tov::SetupButton::Camera, 4, "camera-9030"},
-    {tov::SetupButton::Camera, 5, "camera-2760"},
-    {tov::SetupButton::Camera, 1, "camera-2740"},
+    {tov::SetupButton::Camera, 4, "camera-9030"}, {tov::SetupButton::Camera, 5, "camera-2760"},
+    {tov::SetupButton::Camera, 1, "camera-2740"}, {tov::SetupButton::Smtp, 4, "smtp-9030"},
+    {tov::SetupButton::Smtp, 3, "smtp-2740"},
 };
 
 struct Language {

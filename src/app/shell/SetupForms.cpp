@@ -3,6 +3,8 @@
 #include "camera/ui/CCameraSetup2740Dlg.h"
 #include "camera/ui/CCameraSetup9030Dlg.h"
 #include "common/Models.h"
+#include "smtp/ui/CSmtpSetup2740Dlg.h"
+#include "smtp/ui/CSmtpSetup9030Dlg.h"
 
 #include <QDialog>
 
@@ -32,10 +34,12 @@ std::unique_ptr<QDialog> MakeSetupForm(SetupForm form, const AppState& state, Pl
         return std::make_unique<CCameraSetup9030Dlg>(state, platform);
     case SetupForm::Camera2740:
         return std::make_unique<CCameraSetup2740Dlg>(state, platform);
+    case SetupForm::Smtp9030:
+        return std::make_unique<CSmtpSetup9030Dlg>(state, platform);
+    case SetupForm::Smtp2740:
+        return std::make_unique<CSmtpSetup2740Dlg>(state, platform);
     case SetupForm::Mms9030:
     case SetupForm::Mms2740:
-    case SetupForm::Smtp9030:
-    case SetupForm::Smtp2740:
         break;
     }
     return nullptr;
