@@ -167,7 +167,7 @@ FileReport DecodeSmtpFile(std::span<const std::uint8_t> bytes, std::optional<int
     }
     const RecordFileReading reading = ReadRecordFile(bytes.first(kRecordFileSize));
     CheckFrame(reading, report);
-    report.contents = "GPRS and e-mail settings";
+    report.contents = "GPRS and e-mail settings (bytes 0..49 of each record shown unscrambled)";
 
     const std::optional<Family> family =
         modelIndex ? std::optional<Family>(FamilyOf(*modelIndex)) : std::nullopt;
