@@ -1,10 +1,10 @@
 # Quick start: `make run` builds and starts the application, `make test` builds and runs every test.
 PRESET ?= debug
 
-.PHONY: run test test-asan build release deps format screenshots clean
+.PHONY: run test test-asan test-windows build release package bench deps format screenshots clean
 
 run: build
-	./build/$(PRESET)/src/app/tovbrenn
+	./build/$(PRESET)/src/app/shell/tovbrenn
 
 test: deps
 	cmake --preset $(PRESET)
@@ -16,6 +16,13 @@ test-asan: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
+# The core built for Windows with mingw-w64, its tests run under Wine (no display needed).
+test-windows:
+	@./scripts/install-deps.sh windows
+	cmake --preset windows-core
+	cmake --build --preset windows-core
+	ctest --preset windows-core
+
 build: deps
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
@@ -23,6 +30,20 @@ build: deps
 release: deps
 	cmake --preset release
 	cmake --build --preset release
+
+# The Debian package of the release build, then a check of what it installs.
+package: release
+	@./scripts/install-deps.sh package
+	rm -f build/release/tovbrenn_*.deb
+	cd build/release && cpack -G DEB
+	./scripts/check-package.sh build/release/tovbrenn_*.deb
+
+# Start-up, command-line and core figures on this machine; never part of CI.
+bench:
+	@./scripts/install-deps.sh bench
+	cmake --preset bench
+	cmake --build --preset bench
+	./bench/run.sh build/bench
 
 deps:
 	@./scripts/install-deps.sh

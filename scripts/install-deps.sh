@@ -1,5 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need, if any is missing.
+# Installs the Debian packages a task needs, if any is missing.
+# Usage: scripts/install-deps.sh [build|package|bench|windows]
+#   build (default): the build, the tests and the screenshots
+#   package: also what `make package` needs (dpkg-shlibdeps, help2man, the AppStream and
+#            desktop entry checkers)
+#   bench: also what `make bench` needs (Google Benchmark, a virtual X server)
+#   windows: only the Windows cross build of the core and Wine to run its tests
 set -euo pipefail
 
 packages=(
@@ -8,6 +14,19 @@ packages=(
     libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
     fonts-noto-cjk xvfb xauth
 )
+case "${1:-build}" in
+    build) ;;
+    package) packages+=(dpkg-dev file help2man appstream desktop-file-utils) ;;
+    bench) packages+=(libbenchmark-dev) ;;
+    windows)
+        # googletest: the sources under /usr/src/googletest, compiled for Windows by the build.
+        packages=(cmake ninja-build make g++-mingw-w64-x86-64-posix googletest wine wine64)
+        ;;
+    *)
+        echo "usage: $0 [build|package|bench|windows]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 
 #include "common/FieldTable.h"
 #include "common/FileReport.h"
+#include "common/Text.h"
 
 #include <functional>
 #include <string>
@@ -56,9 +57,10 @@ DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> rec
         case FieldKind::Text: {
             const std::string& text = decoded.*field.text;
             if (showSecrets || !field.secret || text.empty()) {
-                meaning.text = "\"" + text + "\"";
+                meaning.text = Quoted(text);
             } else {
-                meaning.text = "(" + std::to_string(text.size()) + " bytes, hidden)";
+                meaning.text = "(";
+                meaning.text.append(std::to_string(text.size())).append(" bytes, hidden)");
                 out.bytes.clear();  // the bytes would tell the secret as well
             }
             meaning.expected = static_cast<int>(text.size()) <= MaxFor(field, family);
@@ -68,7 +70,7 @@ DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> rec
             const int value = decoded.*field.number;
             meaning = {std::to_string(value), value >= field.min && value <= MaxFor(field, family)};
             if (!field.unit.empty()) {
-                meaning.text += " " + std::string(field.unit);
+                meaning.text.append(" ").append(field.unit);
             }
             if (place.coding == Coding::SecondsValue) {
                 // The unit shares this byte: find it and tell the value with it.
@@ -76,7 +78,8 @@ DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> rec
                     const Place unitPlace = unit.place[family];
                     if (unitPlace.coding == Coding::SecondsFlag &&
                         unitPlace.record == place.record && unitPlace.offset == place.offset) {
-                        meaning.text += " " + choiceMeaning(unit.list, decoded.*unit.number).text;
+                        meaning.text.append(" ").append(
+                            choiceMeaning(unit.list, decoded.*unit.number).text);
                     }
                 }
             }

@@ -14,9 +14,13 @@ std::string DefaultFolder() {
 }
 
 std::filesystem::path JoinFolderPath(std::string_view folder, std::string_view fileName) {
-    const std::u8string folder8(folder.begin(), folder.end());
-    const std::u8string name8(fileName.begin(), fileName.end());
-    return std::filesystem::path(folder8) / std::filesystem::path(name8);
+    std::filesystem::path base(std::u8string(folder.begin(), folder.end()));
+    // A drive alone ("E:") would name the drive's current folder; the top of the drive is meant.
+    if (base.has_root_name() && !base.has_root_directory() && !base.has_relative_path()) {
+        base += std::filesystem::path::preferred_separator;
+    }
+    base /= std::filesystem::path(std::u8string(fileName.begin(), fileName.end()));
+    return base.make_preferred();
 }
 
 std::string PathText(const std::filesystem::path& path) {

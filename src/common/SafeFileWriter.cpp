@@ -1,53 +1,39 @@
 #include "common/SafeFileWriter.h"
 
-#include <cerrno>
-#include <cstring>
-#include <string>
-#include <system_error>
+#include "common/SafeFileWriterDetail.h"
 
-#ifdef _WIN32
-#include <cstdio>
-#include <io.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include <cerrno>
+#include <random>
+#include <string_view>
 
 namespace tov {
-namespace {
+namespace detail {
 
-std::string ErrnoText(int error) {
-    return std::generic_category().message(error);
-}
-
-#ifndef _WIN32
-
-// Writes everything or reports why not; a short write counts as a failure.
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes, int& error) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            error = errno;
-            return false;
-        }
-        if (n == 0) {
-            error = ENOSPC;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
+std::filesystem::path TemporaryPathFor(const std::filesystem::path& target) {
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 engine{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    std::string random(6, ' ');
+    for (char& letter : random) {
+        letter = kLetters[pick(engine)];
     }
-    return true;
+    // Appended piece by piece: `"." + std::string` trips a false -Werror=restrict in GCC 12.
+#ifdef _WIN32
+    std::filesystem::path name = target.filename();
+    name += ".";
+    name += random;
+    name += ".tmp";
+#else
+    std::filesystem::path name = ".";
+    name += target.filename();
+    name += ".";
+    name += random;
+#endif
+    return target.parent_path() / name;
 }
 
-#endif
-
-}  // namespace
+}  // namespace detail
 
 WriteResult WriteFileAtomically(const std::filesystem::path& target,
                                 std::span<const std::uint8_t> bytes) {
@@ -55,68 +41,21 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target,
     if (folder.empty()) {
         return {false, "No destination folder was given"};
     }
+    if (!target.has_filename()) {
+        return {false, "No file name was given"};
+    }
     std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) {
-        return {false, ec ? ec.message() : ErrnoText(ENOENT)};
+    const std::filesystem::file_status status = std::filesystem::status(folder, ec);
+    if (ec == std::errc::not_a_directory || (!ec && !std::filesystem::is_directory(status))) {
+        return {false, std::generic_category().message(ENOTDIR)};
     }
-
-#ifdef _WIN32
-    const std::wstring tempName = (folder / (target.filename().wstring() + L".tmp")).wstring();
-    FILE* file = _wfopen(tempName.c_str(), L"wbc");  // "c": fflush commits to the medium
-    if (file == nullptr) {
-        return {false, ErrnoText(errno)};
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return {false, std::generic_category().message(ENOENT)};
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                         std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        _wremove(tempName.c_str());
-        return {false, ErrnoText(written ? errno : writeError)};
+    if (ec) {
+        return {false, detail::ReasonText(ec)};
     }
-    if (!MoveFileExW(tempName.c_str(), target.wstring().c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD code = GetLastError();
-        _wremove(tempName.c_str());
-        return {false, std::system_category().message(static_cast<int>(code))};
-    }
-    return {true, {}};
-#else
-    std::string tempName = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(tempName.data());
-    if (fd < 0) {
-        return {false, ErrnoText(errno)};
-    }
-    int error = 0;
-    bool ok = WriteAll(fd, bytes, error);
-    if (ok && ::fsync(fd) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    // mkstemp creates the file readable by its owner only; give it the usual permissions.
-    if (ok) {
-        ::chmod(tempName.c_str(), 0644);
-    }
-    if (ok && ::rename(tempName.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(tempName.c_str());
-        return {false, ErrnoText(error)};
-    }
-    // Make the rename itself durable before reporting success.
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return {true, {}};
-#endif
+    return detail::ReplaceThroughTemporaryFile(target, bytes);
 }
 
 }  // namespace tov

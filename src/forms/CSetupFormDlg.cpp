@@ -4,6 +4,7 @@
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
 #include "forms/CheckIntRange.h"
+#include "forms/FieldLook.h"
 #include "forms/QtText.h"
 
 #include <QComboBox>
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -276,10 +276,7 @@ void CSetupFormDlg::setEditable(std::string_view key, bool editable) {
 
 void CSetupFormDlg::setLocked(const BoundField& field, bool locked) {
     if (field.edit != nullptr && IsEditKind(field.kind)) {
-        field.edit->setReadOnly(locked);
-        // Style sheet rules on the read-only property apply only after a re-polish.
-        field.edit->style()->unpolish(field.edit);
-        field.edit->style()->polish(field.edit);
+        SetFieldReadOnly(field.edit, locked);
     }
     for (QComboBox* combo : field.combos) {
         combo->setEnabled(!locked);

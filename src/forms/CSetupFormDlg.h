@@ -36,15 +36,21 @@ struct WidgetBinding {
 template <class S, class Ui, std::size_t N>
 constexpr bool BindsEveryField(FieldTable<S> table,
                                const std::array<WidgetBinding<Ui>, N>& bindings) {
+    // By position, not by pointer: a sanitizer's null checks make pointer comparisons
+    // unusable in a constant expression.
     for (const WidgetBinding<Ui>& binding : bindings) {
-        const Field<S>* field = FindField(table, binding.key);
-        if (field == nullptr) {
+        std::size_t index = 0;
+        while (index < table.size() && table[index].key != binding.key) {
+            ++index;
+        }
+        if (index == table.size()) {
             return false;
         }
-        const bool edit = field->kind == FieldKind::Number || field->kind == FieldKind::Text ||
-                          field->kind == FieldKind::Folder;
-        const bool combo = field->kind == FieldKind::Choice;
-        const bool chars = field->kind == FieldKind::Chars;
+        const FieldKind kind = table[index].kind;
+        const bool edit =
+            kind == FieldKind::Number || kind == FieldKind::Text || kind == FieldKind::Folder;
+        const bool combo = kind == FieldKind::Choice;
+        const bool chars = kind == FieldKind::Chars;
         if ((binding.edit != nullptr) != edit || (binding.combo != nullptr) != combo ||
             (binding.charCombos[0] != nullptr) != chars) {
             return false;

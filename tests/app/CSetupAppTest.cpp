@@ -1,11 +1,14 @@
 #include "app/shell/CSetupApp.h"
 #include "app/shell/ApplicationStyle.h"
 #include "app/shell/CMainDlg.h"
+#include "forms/FieldLook.h"
 #include "support/FakePlatform.h"
 #include "support/MemoryPreferenceBackend.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -176,31 +179,50 @@ private slots:
     void everyDialogGetsTheColours() {
         ScriptedRun run;
         run.Run();
-        QCOMPARE(qApp->styleSheet(), ApplicationStyleSheet());
 
         QDialog dialog;
         auto* layout = new QVBoxLayout(&dialog);
         auto* label = new QLabel(QStringLiteral("label"));
+        auto* group = new QGroupBox(QStringLiteral("group"));
+        auto* check = new QCheckBox(QStringLiteral("check"), group);
         auto* edit = new QLineEdit;
-        layout->addWidget(label);
-        layout->addWidget(edit);
-        layout->addWidget(new QPushButton(QStringLiteral("button")));
-        dialog.resize(240, 160);
+        auto* locked = new QLineEdit(QStringLiteral("locked"));
+        auto* button = new QPushButton(QStringLiteral("button"));
+        for (QWidget* widget :
+             std::initializer_list<QWidget*>{label, group, edit, locked, button}) {
+            layout->addWidget(widget);
+        }
+        SetFieldReadOnly(locked, true);
+        dialog.resize(240, 220);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
         const QImage image = dialog.grab().toImage();
         QCOMPARE(image.pixelColor(1, image.height() - 2), kDialogBackground);
-        QCOMPARE(label->palette().color(label->foregroundRole()), kDialogText);
-        const QPoint inside = edit->geometry().center() + QPoint(edit->width() / 4, 0);
-        QVERIFY(image.pixelColor(inside) != kDialogBackground);
+        for (const QWidget* text : std::initializer_list<const QWidget*>{label, group, check}) {
+            QCOMPARE(text->palette().color(QPalette::WindowText), kDialogText);
+        }
+        const auto inside = [&](const QWidget* widget) {
+            return image.pixelColor(widget->mapTo(&dialog, widget->rect().center()) +
+                                    QPoint(widget->width() / 4, 0));
+        };
+        QVERIFY(inside(edit) != kDialogBackground);
         QVERIFY(edit->palette().color(QPalette::Text) != kDialogText);
+        QVERIFY(button->palette().color(QPalette::ButtonText) != kDialogText);
+        QCOMPARE(inside(locked), kReadOnlyBackground);
+        QCOMPARE(locked->palette().color(QPalette::Text), kReadOnlyText);
+
+        // Unlocked, the field looks like any other input again.
+        SetFieldReadOnly(locked, false);
+        QVERIFY(!locked->isReadOnly());
+        QCOMPARE(locked->palette().color(QPalette::Base), edit->palette().color(QPalette::Base));
+        QCOMPARE(locked->palette().color(QPalette::Text), edit->palette().color(QPalette::Text));
 
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tov Brenn"), QStringLiteral("m"));
         box.ensurePolished();
         const auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         QVERIFY(text != nullptr);
-        text->ensurePolished();
+        QCOMPARE(box.palette().color(QPalette::Window), kDialogBackground);
         QCOMPARE(text->palette().color(text->foregroundRole()), kDialogText);
     }
 };

@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: cannot create the folder\n", argv[1]);
         return 1;
     }
-    app.setStyleSheet(tov::ApplicationStyleSheet());
+    tov::ApplyDialogColours();
 
     int failures = 0;
     for (const Shot& shot : kShots) {

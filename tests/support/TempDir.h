@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -30,18 +31,26 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    std::string str() const { return m_path.string(); }
+    /// The path as UTF-8 text, as the folder fields and the command line give it.
+    std::string str() const { return Utf8(m_path); }
 
-    /// The names of the files in the folder.
+    /// The names of the files in the folder as UTF-8, sorted.
     std::vector<std::string> Entries() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(m_path)) {
-            names.push_back(entry.path().filename().string());
+            names.push_back(Utf8(entry.path().filename()));
         }
+        std::sort(names.begin(), names.end());
         return names;
     }
 
 private:
+    // path::string() is in the ANSI code page on Windows; the tool's texts are UTF-8.
+    static std::string Utf8(const std::filesystem::path& path) {
+        const std::u8string text = path.u8string();
+        return {text.begin(), text.end()};
+    }
+
     std::filesystem::path m_path;
 };
 

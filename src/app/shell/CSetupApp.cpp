@@ -6,8 +6,6 @@
 #include "app/shell/SetupForms.h"
 #include "common/LanguageRules.h"
 
-#include <QApplication>
-
 namespace tov {
 
 CSetupApp::CSetupApp(Platform& platform, PreferenceBackend& preferences, DialogRunner runner,
@@ -20,7 +18,7 @@ int CSetupApp::Run() {
     PreferenceStore store(m_preferences, systemLangId);
     LoadPreferences(store, m_state);
     ApplyStartupLanguage(m_state, systemLangId, m_state.languageIndex);
-    qApp->setStyleSheet(ApplicationStyleSheet());
+    ApplyDialogColours();
 
     for (;;) {
         std::optional<SetupButton> button;

@@ -1,12 +1,14 @@
 #include "app/host/SettingsPreferenceBackend.h"
 #include "app/shell/ApplicationStyle.h"
 #include "app/shell/CSetupApp.h"
+#include "app/shell/FirstPaintMark.h"
 #include "app/shell/QtPlatform.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    tov::QuitAfterFirstPaintIfAsked();
     QApplication::setApplicationName(QStringLiteral("Tov Brenn Setup"));
     QApplication::setOrganizationName(QStringLiteral("Tov Brenn"));
     QApplication::setApplicationVersion(QStringLiteral(TOV_VERSION_TEXT));

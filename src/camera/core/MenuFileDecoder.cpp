@@ -162,10 +162,10 @@ FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int
     NoteUnexpected(common, "", report.notes);
     report.sections.push_back({"fields", "", std::move(common)});
 
-    const std::optional<Family> family =
-        modelIndex ? std::optional<Family>(FamilyOf(*modelIndex)) : std::nullopt;
+    // A known model reads its own family's bytes; an unknown one both families' readings.
+    const Family modelFamily = FamilyOf(modelIndex.value_or(kFirstFamilyModel));
     for (const Family each : {Family::First, Family::Second}) {
-        if (family && *family != each) {
+        if (modelIndex && modelFamily != each) {
             continue;
         }
         const bool first = each == Family::First;
@@ -178,7 +178,7 @@ FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int
                 Part(record, 36, 2, "reserved", {zero ? "reserved, 0" : "reserved, not 0", zero}));
         }
         SortByOffset(fields);
-        NoteUnexpected(fields, family ? "" : (first ? ", first family" : ", second family"),
+        NoteUnexpected(fields, modelIndex ? "" : (first ? ", first family" : ", second family"),
                        report.notes);
         std::string title =
             "bytes 31..37, " + std::string(first ? "first" : "second") + " family (";

@@ -6,6 +6,7 @@
 #include "camera/core/CameraSettings.h"
 #include "camera/core/CameraTexts.h"
 #include "camera/core/MenuFile.h"
+#include "forms/FieldLook.h"
 #include "forms/QtText.h"
 #include "ui_CCameraSetupDlg.h"
 
@@ -116,7 +117,7 @@ CCameraSetupDlg::CCameraSetupDlg(const AppState& state, Platform& platform, int 
     m_ui->setupUi(this);
     takeClock();
     bindFields(CameraFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
-    m_ui->clockTextEdit->setReadOnly(true);
+    SetFieldReadOnly(m_ui->clockTextEdit, true);
 
     m_ui->generateButton->setDefault(true);
     connect(m_ui->generateButton, &QPushButton::clicked, this, &CCameraSetupDlg::onGenerate);

@@ -2,6 +2,7 @@
 
 #include "camera/ui/CameraFormTestUtil.h"
 #include "common/FilePath.h"
+#include "forms/FieldLook.h"
 
 #include <QtTest>
 
@@ -57,6 +58,7 @@ void CCameraSetup9030DlgTest::opensInItsStartingState() {
     }
     QCOMPARE(Edit(f, "clockTextEdit")->text(), QString("2014/05/07 13:04:09"));
     QVERIFY(Edit(f, "clockTextEdit")->isReadOnly());
+    QCOMPARE(Edit(f, "clockTextEdit")->palette().color(QPalette::Base), kReadOnlyBackground);
 
     QCOMPARE(LabelText(f, "beepSoundLabel"), QString("Beep Sound"));
     QCOMPARE(LabelText(f, "timer2StartHourLabel"), QString("Hour"));
@@ -145,14 +147,18 @@ void CCameraSetup9030DlgTest::switchListsLockTheirFieldsWithoutClearingThem() {
     const char* timer2Fields[] = {"timer2StartHourEdit", "timer2StartMinuteEdit",
                                   "timer2StopHourEdit", "timer2StopMinuteEdit"};
 
+    // A locked field is greyed; unlocked, it takes the normal input colours again.
     Combo(f, "timer2Combo")->setCurrentIndex(1);
     for (const char* name : timer2Fields) {
         QVERIFY(!Edit(f, name)->isReadOnly());
+        QVERIFY(Edit(f, name)->palette().color(QPalette::Base) != kReadOnlyBackground);
     }
     TypeInto(Edit(f, "timer2StopHourEdit"), "21");
     Combo(f, "timer2Combo")->setCurrentIndex(0);
     for (const char* name : timer2Fields) {
         QVERIFY(Edit(f, name)->isReadOnly());
+        QCOMPARE(Edit(f, name)->palette().color(QPalette::Base), kReadOnlyBackground);
+        QCOMPARE(Edit(f, name)->palette().color(QPalette::Text), kReadOnlyText);
     }
     QCOMPARE(Edit(f, "timer2StopHourEdit")->text(), QString("21"));
 
