@@ -169,21 +169,20 @@ FileReport DecodeSmtpFile(std::span<const std::uint8_t> bytes, std::optional<int
     CheckFrame(reading, report);
     report.contents = "GPRS and e-mail settings (bytes 0..49 of each record shown unscrambled)";
 
-    const std::optional<Family> family =
-        modelIndex ? std::optional<Family>(FamilyOf(*modelIndex)) : std::nullopt;
-    // Without a model the texts are held to the larger limits, which no form exceeds.
-    std::vector<DecodedField> common =
-        CommonFields(reading.plain, family.value_or(Family::Second), showSecrets);
+    // A known model reads its own family's bytes; an unknown one both families' readings, and
+    // the texts are held to the larger limits, which no form exceeds.
+    const Family modelFamily = modelIndex ? FamilyOf(*modelIndex) : Family::Second;
+    std::vector<DecodedField> common = CommonFields(reading.plain, modelFamily, showSecrets);
     NoteUnexpected(common, "", report.notes);
     report.sections.push_back({"fields", "", std::move(common)});
 
     for (const Family each : {Family::First, Family::Second}) {
-        if (family && *family != each) {
+        if (modelIndex && modelFamily != each) {
             continue;
         }
         const bool first = each == Family::First;
         std::vector<DecodedField> fields = FamilyFields(reading.plain, each);
-        NoteUnexpected(fields, family ? "" : (first ? ", first family" : ", second family"),
+        NoteUnexpected(fields, modelIndex ? "" : (first ? ", first family" : ", second family"),
                        report.notes);
         report.sections.push_back(
             {first ? "firstFamily" : "secondFamily", FamilyTitle(each), std::move(fields)});
