@@ -40,22 +40,13 @@ protected:
     }
 
     /// `smtp --out DIR` for a model, with what Generate needs, then more arguments.
-    CliRun Smtp(const std::string& model, std::vector<std::string> args) {
-        std::vector<std::string> all = {"smtp",
-                                        "--out",
-                                        dir.str(),
-                                        "--model",
-                                        model,
-                                        "--set",
-                                        "smtpServer=smtp.example.com",
-                                        "--set",
-                                        "port=465",
-                                        "--set",
-                                        "senderEmail=cam01@example.com",
-                                        "--set",
-                                        "senderPassword=pw-123",
-                                        "--set",
-                                        "recipientEmail=me@example.org"};
+    CliRun Smtp(const std::string& model, const std::vector<std::string>& args) {
+        std::vector<std::string> all = {"smtp", "--out", dir.str(), "--model", model};
+        for (const char* setting :
+             {"smtpServer=smtp.example.com", "port=465", "senderEmail=cam01@example.com",
+              "senderPassword=pw-123", "recipientEmail=me@example.org"}) {
+            all.insert(all.end(), {"--set", setting});
+        }
         all.insert(all.end(), args.begin(), args.end());
         return Run(all);
     }
@@ -136,9 +127,6 @@ TEST_F(SmtpCommandTest, RefusesWhatTheFormCannotProduce) {
         {"9030MG", {"--set", "maxImages=100"}, "maxImages: “请填入一个在0和99之间的整数。”"},
         {"9030MG", {"--set", "smsRemoteHours=26"}, "smsRemoteHours: \"26\" is not in the list"},
         {"9030MG", {"--set", "mode=Manual"}, "apn: GPRS APN"},
-        {"9030MG", {"--set", "senderEmail=cam01.example.com"}, "senderEmail: Email Error(@)"},
-        {"9030MG", {"--set", "phoneNumber=123"}, "phoneNumber: Phone No. Error"},
-        {"2740MG", {"--set", "smsRemoteHours=0"}, "phoneNumber: Phone No. Error"},
         {"9030MG", {"--set", "port=-"}, "port: Port"},
         {"9030MG", {"--tv-mode", "1"}, "--tv-mode"},
     };
