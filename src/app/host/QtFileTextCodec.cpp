@@ -1,9 +1,12 @@
 #include "app/host/QtFileTextCodec.h"
 
 #include "common/AppState.h"
+#include "forms/QtText.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -21,8 +24,8 @@ std::string CodePageName(std::uint16_t systemLangId) {
 #endif
 }
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
 }
 
 }  // namespace
@@ -30,8 +33,14 @@ QString FromUtf8(std::string_view text) {
 QtFileTextCodec::QtFileTextCodec(std::uint16_t systemLangId) : m_name(CodePageName(systemLangId)) {}
 
 FileTextCodec::Encoded QtFileTextCodec::Encode(std::string_view utf8) const {
-    const QString text = FromUtf8(utf8);
     Encoded result;
+    // Plain ASCII is the same bytes in every code page the tool writes; most texts are, and
+    // this spares loading the converters.
+    if (IsAscii(utf8)) {
+        result.bytes = utf8;
+        return result;
+    }
+    const QString text = ToQString(utf8);
     // Character by character, so that the first one the code page lacks can be named.
     QStringEncoder encoder(m_name.c_str(), QStringConverter::Flag::Stateless);
     for (qsizetype i = 0; i < text.size();) {
@@ -49,6 +58,9 @@ FileTextCodec::Encoded QtFileTextCodec::Encode(std::string_view utf8) const {
 }
 
 std::string QtFileTextCodec::Decode(std::string_view bytes) const {
+    if (IsAscii(bytes)) {
+        return std::string(bytes);
+    }
     QStringDecoder decoder(m_name.c_str());
     const QString text =
         decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));

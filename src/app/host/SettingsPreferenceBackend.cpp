@@ -1,6 +1,7 @@
 #include "app/host/SettingsPreferenceBackend.h"
 
 #include "common/SafeFileWriter.h"
+#include "forms/QtText.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -146,10 +147,6 @@ std::optional<std::uint32_t> AsNumber(const QVariant& value) {
     return static_cast<std::uint32_t>(number);
 }
 
-QString KeyName(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 // Runs `use` on a QSettings of its own over the store: the INI file at `iniPath`, or the
 // registry key when `iniPath` is empty.
 template <typename Use>
@@ -168,7 +165,7 @@ bool WriteValue(PreferenceBackend& backend, const QString& iniPath, std::string_
         return false;
     }
     return WithSettings(iniPath, [&](QSettings& settings) {
-        settings.setValue(KeyName(name), value);
+        settings.setValue(ToQString(name), value);
         settings.sync();
         return settings.status() == QSettings::NoError;
     });
@@ -226,7 +223,7 @@ std::optional<std::uint32_t> SettingsPreferenceBackend::ReadNumber(std::string_v
         return std::nullopt;
     }
     return WithSettings(
-        m_iniPath, [&](QSettings& settings) { return AsNumber(settings.value(KeyName(name))); });
+        m_iniPath, [&](QSettings& settings) { return AsNumber(settings.value(ToQString(name))); });
 }
 
 bool SettingsPreferenceBackend::WriteNumber(std::string_view name, std::uint32_t value) {
@@ -238,11 +235,11 @@ bool SettingsPreferenceBackend::HasText(std::string_view name) {
         return false;
     }
     return WithSettings(m_iniPath,
-                        [&](QSettings& settings) { return settings.contains(KeyName(name)); });
+                        [&](QSettings& settings) { return settings.contains(ToQString(name)); });
 }
 
 bool SettingsPreferenceBackend::WriteText(std::string_view name, std::string_view text) {
-    return WriteValue(*this, m_iniPath, name, QVariant(KeyName(text)));
+    return WriteValue(*this, m_iniPath, name, QVariant(ToQString(text)));
 }
 
 std::string SettingsPreferenceBackend::Location() const {
