@@ -14,6 +14,11 @@
 
 namespace tov::cli {
 
+/// Reads one line from standard input (UTF-8, without its line end). On a terminal it first
+/// prompts with `prompt` on `err` and does not echo what is typed. No value when the input has
+/// ended.
+std::optional<std::string> ReadSecretLine(std::string_view prompt, std::ostream& err);
+
 /// The exit codes every command keeps to.
 enum ExitCode : int {
     kExitOk = 0,
@@ -28,6 +33,10 @@ struct CliEnvironment {
     std::uint16_t systemLangId = 0x0409;
     std::function<LocalDateTime()> localTime;
     const FileTextCodec& codec;  ///< the code page texts are written into files with
+    /// Reads a secret given as `--set KEY=-` (UTF-8), prompting with the text on the stream; no
+    /// value when the input has ended. By default standard input, without echo on a terminal.
+    std::function<std::optional<std::string>(std::string_view prompt, std::ostream& err)>
+        readSecret = ReadSecretLine;
 };
 
 /// The options shared by the file commands; one not given takes the stored preference (a

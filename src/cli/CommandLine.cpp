@@ -5,6 +5,7 @@
 #include "cli/MmsCommand.h"
 #include "cli/OperatorsCommand.h"
 #include "cli/PrefsCommand.h"
+#include "cli/SmtpCommand.h"
 #include "common/Models.h"
 #include "common/Text.h"
 
@@ -33,12 +34,16 @@ std::string ModelHelp() {
            Quoted(ShortModelName(example));
 }
 
-void AddCommonOptions(CLI::App& command, CommonOptions& options) {
+void AddModelAndLanguage(CLI::App& command, CommonOptions& options) {
     AddOptional(command, "--model", options.model,
                 "Camera model: " + ModelHelp() + " (default: the stored preference)");
     AddOptional(command, "--language", options.language,
                 "Language: 1..11 or the list entry, e.g. \"English\", \"Chinese\" (default: the "
                 "stored preference)");
+}
+
+void AddCommonOptions(CLI::App& command, CommonOptions& options) {
+    AddModelAndLanguage(command, options);
     AddOptional(command, "--tv-mode", options.tvMode,
                 "TV mode byte, 0..255 (default: the stored \"TvMode\")");
 }
@@ -90,6 +95,18 @@ CLI::App& AddMmsCommand(CLI::App& app, MmsOptions& options) {
     return *command;
 }
 
+CLI::App& AddSmtpCommand(CLI::App& app, SmtpOptions& options) {
+    CLI::App* command =
+        app.add_subcommand("smtp", "Writes the GPRS and e-mail configuration file smtp.dat");
+    command->add_option("--out", options.outDir, "Folder to write smtp.dat into")->required();
+    AddModelAndLanguage(*command, options.common);
+    CLI::Option* settings = nullptr;
+    CLI::Option* setters = nullptr;
+    AddSettingSources(*command, options.settings, settings, setters);
+    command->footer(SmtpKeysHelp());
+    return *command;
+}
+
 CLI::App& AddInspectCommand(CLI::App& app, InspectOptions& options) {
     CLI::App* command =
         app.add_subcommand("inspect", "Checks a configuration file (" + InspectedFileNames() +
@@ -132,11 +149,13 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     MmsOptions mms;
     InspectOptions inspect;
     OperatorsOptions operators;
+    SmtpOptions smtp;
     const CLI::App& prefsCommand = AddPrefsCommand(app, prefs);
     const CLI::App& menuCommand = AddMenuCommand(app, menu);
     const CLI::App& mmsCommand = AddMmsCommand(app, mms);
     const CLI::App& inspectCommand = AddInspectCommand(app, inspect);
     const CLI::App& operatorsCommand = AddOperatorsCommand(app, operators);
+    const CLI::App& smtpCommand = AddSmtpCommand(app, smtp);
 
     try {
         // The parser takes the arguments last first.
@@ -161,6 +180,9 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     }
     if (operatorsCommand.parsed()) {
         return RunOperatorsCommand(operators, env, out, err);
+    }
+    if (smtpCommand.parsed()) {
+        return RunSmtpCommand(smtp, env, out, err);
     }
     return kExitBadInput;
 }

@@ -7,6 +7,7 @@
 #include "common/Models.h"
 #include "common/Text.h"
 #include "mms/core/MmsFile.h"
+#include "smtp/core/SmtpFile.h"
 
 #include <filesystem>
 #include <functional>
@@ -34,6 +35,7 @@ const std::vector<InspectedFile>& InspectedFiles() {
              return DecodeMenuFile(bytes, model);
          }},
         {kMmsFileName, DecodeMmsFile},
+        {kSmtpFileName, DecodeSmtpFile},
     };
     return files;
 }
@@ -51,10 +53,21 @@ std::string FamilyName(Family family) {
     return family == Family::First ? "first family" : "second family";
 }
 
+// A text record's 58 bytes would drown the line: its meaning tells the text, the first
+// bytes show that it is there (the JSON report keeps them all).
+constexpr std::size_t kShownBytes = 6;
+
+std::string ShownBytes(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() <= kShownBytes) {
+        return HexBytes(bytes);
+    }
+    return HexBytes(std::span(bytes).first(kShownBytes - 1)) + " ..";
+}
+
 void PrintFields(const std::vector<DecodedField>& fields, std::ostream& out) {
     for (const DecodedField& field : fields) {
-        out << "  " << std::left << std::setw(8) << OffsetRange(field) << std::setw(19)
-            << field.name << std::setw(19) << HexBytes(field.bytes) << field.meaning
+        out << "  " << std::left << std::setw(10) << OffsetRange(field) << std::setw(19)
+            << field.name << std::setw(19) << ShownBytes(field.bytes) << field.meaning
             << (field.expected ? "" : "  [unexpected]") << "\n";
     }
 }
@@ -91,7 +104,7 @@ void PrintText(const std::string& file, const FileReport& report, std::optional<
     }
     for (const FieldSection& section : report.sections) {
         if (section.title.empty()) {
-            out << "\n  " << std::left << std::setw(8) << "offset" << std::setw(19) << "field"
+            out << "\n  " << std::left << std::setw(10) << "offset" << std::setw(19) << "field"
                 << std::setw(19) << "bytes"
                 << "meaning\n";
         } else {

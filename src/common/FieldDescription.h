@@ -61,13 +61,14 @@ DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> rec
             } else {
                 meaning.text = "(";
                 meaning.text.append(std::to_string(text.size())).append(" bytes, hidden)");
+                out.bytes.clear();  // the bytes would tell the secret as well
             }
-            meaning.expected = static_cast<int>(text.size()) <= field.max;
+            meaning.expected = static_cast<int>(text.size()) <= MaxFor(field, family);
             break;
         }
         case FieldKind::Number: {
             const int value = decoded.*field.number;
-            meaning = {std::to_string(value), value >= field.min && value <= field.max};
+            meaning = {std::to_string(value), value >= field.min && value <= MaxFor(field, family)};
             if (!field.unit.empty()) {
                 meaning.text.append(" ").append(field.unit);
             }

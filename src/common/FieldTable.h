@@ -109,6 +109,8 @@ struct Field {
     int list = -1;                           ///< Choice, Chars: the form's list
     int min = 0;                             ///< Number: lower bound
     int max = 0;  ///< Number: upper bound; Text: bytes; Folder: characters
+    /// Text: the byte limit per family, in place of `max`, where the families differ.
+    std::optional<PerFamily<int>> familyMax{};
     LimitMessage message = LimitMessage::ToolRange;
     int correctTo = 0;  ///< Number: what a handler puts in place of a value out of bounds
     PerFamily<int> readOrder = Both(kNotRead);  ///< place in the form's read order
@@ -123,6 +125,12 @@ struct Field {
 
 template <class S>
 using FieldTable = std::span<const Field<S>>;
+
+/// The field's upper bound or byte limit in the family's form.
+template <class S>
+constexpr int MaxFor(const Field<S>& field, Family family) {
+    return field.familyMax ? (*field.familyMax)[family] : field.max;
+}
 
 /// The row for `key`, or null.
 template <class S>

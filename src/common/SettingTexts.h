@@ -97,17 +97,18 @@ std::optional<std::string> ApplySettingTexts(FieldTable<S> table, Family family,
                 return KeyMessage(field->key, NotAnIntegerMessage());
             }
             settings.*field->number = *value;
-            if (*value < field->min || *value > field->max) {
+            const int max = MaxFor(*field, family);
+            if (*value < field->min || *value > max) {
                 return KeyMessage(field->key,
                                   field->message == LimitMessage::ToolRange
-                                      ? RangeMessage(field->min, field->max, context.languageIndex)
-                                      : StandardRangeMessage(field->min, field->max));
+                                      ? RangeMessage(field->min, max, context.languageIndex)
+                                      : StandardRangeMessage(field->min, max));
             }
             break;
         }
         case FieldKind::Text:
-            if (static_cast<int>(text.size()) > field->max) {
-                return TextLengthMessage(field->key, text.size(), field->max, context);
+            if (static_cast<int>(text.size()) > MaxFor(*field, family)) {
+                return TextLengthMessage(field->key, text.size(), MaxFor(*field, family), context);
             }
             settings.*field->text = text;
             break;

@@ -180,7 +180,7 @@ void CSetupFormDlg::bindFields(FieldTable<S> table, Family family, S& settings, 
         bound.kind = field.kind;
         bound.list = field.list;
         bound.min = field.min;
-        bound.max = field.max;
+        bound.max = MaxFor(field, family);
         bound.message = field.message;
         bound.present = field.present[family];
         if (field.number != nullptr) {

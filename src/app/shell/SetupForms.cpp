@@ -5,6 +5,8 @@
 #include "common/Models.h"
 #include "mms/ui/CMmsSetup2740Dlg.h"
 #include "mms/ui/CMmsSetup9030Dlg.h"
+#include "smtp/ui/CSmtpSetup2740Dlg.h"
+#include "smtp/ui/CSmtpSetup9030Dlg.h"
 
 #include <QDialog>
 
@@ -39,8 +41,9 @@ std::unique_ptr<QDialog> MakeSetupForm(SetupForm form, const AppState& state, Pl
     case SetupForm::Mms2740:
         return std::make_unique<CMmsSetup2740Dlg>(state, platform);
     case SetupForm::Smtp9030:
+        return std::make_unique<CSmtpSetup9030Dlg>(state, platform);
     case SetupForm::Smtp2740:
-        break;
+        return std::make_unique<CSmtpSetup2740Dlg>(state, platform);
     }
     return nullptr;
 }

@@ -1,0 +1,70 @@
+#include "smtp/core/SmtpChecks.h"
+
+#include "common/ContactChecks.h"
+#include "common/FieldTable.h"
+
+#include <vector>
+
+namespace tov {
+namespace {
+
+constexpr MessagePair kApnMissing{"请输入GPRS APN", "GPRS APN"};
+constexpr MessagePair kServerMissing{"请输入Smtp Server地址", "Smtp Server"};
+constexpr MessagePair kPortMissing{"请设置端口", "Port"};
+constexpr MessagePair kAddressMissing{"请输入Email", "Please Input Email"};
+constexpr MessagePair kSenderPasswordMissing{"请输入发送者邮箱密码", "Sender Email Password"};
+constexpr MessagePair kPhoneWrong{"手机号码错误", "Phone No. Error"};
+
+// A text the form needs is at least this long; a phone number the camera can text at least
+// kPhoneMinimum.
+constexpr std::size_t kTextMinimum = 2;
+constexpr std::size_t kPhoneMinimum = 5;
+
+// Whether the family refuses a short phone number also while SMS Remote Control is Off.
+constexpr PerFamily<bool> kRefusesShortPhoneAlways{false, true};
+
+std::optional<MessagePair> AddressProblem(const std::string& address) {
+    if (address.size() < kTextMinimum) {
+        return kAddressMissing;
+    }
+    return EmailAddressProblem(address);
+}
+
+}  // namespace
+
+std::optional<SmtpCheckFailure> ValidateSmtpSettings(const SmtpSettings& s, Family family,
+                                                     int languageIndex) {
+    const std::size_t phone = s.phoneNumber.size();
+    const bool shortPhone = phone > 0 && phone < kPhoneMinimum;
+    const bool remoteOn = s.smsRemoteHours != kSmsRemoteOff;
+    const bool refusesAlways = kRefusesShortPhoneAlways[family];
+
+    struct Check {
+        std::string_view key;
+        std::optional<MessagePair> problem;
+    };
+    const std::vector<Check> checks = {
+        {"apn", s.mode == kSmtpManual && s.apn.size() < kTextMinimum ? std::optional(kApnMissing)
+                                                                     : std::nullopt},
+        {"smtpServer",
+         s.smtpServer.size() < kTextMinimum ? std::optional(kServerMissing) : std::nullopt},
+        {"port", s.port.size() < kTextMinimum ? std::optional(kPortMissing) : std::nullopt},
+        {"senderEmail", AddressProblem(s.senderEmail)},
+        {"senderPassword", s.senderPassword.size() < kTextMinimum
+                               ? std::optional(kSenderPasswordMissing)
+                               : std::nullopt},
+        {"recipientEmail", AddressProblem(s.recipientEmail)},
+        {"phoneNumber", (refusesAlways && shortPhone) || (remoteOn && phone < kPhoneMinimum)
+                            ? std::optional(kPhoneWrong)
+                            : std::nullopt},
+    };
+    for (const Check& check : checks) {
+        if (check.problem) {
+            return SmtpCheckFailure{check.key,
+                                    std::string(PickMessage(*check.problem, languageIndex))};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tov
