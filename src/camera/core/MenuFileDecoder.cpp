@@ -78,11 +78,6 @@ std::vector<DecodedField> FamilyFields(const MenuRecord& record, Family family, 
     return fields;
 }
 
-void SortByOffset(std::vector<DecodedField>& fields) {
-    std::stable_sort(fields.begin(), fields.end(),
-                     [](const auto& a, const auto& b) { return a.offset < b.offset; });
-}
-
 }  // namespace
 
 FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int> modelIndex) {

@@ -21,8 +21,7 @@ constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kReserved = {{{11, 
 constexpr std::string_view kNotInList = "not in the list";
 
 DecodedField Part(const Record60& header, std::size_t offset, std::string name, Meaning meaning) {
-    return {offset,          1, std::move(name), {header[offset]}, std::move(meaning.text),
-            meaning.expected};
+    return RecordPart(header, 0, offset, 1, std::move(name), std::move(meaning));
 }
 
 Meaning EntryMeaning(const std::vector<std::string_view>& entries, int value) {
@@ -129,8 +128,7 @@ std::vector<DecodedField> HeaderFields(const RecordFileBody& plain, const MmsSet
         Part(header, kLanguageOffset, "language", LanguageByteMeaning(header[kLanguageOffset])));
     fields.push_back(
         Part(header, kTvModeOffset, "tvMode", {std::to_string(header[kTvModeOffset]), true}));
-    std::stable_sort(fields.begin(), fields.end(),
-                     [](const auto& a, const auto& b) { return a.offset < b.offset; });
+    SortByOffset(fields);
     return fields;
 }
 
@@ -171,41 +169,15 @@ std::vector<DecodedField> TextFields(const RecordFileBody& plain, const MmsSetti
 FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int> modelIndex,
                          bool showSecrets) {
     FileReport report;
-    report.size = bytes.size();
-    report.expectedSize = kRecordFileSize;
-    report.sizeOk = bytes.size() == kRecordFileSize;
-    if (!report.sizeOk) {
-        report.problems.push_back("size is " + std::to_string(bytes.size()) + " bytes, expected " +
-                                  std::to_string(kRecordFileSize));
-    }
-    if (bytes.size() < kRecordFileSize) {
+    if (!CheckFileSize(bytes.size(), kRecordFileSize, report)) {
         return report;
     }
-
     const RecordFileReading reading = ReadRecordFile(bytes.first(kRecordFileSize));
-    report.lineEndOk = reading.badLineEnds.empty();
-    if (!report.lineEndOk) {
-        std::string records;
-        for (const int record : reading.badLineEnds) {
-            records += (records.empty() ? "" : ", ") + std::to_string(record);
-        }
-        report.problems.push_back("line end at bytes 58..59 is not 0D 0A in record(s) " + records);
-    }
     const Record60& header = reading.plain[0];
+    // International numbers add 18 to the check; Domestic ones nothing.
     const bool international = header[kPhoneFormatOffset] == kInternational;
-    report.storedChecksum = reading.storedCheck;
-    report.computedChecksum =
-        static_cast<std::uint16_t>(reading.crc + (international ? kInternationalCheckAddend : 0));
-    report.checksumOk = report.storedChecksum == report.computedChecksum;
-    if (!report.checksumOk) {
-        report.problems.push_back("check at bytes 716..717 is " + Hex4(report.storedChecksum) +
-                                  ", the content gives " + Hex4(report.computedChecksum) +
-                                  " (CRC-16/XMODEM " + Hex4(reading.crc) +
-                                  (international ? " plus 18 for International)" : ", Domestic)"));
-    }
-    if (!reading.trailerZero) {
-        report.notes.push_back("trailer bytes 660..715 are not 0");
-    }
+    CheckRecordFileFrame(reading, international ? kInternationalCheckAddend : 0,
+                         international ? "plus 18 for International" : "for Domestic", report);
     report.contents = "MMS settings";
 
     // The fields lie alike in both families; only byte 0 and the MMS Send list differ.
@@ -234,14 +206,7 @@ FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int>
                                "length at 57)",
                                TextFields(reading.plain, decoded, showSecrets, report.notes)});
 
-    for (const auto& [begin, end] : kReserved) {
-        if (std::any_of(header.begin() + static_cast<std::ptrdiff_t>(begin),
-                        header.begin() + static_cast<std::ptrdiff_t>(end),
-                        [](std::uint8_t b) { return b != 0; })) {
-            report.notes.push_back("header bytes " + std::to_string(begin) + ".." +
-                                   std::to_string(end - 1) + " are reserved but not 0");
-        }
-    }
+    NoteReservedBytes(header, kReserved, report.notes);
     return report;
 }
 
