@@ -1,5 +1,7 @@
 #include "common/FieldMessages.h"
 
+#include "common/AppState.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,17 +20,32 @@ TEST(FieldMessages, PlatformFieldMessagesAreChineseInEveryLanguage) {
     EXPECT_EQ(StandardRangeMessage(0, 23), "“请填入一个在0和23之间的整数。”");
     EXPECT_EQ(StandardLengthMessage(80), "“请填入不多于80个的字符。”");
     EXPECT_EQ(NotAnIntegerMessage(), "请键入一个整数。");
+    // The command line adds the English text where the interface does not speak Chinese.
+    EXPECT_EQ(StandardRangeMessage(0, 23, kDeutsch),
+              "“请填入一个在0和23之间的整数。” (Please enter an integer between 0 and 23.)");
+    EXPECT_EQ(NotAnIntegerMessage(kEnglish), "请键入一个整数。 (Please enter an integer.)");
+    EXPECT_EQ(NotAnIntegerMessage(kChinese), "请键入一个整数。");
 }
 
-TEST(FieldMessages, WriteFailureNamesPathAndReason) {
-    const std::string english =
-        WriteFailureMessage("/media/card/menu.dat", "Read-only file system", 2);
-    EXPECT_NE(english.find("/media/card/menu.dat"), std::string::npos);
-    EXPECT_NE(english.find("Read-only file system"), std::string::npos);
-    const std::string chinese =
-        WriteFailureMessage("/media/card/menu.dat", "Read-only file system", 1);
-    EXPECT_NE(chinese.find("无法写入"), std::string::npos);
-    EXPECT_NE(chinese.find("/media/card/menu.dat"), std::string::npos);
+// The previous file is said to be kept only when there was one and it was.
+TEST(FieldMessages, WriteFailureNamesPathReasonAndThePreviousFile) {
+    const std::string path = "/media/card/menu.dat";
+    const WriteResult readOnly{false, "Read-only file system", true};
+    const WriteResult noFolder{false, "Not a directory", false};
+    const WriteResult differs{false, std::string(kReadBackDiffers), false, true};
+    EXPECT_EQ(WriteFailureMessage(path, readOnly, kEnglish),
+              "Could not write /media/card/menu.dat: Read-only file system\n"
+              "The previous file was left unchanged.");
+    EXPECT_EQ(WriteFailureMessage(path, noFolder, kEnglish),
+              "Could not write /media/card/menu.dat: Not a directory");
+    EXPECT_EQ(WriteFailureMessage(path, differs, kEnglish),
+              "Could not write /media/card/menu.dat: The card holds different bytes than were "
+              "written; try another card or reader");
+    EXPECT_EQ(WriteFailureMessage(path, readOnly, kChinese),
+              "无法写入文件 /media/card/menu.dat：Read-only file system\n原有文件未被改动。");
+    EXPECT_EQ(WriteFailureMessage("/media/card\x1b[2J/menu.dat", differs, kChinese),
+              "无法写入文件 "
+              "/media/card\\x1B[2J/menu.dat：卡上的数据与写入的数据不同；请换一张卡或读卡器");
 }
 
 }  // namespace
