@@ -188,5 +188,36 @@ TEST(MenuFile, DecoderFindsDamageAndUnexpectedValues) {
     EXPECT_TRUE(DecodeMenuFile(BytesOf(FactoryMenuRecord()), 1).factory);
 }
 
+// The camera sets its clock from the record: a date that does not exist is damage, one that
+// exists but lies outside its years only a note.
+TEST(MenuFile, StoredDateThatDoesNotExistIsDamage) {
+    for (const auto& [year, month, day, problem] :
+         {std::tuple{21, 2, 29,
+                     "clock at bytes 14..19 holds the date 2031-02-29, which does not "
+                     "exist"},
+          std::tuple{2, 2, 29, ""}, std::tuple{4, 4, 31, "2014-04-31"},
+          std::tuple{4, 13, 1, "2014-13-01"}, std::tuple{4, 1, 0, "2014-01-00"},
+          std::tuple{30, 1, 1, ""}}) {
+        ClockSnapshot clock = kClock;
+        MenuRecord record = BuildMenuRecord9030(OpeningCameraSettings(2), clock, kEnglish, 0);
+        record[14] = static_cast<std::uint8_t>(year);
+        record[15] = static_cast<std::uint8_t>(month);
+        record[16] = static_cast<std::uint8_t>(day);
+        PutChecksum(record, kMenuChecksumOffset, MenuChecksum(record));
+        const FileReport report = DecodeMenuFile(record, 2);
+        EXPECT_EQ(report.damaged(), *problem != '\0') << problem;
+        // Only 29 February 2012 is a value a form writes.
+        EXPECT_EQ(report.notes.size(), year == 2 ? 0U : 1U) << year;
+        if (report.damaged()) {
+            EXPECT_NE(report.problems.front().find(problem), std::string::npos);
+        }
+    }
+    // What a form builds from 29 February out of the camera's years is a real date.
+    ClockSnapshot clock{2040, 2, 29, 12, 0, 0};
+    const MenuRecord held = BuildMenuRecord9030(OpeningCameraSettings(2), clock, kEnglish, 0);
+    EXPECT_EQ(Bytes(held.begin() + 14, held.begin() + 17), (Bytes{21, 2, 28}));
+    EXPECT_FALSE(DecodeMenuFile(held, 2).damaged());
+}
+
 }  // namespace
 }  // namespace tov
