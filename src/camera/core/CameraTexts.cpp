@@ -537,11 +537,11 @@ void FillIn(Texts& texts, const Texts& english,
 
 }  // namespace
 
-std::span<std::string_view CameraLabelTexts::*const> AllLabelTexts() {
+std::span<std::string_view CameraLabelTexts::* const> AllLabelTexts() {
     return kLabelTexts;
 }
 
-std::span<std::string_view CameraChoiceTexts::*const> AllChoiceTexts() {
+std::span<std::string_view CameraChoiceTexts::* const> AllChoiceTexts() {
     return kChoiceTexts;
 }
 

@@ -68,8 +68,8 @@ struct CameraTextTable {
 };
 
 /// Every text of the two structures, for walking a table.
-std::span<std::string_view CameraLabelTexts::*const> AllLabelTexts();
-std::span<std::string_view CameraChoiceTexts::*const> AllChoiceTexts();
+std::span<std::string_view CameraLabelTexts::* const> AllLabelTexts();
+std::span<std::string_view CameraChoiceTexts::* const> AllChoiceTexts();
 
 /// The texts a camera form of `family` shows for `languageIndex`: its own for 1..10; for 11
 /// (Lithuanian) its own in the first family and English in the second; English for 2 and any
