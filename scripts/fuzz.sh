@@ -15,7 +15,6 @@ fi
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2
 build=build/fuzz
-"$build/fuzz/fuzz_seeds" "$build/corpus"
 
 targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || mapfile -t targets < "$build/fuzz-targets.txt"
@@ -25,6 +24,7 @@ for target in "${targets[@]}"; do
     artifacts=$build/artifacts/$target/
     mkdir -p "$artifacts"
     log=$build/$target.log
+    TOV_FUZZ_SEEDS=$build/corpus/$target "$build/fuzz/$target"
     status=0
     ASAN_OPTIONS=detect_leaks=1 "$build/fuzz/$target" -max_total_time="$seconds" \
         -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$artifacts" \

@@ -16,22 +16,6 @@ TEST(ClockSnapshot, YearIsHeldToTheCameraRange) {
               (std::array{12, 31, 23, 58, 59}));
 }
 
-// Holding the year can make the day impossible: it becomes the last day of the month.
-TEST(ClockSnapshot, HeldYearKeepsARealDate) {
-    for (const auto& [taken, held] :
-         {std::pair{LocalDateTime{2040, 2, 29}, ClockSnapshot{2031, 2, 28}},
-          std::pair{LocalDateTime{2000, 2, 29}, ClockSnapshot{2011, 2, 28}},
-          std::pair{LocalDateTime{2020, 2, 29}, ClockSnapshot{2020, 2, 29}},
-          std::pair{LocalDateTime{2040, 3, 31}, ClockSnapshot{2031, 3, 31}}}) {
-        const ClockSnapshot clock = ReadClockSnapshot(taken);
-        EXPECT_EQ((std::array{clock.year, clock.month, clock.day}),
-                  (std::array{held.year, held.month, held.day}))
-            << taken.year;
-    }
-    EXPECT_EQ(RecordClock({2099, 2, 29, 1, 2, 3}).day, 28);
-    EXPECT_EQ(ClockText({2031, 2, 28, 1, 2, 3}), "2031-02-28 01:02:03");
-}
-
 TEST(ClockSnapshot, TextPerDateFormat) {
     const ClockSnapshot clock{2014, 5, 7, 13, 4, 9};
     EXPECT_EQ(FormatClockText(clock, 0), "2014/05/07 13:04:09");
