@@ -3,9 +3,11 @@
 #include "common/SafeFileWriter.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -59,6 +61,18 @@ bool IsIniText(const QByteArray& bytes) {
     return true;
 }
 
+// QSettings reports a file's format error on the first read of it in a process only, and reads
+// it from its cache without one afterwards: the verdict holds while the file stays as it was.
+QSet<QString>& FilesWithFormatErrors() {
+    static QSet<QString> files;
+    return files;
+}
+
+QString Identity(const QFileInfo& info) {
+    return info.absoluteFilePath() + QLatin1Char('|') + QString::number(info.size()) +
+           QLatin1Char('|') + QString::number(info.lastModified().toMSecsSinceEpoch());
+}
+
 // Whether the file can be read as the store. Whether it can be written does not matter here:
 // a read-only file is read, and only the writes to it fail.
 IniState StateOf(const QString& path) {
@@ -85,15 +99,16 @@ IniState StateOf(const QString& path) {
         return {IniCondition::Damaged, QStringLiteral("not an INI text file")};
     }
     const QSettings settings(path, QSettings::IniFormat);
-    switch (settings.status()) {
-    case QSettings::NoError:
-        return {IniCondition::Usable, {}};
-    case QSettings::FormatError:
-        return {IniCondition::Damaged, QStringLiteral("not an INI text file")};
-    case QSettings::AccessError:
-        break;
+    if (settings.status() == QSettings::FormatError) {
+        FilesWithFormatErrors().insert(Identity(info));
     }
-    return {IniCondition::Unreadable, QStringLiteral("access denied")};
+    if (FilesWithFormatErrors().contains(Identity(info))) {
+        return {IniCondition::Damaged, QStringLiteral("not an INI text file")};
+    }
+    if (settings.status() == QSettings::AccessError) {
+        return {IniCondition::Unreadable, QStringLiteral("access denied")};
+    }
+    return {IniCondition::Usable, {}};
 }
 
 // A file name as the file system takes it, without a detour through the local 8-bit code page.
