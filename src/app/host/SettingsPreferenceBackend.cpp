@@ -3,7 +3,6 @@
 #include "common/SafeFileWriter.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,15 +61,11 @@ bool IsIniText(const QByteArray& bytes) {
 }
 
 // QSettings reports a file's format error on the first read of it in a process only, and reads
-// it from its cache without one afterwards: the verdict holds while the file stays as it was.
-QSet<QString>& FilesWithFormatErrors() {
-    static QSet<QString> files;
-    return files;
-}
-
-QString Identity(const QFileInfo& info) {
-    return info.absoluteFilePath() + QLatin1Char('|') + QString::number(info.size()) +
-           QLatin1Char('|') + QString::number(info.lastModified().toMSecsSinceEpoch());
+// it from its cache without one afterwards: the verdict is kept for the file's bytes (not its
+// size and time, which a quick rewrite of the same length can share).
+QSet<QByteArray>& TextsWithFormatErrors() {
+    static QSet<QByteArray> texts;
+    return texts;
 }
 
 // Whether the file can be read as the store. Whether it can be written does not matter here:
@@ -100,9 +95,9 @@ IniState StateOf(const QString& path) {
     }
     const QSettings settings(path, QSettings::IniFormat);
     if (settings.status() == QSettings::FormatError) {
-        FilesWithFormatErrors().insert(Identity(info));
+        TextsWithFormatErrors().insert(bytes);
     }
-    if (FilesWithFormatErrors().contains(Identity(info))) {
+    if (TextsWithFormatErrors().contains(bytes)) {
         return {IniCondition::Damaged, QStringLiteral("not an INI text file")};
     }
     if (settings.status() == QSettings::AccessError) {
