@@ -1,7 +1,7 @@
 # Quick start: `make run` builds and starts the application, `make test` builds and runs every test.
 PRESET ?= debug
 
-.PHONY: run test test-asan test-windows build release package bench deps format screenshots clean
+.PHONY: run test test-asan test-windows build release package bench fuzz deps format screenshots clean
 
 run: build
 	./build/$(PRESET)/src/app/shell/tovbrenn
@@ -44,6 +44,12 @@ bench:
 	cmake --preset bench
 	cmake --build --preset bench
 	./bench/run.sh build/bench
+
+# The fuzz targets (clang, libFuzzer), each run for FUZZ_SECONDS; never part of `make test`.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@./scripts/install-deps.sh fuzz
+	./scripts/fuzz.sh $(FUZZ_SECONDS)
 
 deps:
 	@./scripts/install-deps.sh

@@ -28,3 +28,12 @@ if(TOV_SANITIZE)
         target_link_options(tov_options INTERFACE -fsanitize=address,undefined)
     endif()
 endif()
+
+if(TOV_BUILD_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "TOV_BUILD_FUZZ needs clang (libFuzzer); use the fuzz preset")
+    endif()
+    # Every library is instrumented for the fuzzers' coverage; the fuzz targets link libFuzzer.
+    target_compile_options(tov_options INTERFACE -fsanitize=fuzzer-no-link)
+    target_link_options(tov_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, if any is missing.
-# Usage: scripts/install-deps.sh [build|package|bench|windows]
+# Usage: scripts/install-deps.sh [build|package|bench|fuzz|windows]
 #   build (default): the build, the tests and the screenshots
 #   package: also what `make package` needs (dpkg-shlibdeps, help2man, the AppStream and
 #            desktop entry checkers)
 #   bench: also what `make bench` needs (Google Benchmark, a virtual X server)
+#   fuzz: also what `make fuzz` needs (clang and its libFuzzer runtime)
 #   windows: only the Windows cross build of the core and Wine to run its tests
 set -euo pipefail
 
@@ -18,12 +19,13 @@ case "${1:-build}" in
     build) ;;
     package) packages+=(dpkg-dev file help2man appstream desktop-file-utils) ;;
     bench) packages+=(libbenchmark-dev) ;;
+    fuzz) packages+=(clang libclang-rt-dev) ;;
     windows)
         # googletest: the sources under /usr/src/googletest, compiled for Windows by the build.
         packages=(cmake ninja-build make g++-mingw-w64-x86-64-posix googletest wine wine64)
         ;;
     *)
-        echo "usage: $0 [build|package|bench|windows]" >&2
+        echo "usage: $0 [build|package|bench|fuzz|windows]" >&2
         exit 2
         ;;
 esac

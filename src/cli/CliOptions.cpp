@@ -1,12 +1,12 @@
 #include "cli/CliOptions.h"
 
 #include "app/core/PreferenceStore.h"
+#include "camera/core/ClockSnapshot.h"
 #include "cli/ReadOnlyPreferenceBackend.h"
 #include "common/LanguageRules.h"
 #include "common/Models.h"
 #include "common/Text.h"
 
-#include <chrono>
 #include <ctime>
 
 namespace tov::cli {
@@ -88,10 +88,9 @@ std::optional<LocalDateTime> ParseClock(std::string_view text) {
     };
     const LocalDateTime clock{field(0, 4),  field(5, 2),  field(8, 2),
                               field(11, 2), field(14, 2), field(17, 2)};
-    const std::chrono::year_month_day date{std::chrono::year(clock.year),
-                                           std::chrono::month(static_cast<unsigned>(clock.month)),
-                                           std::chrono::day(static_cast<unsigned>(clock.day))};
-    if (!date.ok() || clock.hour > 23 || clock.minute > 59 || clock.second > 59) {
+    if (clock.year < kClockOptionFirstYear || clock.year > kClockOptionLastYear ||
+        !IsRealDate(clock.year, clock.month, clock.day) || clock.hour > 23 || clock.minute > 59 ||
+        clock.second > 59) {
         return std::nullopt;
     }
     return clock;
@@ -131,14 +130,34 @@ std::optional<int> CheckedTvMode(std::string_view text, const AppState& state, s
     return tvMode;
 }
 
-std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnvironment& env,
-                                        std::ostream& err) {
+AppState StoredAppState(CliEnvironment& env) {
     ReadOnlyPreferenceBackend readOnly(env.preferences);
     PreferenceStore store(readOnly, env.systemLangId);
     AppState state;
     ApplyStartupLanguage(state, env.systemLangId, store.ReadLanguagePreference().value);
     state.modelIndex = store.ReadModelPreference().value;
     state.TvMode = store.ReadTvModePreference().value;
+    return state;
+}
+
+std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnvironment& env,
+                                        std::ostream& err) {
+    AppState state = StoredAppState(env);
+    // The window shows no selection for such a value and writes what it holds; a script gets
+    // a refusal instead of a file for no model.
+    const auto refuseStored = [&](std::string_view name, int value, std::string_view option,
+                                  const std::string& choices) {
+        const std::string stored = Quoted(name) + " " + std::to_string(value);
+        const std::string where = Printable(env.preferences.Location());
+        err << name << ": "
+            << state.message({"存储的偏好设置 " + stored + "（保存在 " + where +
+                                  "）不在列表中，无法为它写入文件；请用 " + std::string(option) +
+                                  " 指定：" + choices,
+                              "the stored preference " + stored + " (kept in " + where +
+                                  ") is not in the list, and no form writes a file for it; give " +
+                                  std::string(option) + " instead: " + choices})
+            << "\n";
+    };
 
     // The language comes first, so that the messages about the other options speak it.
     if (options.language) {
@@ -147,6 +166,9 @@ std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnviron
             return std::nullopt;
         }
         ApplyStartupLanguage(state, env.systemLangId, *language);
+    } else if (state.languageIndex < 1 || state.languageIndex > kLanguageCount) {
+        refuseStored("language", state.languageIndex, "--language", LanguageChoices());
+        return std::nullopt;
     }
     if (options.model) {
         const auto model = CheckedModel(*options.model, state, err);
@@ -154,6 +176,9 @@ std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnviron
             return std::nullopt;
         }
         state.modelIndex = *model;
+    } else if (ModelFor(state.modelIndex).index == 0) {
+        refuseStored("model", state.modelIndex, "--model", ModelChoices());
+        return std::nullopt;
     }
     if (options.tvMode) {
         const auto tvMode = CheckedTvMode(*options.tvMode, state, err);

@@ -53,7 +53,13 @@ std::optional<int> ParseModel(std::string_view text);
 std::optional<int> ParseLanguage(std::string_view text);
 /// A TV mode, 0..255.
 std::optional<int> ParseTvMode(std::string_view text);
-/// A clock reading as "YYYY-MM-DD HH:MM:SS"; the date must exist.
+/// The years --clock takes: those a computer's clock can read (from the start of its count
+/// to the end of a two-digit century), held to the camera's range as the forms hold the host
+/// clock. Others (0000, 9999) are no clock reading but a mistake, and are refused.
+inline constexpr int kClockOptionFirstYear = 1970;
+inline constexpr int kClockOptionLastYear = 2099;
+
+/// A clock reading as "YYYY-MM-DD HH:MM:SS" in the years above; the date must exist.
 std::optional<LocalDateTime> ParseClock(std::string_view text);
 
 /// The models, for help and messages: "1..5, Tov 2740M (2740M), ...".
@@ -67,9 +73,14 @@ std::optional<int> CheckedModel(std::string_view text, const AppState& state, st
 std::optional<int> CheckedLanguage(std::string_view text, const AppState& state, std::ostream& err);
 std::optional<int> CheckedTvMode(std::string_view text, const AppState& state, std::ostream& err);
 
-/// The state a command works with: the stored preferences (read without creating anything),
-/// the given options over them, then the start-up language rule. On bad input the message
-/// goes to `err` and there is no value.
+/// The stored preferences (read without creating anything) after the start-up language rule:
+/// the state of the commands that write no file.
+AppState StoredAppState(CliEnvironment& env);
+
+/// The state a file command works with: the stored preferences, the given options over them.
+/// A stored model or language that no form writes a file for (outside 1..5 or 1..11) is
+/// refused unless the option replaces it: the file would be written for no model. On bad
+/// input the message goes to `err` and there is no value.
 std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnvironment& env,
                                         std::ostream& err);
 

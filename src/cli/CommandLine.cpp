@@ -12,6 +12,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <sstream>
 
 // The one place that knows the command-line parser: every command's options are declared
 // here, and the commands themselves get plain option values.
@@ -143,6 +144,15 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
                  "tovbrenn-cli");
     app.set_version_flag("--version", TOV_VERSION_TEXT);
     app.require_subcommand(1);
+    // The parser's messages repeat the arguments: they reach the terminal only printable.
+    app.failure_message([](const CLI::App* failed, const CLI::Error& e) {
+        std::string text;
+        std::istringstream lines(CLI::FailureMessage::simple(failed, e));
+        for (std::string line; std::getline(lines, line);) {
+            text += Printable(line) + "\n";
+        }
+        return text;
+    });
 
     PrefsOptions prefs;
     MenuOptions menu;

@@ -4,6 +4,7 @@
 #include "common/ConfigFile.h"
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
+#include "common/Text.h"
 
 namespace tov::cli {
 
@@ -14,13 +15,13 @@ int WriteConfigFileStep(const std::string& outDir, std::string_view fileName,
     const std::string path = PathText(ConfigFilePath(outDir, fileName));
     const WriteResult written = WriteConfigFile(outDir, fileName, bytes);
     if (!written.ok) {
-        err << WriteFailureMessage(path, written.error, state.languageIndex) << "\n";
+        err << WriteFailureMessage(path, written, state.languageIndex) << "\n";
         return kExitWriteFailed;
     }
     if (confirmation) {
         out << *confirmation << "\n";
     }
-    out << path << "\n";
+    out << Printable(path) << "\n";
     return kExitOk;
 }
 

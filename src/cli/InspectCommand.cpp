@@ -66,8 +66,9 @@ std::string ShownBytes(const std::vector<std::uint8_t>& bytes) {
 
 void PrintFields(const std::vector<DecodedField>& fields, std::ostream& out) {
     for (const DecodedField& field : fields) {
+        // A meaning may repeat text from the file: it reaches the terminal only printable.
         out << "  " << std::left << std::setw(10) << OffsetRange(field) << std::setw(19)
-            << field.name << std::setw(19) << ShownBytes(field.bytes) << field.meaning
+            << field.name << std::setw(19) << ShownBytes(field.bytes) << Printable(field.meaning)
             << (field.expected ? "" : "  [unexpected]") << "\n";
     }
 }
@@ -87,7 +88,7 @@ void PrintText(const std::string& file, const FileReport& report, std::optional<
     const auto ok = [](bool good) {
         return good ? " (ok)" : " (wrong)";
     };
-    out << "file: " << file << "\n"
+    out << "file: " << Printable(file) << "\n"
         << "size: " << report.size << " bytes" << ok(report.sizeOk) << "\n";
     if (report.size >= report.expectedSize) {
         out << "line end: " << (report.lineEndOk ? "0D 0A" : "not 0D 0A") << ok(report.lineEndOk)
@@ -124,13 +125,10 @@ void PrintText(const std::string& file, const FileReport& report, std::optional<
 
 int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::ostream& out,
                       std::ostream& err) {
-    const auto state = ResolveAppState({}, env, err);
-    if (!state) {
-        return kExitBadInput;
-    }
+    const AppState state = StoredAppState(env);
     std::optional<int> model;
     if (options.model) {
-        model = CheckedModel(*options.model, *state, err);
+        model = CheckedModel(*options.model, state, err);
         if (!model) {
             return kExitBadInput;
         }
@@ -141,7 +139,7 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
         as = FileNamed(*options.as);
         if (as == nullptr) {
             err << "--as: "
-                << state->message(
+                << state.message(
                        {Quoted(*options.as) + " 不是本工具写入的文件；可用：" +
                             InspectedFileNames(),
                         Quoted(*options.as) +
@@ -171,9 +169,10 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
             worst = std::max(worst, RunInspectCommand(one, env, out, err));
         }
         if (found == 0) {
-            err << state->message(
-                       {options.file + " 中没有配置文件（" + InspectedFileNames() + "）",
-                        "no configuration file (" + InspectedFileNames() + ") in " + options.file})
+            const std::string folder = Printable(options.file);
+            err << state.message(
+                       {folder + " 中没有配置文件（" + InspectedFileNames() + "）",
+                        "no configuration file (" + InspectedFileNames() + ") in " + folder})
                 << "\n";
             return kExitBadInput;
         }
@@ -182,8 +181,9 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
 
     const InputFile input = ReadInputFile(options.file, kMaxInspectedSize);
     if (!input.error.empty()) {
-        err << state->message({"无法读取 " + options.file + "：" + input.error,
-                               "cannot read " + options.file + ": " + input.error})
+        const std::string file = Printable(options.file);
+        err << state.message({"无法读取 " + file + "：" + input.error,
+                              "cannot read " + file + ": " + input.error})
             << "\n";
         return kExitBadInput;
     }
@@ -203,6 +203,14 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
         PrintText(options.file, report, model, out);
     }
     return report.damaged() ? kExitDamaged : kExitOk;
+}
+
+std::vector<std::pair<std::string_view, FileDecoder>> InspectedDecoders() {
+    std::vector<std::pair<std::string_view, FileDecoder>> decoders;
+    for (const InspectedFile& file : InspectedFiles()) {
+        decoders.emplace_back(file.name, file.decode);
+    }
+    return decoders;
 }
 
 std::string InspectedFileNames() {

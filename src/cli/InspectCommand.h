@@ -1,6 +1,14 @@
 #pragma once
 
 #include "cli/CliOptions.h"
+#include "common/FileReport.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include <optional>
 #include <ostream>
@@ -18,6 +26,12 @@ struct InspectOptions {
 
 /// The file names inspect knows, for its help: "menu.dat".
 std::string InspectedFileNames();
+
+/// How inspect reads a file: the bytes, the model if known, whether to show passwords.
+using FileDecoder = std::function<FileReport(std::span<const std::uint8_t> bytes,
+                                             std::optional<int> model, bool showSecrets)>;
+/// Every file inspect knows with its decoder, in inspect's order (the fuzz target reads them all).
+std::vector<std::pair<std::string_view, FileDecoder>> InspectedDecoders();
 
 /// Prints what a configuration file holds and whether it is sound, or, for a folder, each
 /// configuration file in it. The file's name says what it is (a name the tool does not write

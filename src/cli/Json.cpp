@@ -1,5 +1,7 @@
 #include "cli/Json.h"
 
+#include "common/Text.h"
+
 #include <nlohmann/json.hpp>
 
 #include <set>
@@ -24,7 +26,8 @@ std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::
     try {
         json = nlohmann::json::parse(text, noteKeys);
     } catch (const nlohmann::json::exception& e) {
-        err << where << ": " << e.what() << "\n";
+        // The parser's message quotes the text it stopped at.
+        err << where << ": " << Printable(e.what()) << "\n";
         return std::nullopt;
     }
     if (!json.is_object()) {
@@ -35,7 +38,7 @@ std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::
         return std::nullopt;
     }
     if (!duplicate.empty()) {
-        err << duplicate << ": "
+        err << Printable(duplicate) << ": "
             << state.message({"在 " + where + " 中出现了两次", "is given twice in " + where})
             << "\n";
         return std::nullopt;
@@ -48,7 +51,7 @@ std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::
             // A fraction stays visible in its text, so the number check refuses it.
             texts[key] = value.dump();
         } else {
-            err << key << ": "
+            err << Printable(key) << ": "
                 << state.message({"值必须是数字或文本", "the value must be a number or a text"})
                 << "\n";
             return std::nullopt;

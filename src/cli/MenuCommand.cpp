@@ -60,13 +60,29 @@ int RunMenuCommand(const MenuOptions& options, CliEnvironment& env, std::ostream
             options.clock ? ParseClock(*options.clock) : env.localTime();
         if (!now) {
             const std::string given = Quoted(options.clock.value_or(""));
+            const std::string years =
+                std::to_string(kClockOptionFirstYear) + ".." + std::to_string(kClockOptionLastYear);
             err << "--clock: "
-                << state->message({given + " 不是 \"YYYY-MM-DD HH:MM:SS\" 形式的有效时间",
-                                   given + " is not a valid \"YYYY-MM-DD HH:MM:SS\" time"})
+                << state->message(
+                       {given + " 不是 \"YYYY-MM-DD HH:MM:SS\" 形式、年份在 " + years +
+                            " 之间的有效时间",
+                        given + " is not a valid \"YYYY-MM-DD HH:MM:SS\" time in the years " +
+                            years})
                 << "\n";
             return kExitBadInput;
         }
         ClockSnapshot clock = ReadClockSnapshot(*now);
+        if (clock.year != now->year || clock.day != now->day) {
+            // The file holds another date than the clock read: say which.
+            const std::string held = ClockText(clock);
+            const std::string range =
+                std::to_string(kClockFirstYear) + ".." + std::to_string(kClockLastYear);
+            err << "clock: "
+                << state->message({"相机时钟的年份只能在 " + range + " 之间；设为 " + held,
+                                   "the camera's clock takes the years " + range +
+                                       " only; it is set to " + held})
+                << "\n";
+        }
         record = BuildMenuRecord(settings.settings, FamilyOf(state->modelIndex), clock,
                                  state->languageByte(), state->TvMode);
     }

@@ -79,10 +79,7 @@ std::string CatalogueNames() {
 
 int RunOperatorsCommand(const OperatorsOptions& options, CliEnvironment& env, std::ostream& out,
                         std::ostream& err) {
-    const auto state = ResolveAppState({}, env, err);
-    if (!state) {
-        return kExitBadInput;
-    }
+    const AppState state = StoredAppState(env);
     const Catalogue* catalogue = nullptr;
     for (const Catalogue& each : Catalogues()) {
         if (SameIgnoringCase(options.catalogue, each.name)) {
@@ -90,7 +87,7 @@ int RunOperatorsCommand(const OperatorsOptions& options, CliEnvironment& env, st
         }
     }
     if (catalogue == nullptr) {
-        err << state->message(
+        err << state.message(
                    {Quoted(options.catalogue) + " 不是运营商目录；可用：" + CatalogueNames(),
                     Quoted(options.catalogue) +
                         " is not a catalogue; allowed: " + CatalogueNames()})
@@ -108,9 +105,9 @@ int RunOperatorsCommand(const OperatorsOptions& options, CliEnvironment& env, st
     }
     if (countries.empty()) {
         err << "--country: "
-            << state->message({Quoted(options.country.value_or("")) + " 不在目录中",
-                               Quoted(options.country.value_or("")) +
-                                   " is not a country of the catalogue (a position or a name)"})
+            << state.message({Quoted(options.country.value_or("")) + " 不在目录中",
+                              Quoted(options.country.value_or("")) +
+                                  " is not a country of the catalogue (a position or a name)"})
             << "\n";
         return kExitBadInput;
     }

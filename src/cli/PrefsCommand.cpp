@@ -5,6 +5,7 @@
 #include "common/FieldMessages.h"
 #include "common/LanguageRules.h"
 #include "common/Models.h"
+#include "common/Text.h"
 
 namespace tov::cli {
 namespace {
@@ -56,34 +57,33 @@ std::string TvModeLine(PreferenceStore& store) {
 
 int RunPrefsCommand(const PrefsOptions& options, CliEnvironment& env, std::ostream& out,
                     std::ostream& err) {
-    const auto state = ResolveAppState({}, env, err);
-    if (!state) {
-        return kExitBadInput;
-    }
+    const AppState state = StoredAppState(env);
+    ReadOnlyPreferenceBackend readOnly(env.preferences);
     if (options.tvMode) {
-        const auto tvMode = CheckedTvMode(*options.tvMode, *state, err);
+        const auto tvMode = CheckedTvMode(*options.tvMode, state, err);
         if (!tvMode) {
             return kExitBadInput;
         }
+        // The store keeps its previous values when a write fails, if it had any.
+        const WriteResult failed{
+            false,
+            std::string(state.message({"偏好设置无法写入", "the preferences cannot be written"})),
+            readOnly.OpenKey()};
         PreferenceStore writable(env.preferences, env.systemLangId);
         if (!writable.WriteTvModePreference(*tvMode)) {
-            err << WriteFailureMessage(
-                       env.preferences.Location(),
-                       std::string(state->message(
-                           {"偏好设置无法写入", "the preferences cannot be written"})),
-                       state->languageIndex)
+            err << WriteFailureMessage(env.preferences.Location(), failed, state.languageIndex)
                 << "\n";
             return kExitWriteFailed;
         }
     }
 
-    ReadOnlyPreferenceBackend readOnly(env.preferences);
     PreferenceStore store(readOnly, env.systemLangId);
+    const std::string condition = readOnly.Condition();
     out << LanguageLine(store, env.systemLangId) << "\n"
         << ModelLine(store) << "\n"
         << TvModeLine(store) << "\n"
-        << "kept in: " << readOnly.Location() << (readOnly.OpenKey() ? "" : " (not created yet)")
-        << "\n";
+        << "kept in: " << Printable(readOnly.Location())
+        << (condition.empty() ? "" : " (" + condition + ")") << "\n";
     return kExitOk;
 }
 

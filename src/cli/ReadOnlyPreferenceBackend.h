@@ -21,6 +21,7 @@ public:
     bool HasText(std::string_view name) override { return m_store.HasText(name); }
     bool WriteText(std::string_view, std::string_view) override { return false; }
     std::string Location() const override { return m_store.Location(); }
+    std::string Condition() override { return m_store.Condition(); }
 
 private:
     PreferenceBackend& m_store;

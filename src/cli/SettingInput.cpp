@@ -16,8 +16,8 @@ std::optional<SettingTexts> CollectSettings(const SettingSources& sources, const
                                             const FileTextCodec& codec, std::ostream& err) {
     SettingTexts texts;
     if (sources.settingsFile) {
-        const std::string& path = *sources.settingsFile;
-        const InputFile input = ReadInputFile(path, kMaxSettingsFileSize);
+        const InputFile input = ReadInputFile(*sources.settingsFile, kMaxSettingsFileSize);
+        const std::string path = Printable(*sources.settingsFile);
         if (!input.error.empty()) {
             err << "--settings: "
                 << state.message({path + " 无法读取：" + input.error,
@@ -55,7 +55,7 @@ std::optional<SettingTexts> CollectSettings(const SettingSources& sources, const
     for (auto& [key, value] : texts) {
         FileTextCodec::Encoded encoded = codec.Encode(value);
         if (!encoded.unrepresentable.empty()) {
-            err << key << ": "
+            err << Printable(key) << ": "
                 << state.message({Quoted(encoded.unrepresentable) + " 无法用 " +
                                       std::string(codec.Name()) + " 编码写入文件",
                                   Quoted(encoded.unrepresentable) +

@@ -1,8 +1,21 @@
 #include "common/FieldMessages.h"
 
 #include "common/AppState.h"
+#include "common/Text.h"
 
 namespace tov {
+namespace {
+
+std::string WithEnglish(std::string text, const std::string& english, int languageIndex) {
+    if (languageIndex != kChinese) {
+        text += " (";
+        text += english;
+        text += ")";
+    }
+    return text;
+}
+
+}  // namespace
 
 std::string RangeMessage(int min, int max, int languageIndex) {
     const std::string lo = std::to_string(min);
@@ -25,12 +38,30 @@ std::string NotAnIntegerMessage() {
     return "请键入一个整数。";
 }
 
-std::string WriteFailureMessage(const std::string& path, const std::string& reason,
+std::string StandardRangeMessage(int min, int max, int languageIndex) {
+    return WithEnglish(StandardRangeMessage(min, max),
+                       "Please enter an integer between " + std::to_string(min) + " and " +
+                           std::to_string(max) + ".",
+                       languageIndex);
+}
+
+std::string NotAnIntegerMessage(int languageIndex) {
+    return WithEnglish(NotAnIntegerMessage(), "Please enter an integer.", languageIndex);
+}
+
+std::string WriteFailureMessage(const std::string& path, const WriteResult& result,
                                 int languageIndex) {
+    const std::string reason =
+        result.differs ? std::string(PickMessage(
+                             {"卡上的数据与写入的数据不同；请换一张卡或读卡器", kReadBackDiffers},
+                             languageIndex))
+                       : result.error;
     if (languageIndex == kChinese) {
-        return "无法写入文件 " + path + "：" + reason + "\n原有文件未被改动。";
+        return "无法写入文件 " + Printable(path) + "：" + reason +
+               (result.previousKept ? "\n原有文件未被改动。" : "");
     }
-    return "Could not write " + path + ": " + reason + "\nThe previous file was left unchanged.";
+    return "Could not write " + Printable(path) + ": " + reason +
+           (result.previousKept ? "\nThe previous file was left unchanged." : "");
 }
 
 }  // namespace tov

@@ -2,6 +2,7 @@
 
 #include "common/SafeFileWriterDetail.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <random>
 #include <string_view>
@@ -33,6 +34,31 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& target) {
     return target.parent_path() / name;
 }
 
+namespace {
+
+std::function<bool(WriteStep)>& Fault() {
+    static std::function<bool(WriteStep)> fault;
+    return fault;
+}
+
+}  // namespace
+
+void SetWriteFault(std::function<bool(WriteStep)> fault) {
+    Fault() = std::move(fault);
+}
+
+bool Faulted(WriteStep step) {
+    return Fault() && Fault()(step);
+}
+
+bool ReadBackMatches(std::vector<std::uint8_t> read, std::span<const std::uint8_t> written) {
+    if (Faulted(WriteStep::Compare)) {
+        // The medium gives back other bytes than it took.
+        read.push_back(0);
+    }
+    return std::equal(read.begin(), read.end(), written.begin(), written.end());
+}
+
 }  // namespace detail
 
 WriteResult WriteFileAtomically(const std::filesystem::path& target,
@@ -55,7 +81,11 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target,
     if (ec) {
         return {false, detail::ReasonText(ec)};
     }
-    return detail::ReplaceThroughTemporaryFile(target, bytes);
+    // Whether a previous file stands there, so that a failure says it was kept only then.
+    const bool previous = std::filesystem::is_regular_file(target, ec);
+    WriteResult result = detail::ReplaceThroughTemporaryFile(target, bytes);
+    result.previousKept = result.previousKept && previous;
+    return result;
 }
 
 }  // namespace tov

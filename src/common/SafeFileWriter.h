@@ -4,19 +4,29 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace tov {
 
-/// The outcome of a file write: `ok`, or the operating system's reason in `error`.
+/// The reason a write gives when the medium returned other bytes than were written.
+inline constexpr std::string_view kReadBackDiffers =
+    "The card holds different bytes than were written; try another card or reader";
+
+/// The outcome of a file write: `ok`, or the reason in `error`.
 struct WriteResult {
     bool ok = false;
-    std::string error;
+    std::string error;  ///< the operating system's reason, or kReadBackDiffers
+    /// On failure: a file stood at the target before the write and still holds its bytes.
+    bool previousKept = false;
+    bool differs = false;  ///< the bytes read back from the medium were not the ones written
 };
 
 /// Replaces `target` with `bytes` in one step: the bytes go to a temporary file in the same
-/// folder, are flushed to the medium, and the temporary file is renamed over the target.
-/// On any failure the previous target is untouched, the temporary file is removed and the
-/// reason is returned.
+/// folder, are flushed to the medium and read back from it (not from the cache), and the
+/// temporary file is renamed over the target, which is read back once more. On any failure
+/// before the rename the previous target is untouched, the temporary file is removed and the
+/// reason is returned; a failure after it (the folder cannot be synced, the card gives back
+/// other bytes) is reported with `previousKept` false.
 WriteResult WriteFileAtomically(const std::filesystem::path& target,
                                 std::span<const std::uint8_t> bytes);
 

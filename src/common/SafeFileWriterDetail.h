@@ -3,8 +3,10 @@
 #include "common/SafeFileWriter.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 // The host halves of the safe file output (SafeFileWriterPosix.cpp, SafeFileWriterWindows.cpp)
 // and what they share.
@@ -22,9 +24,32 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& target);
 std::string ReasonText(const std::error_code& error);
 
 /// Creates a new temporary file beside `target` (in an existing folder), writes `bytes`,
-/// flushes them to the medium and renames the file over `target` in one step. On failure the
-/// temporary file is gone and `target` untouched.
+/// flushes them to the medium, reads them back, renames the file over `target` in one step and
+/// reads the target back. On failure the temporary file is gone; `previousKept` says whether
+/// the failure came before the rename (the target untouched).
 WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
                                         std::span<const std::uint8_t> bytes);
+
+/// The file-system calls of a write, in the order they come. A read-back is followed by its
+/// comparison, which a fault turns into other bytes from the medium.
+enum class WriteStep {
+    CreateTemporary,
+    Write,
+    Flush,
+    Close,
+    ReadBack,
+    Compare,
+    Rename,
+    SyncFolder
+};
+
+/// The seam tests fail a write's steps through: asked before each step, true makes that step
+/// fail (with an input/output error, or other bytes for Compare) instead of running. None is
+/// set outside tests.
+void SetWriteFault(std::function<bool(WriteStep)> fault);
+bool Faulted(WriteStep step);
+
+/// Whether `read`, the bytes a read-back gave, are `written`; the Compare step of the seam.
+bool ReadBackMatches(std::vector<std::uint8_t> read, std::span<const std::uint8_t> written);
 
 }  // namespace tov::detail

@@ -3,6 +3,7 @@
 
 #include "common/SafeFileWriterDetail.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,20 +12,40 @@
 namespace tov::detail {
 namespace {
 
+// The error a step failed by the test seam reports, as a failing card would.
+constexpr int kInjectedError = EIO;
+
 std::string ErrnoText(int error) {
     return std::generic_category().message(error);
+}
+
+// Runs the system call of one step (`call` returns whether it succeeded, errno saying why not)
+// unless the test seam fails the step first. False, with `error` set, when either failed.
+template <class Call>
+bool RunStep(WriteStep step, int& error, Call call) {
+    if (Faulted(step)) {
+        error = kInjectedError;
+        return false;
+    }
+    if (!call()) {
+        error = errno;
+        return false;
+    }
+    return true;
 }
 
 // Writes everything or reports why not; a short write counts as a failure.
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes, int& error) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            error = errno;
+        ssize_t n = 0;
+        const bool written = RunStep(WriteStep::Write, error, [&] {
+            do {
+                n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            } while (n < 0 && errno == EINTR);
+            return n >= 0;
+        });
+        if (!written) {
             return false;
         }
         if (n == 0) {
@@ -40,16 +61,87 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes, int& error) {
 // as with any new file, so the file gets the permissions a plain create would give it.
 int CreateTemporaryFile(const std::filesystem::path& target, std::filesystem::path& temp,
                         int& error) {
-    error = EEXIST;
-    for (int attempt = 0; attempt < kTemporaryNameAttempts && error == EEXIST; ++attempt) {
-        temp = TemporaryPathFor(target);
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            return fd;
+    int fd = -1;
+    RunStep(WriteStep::CreateTemporary, error, [&] {
+        for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+            temp = TemporaryPathFor(target);
+            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd >= 0 || errno != EEXIST) {
+                break;
+            }
         }
-        error = errno;
+        return fd >= 0;
+    });
+    return fd;
+}
+
+// A descriptor opened for reading, closed when it goes out of scope.
+struct Descriptor {
+    explicit Descriptor(const std::filesystem::path& path)
+        : fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), error(errno) {}
+    int fd;
+    int error;  ///< why it could not be opened
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
     }
-    return -1;
+};
+
+// Reads the file open as `reader` back from the medium and compares: its pages, clean after
+// the flush, are dropped from the cache first, so that the bytes come from the card and not
+// from memory.
+WriteResult ReadBack(const Descriptor& reader, std::span<const std::uint8_t> bytes,
+                     bool previousKept) {
+    int error = 0;
+    // One byte more than was written shows a file that is too long.
+    std::vector<std::uint8_t> read(bytes.size() + 1);
+    std::size_t done = 0;
+    const bool ok = RunStep(WriteStep::ReadBack, error, [&] {
+        if (reader.fd < 0) {
+            errno = reader.error;
+            return false;
+        }
+#if defined(POSIX_FADV_DONTNEED)
+        ::posix_fadvise(reader.fd, 0, 0, POSIX_FADV_DONTNEED);
+#elif defined(F_NOCACHE)
+        ::fcntl(reader.fd, F_NOCACHE, 1);
+#endif
+        ssize_t n = 1;
+        while (done < read.size() && n != 0) {
+            n = ::pread(reader.fd, read.data() + done, read.size() - done,
+                        static_cast<off_t>(done));
+            if (n < 0 && errno != EINTR) {
+                return false;
+            }
+            done += n > 0 ? static_cast<std::size_t>(n) : 0;
+        }
+        return true;
+    });
+    if (!ok) {
+        return {false, ErrnoText(error), previousKept};
+    }
+    read.resize(done);
+    if (!ReadBackMatches(std::move(read), bytes)) {
+        return {false, std::string(kReadBackDiffers), previousKept, true};
+    }
+    return {true, {}};
+}
+
+// Makes the rename durable. A file system that does not sync folders (it refuses the call) is
+// no failure; an error from the medium is.
+bool SyncFolder(const std::filesystem::path& folder, int& error) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return true;
+    }
+    const bool synced = RunStep(WriteStep::SyncFolder, error, [fd] { return ::fsync(fd) == 0; }) ||
+                        error == EINVAL || error == EBADF || error == ENOTSUP ||
+                        error == EOPNOTSUPP;
+    ::close(fd);
+    return synced;
 }
 
 }  // namespace
@@ -64,33 +156,37 @@ WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
     int error = 0;
     const int fd = CreateTemporaryFile(target, temp, error);
     if (fd < 0) {
-        return {false, ErrnoText(error)};
+        return {false, ErrnoText(error), true};
     }
-    bool ok = WriteAll(fd, bytes, error);
-    if (ok && ::fsync(fd) != 0) {
+    bool ok = WriteAll(fd, bytes, error) &&
+              RunStep(WriteStep::Flush, error, [fd] { return ::fsync(fd) == 0; });
+    // Closed in any case; its failure is the reason only when nothing failed before.
+    const bool closeFaulted = Faulted(WriteStep::Close);
+    if ((::close(fd) != 0 || closeFaulted) && ok) {
         ok = false;
-        error = errno;
+        error = closeFaulted ? kInjectedError : errno;
     }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
+    // The bytes are read back through a descriptor of their own that follows the file through
+    // the rename: the target's name may already stand for another writer's file by then.
     if (!ok) {
         ::unlink(temp.c_str());
-        return {false, ErrnoText(error)};
+        return {false, ErrnoText(error), true};
     }
-    // Make the rename itself durable. The new file is in place by now, so a folder that cannot
-    // be synced (some file systems refuse) does not turn the write into a failure.
-    const int folderFd = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
+    const Descriptor reader(temp);
+    WriteResult result = ReadBack(reader, bytes, true);
+    if (result.ok && !RunStep(WriteStep::Rename, error,
+                              [&] { return ::rename(temp.c_str(), target.c_str()) == 0; })) {
+        result = {false, ErrnoText(error), true};
     }
-    return {true, {}};
+    if (!result.ok) {
+        ::unlink(temp.c_str());
+        return result;
+    }
+    // The new file is in place: a failure from here on no longer leaves the previous one.
+    if (!SyncFolder(target.parent_path(), error)) {
+        return {false, ErrnoText(error), false};
+    }
+    return ReadBack(reader, bytes, false);
 }
 
 }  // namespace tov::detail

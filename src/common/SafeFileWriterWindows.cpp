@@ -48,14 +48,33 @@ std::string WindowsErrorText(DWORD code) {
     return result;
 }
 
+// The error a step failed by the test seam reports, as a failing card would.
+constexpr DWORD kInjectedError = ERROR_IO_DEVICE;
+
+// Runs the call of one step (`call` returns whether it succeeded, GetLastError saying why not)
+// unless the test seam fails the step first. False, with `error` set, when either failed.
+template <class Call>
+bool RunStep(WriteStep step, DWORD& error, Call call) {
+    if (Faulted(step)) {
+        error = kInjectedError;
+        return false;
+    }
+    if (!call()) {
+        error = GetLastError();
+        return false;
+    }
+    return true;
+}
+
 // Writes everything or reports why not; a short write counts as a full medium.
 bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes, DWORD& error) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min(bytes.size() - done, std::size_t{1} << 30));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) {
-            error = GetLastError();
+        if (!RunStep(WriteStep::Write, error, [&] {
+                return WriteFile(file, bytes.data() + done, chunk, &written, nullptr) != 0;
+            })) {
             return false;
         }
         if (written == 0) {
@@ -70,19 +89,83 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes, DWORD& error) {
 // A new file under a name nobody else has, open to this writer only.
 HANDLE CreateTemporaryFile(const std::filesystem::path& target, std::filesystem::path& temp,
                            DWORD& error) {
-    error = ERROR_FILE_EXISTS;
-    for (int attempt = 0; attempt < kTemporaryNameAttempts &&
-                          (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS);
-         ++attempt) {
-        temp = TemporaryPathFor(target);
-        const HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            return file;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    RunStep(WriteStep::CreateTemporary, error, [&] {
+        for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+            temp = TemporaryPathFor(target);
+            file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+            const DWORD created = GetLastError();
+            if (file != INVALID_HANDLE_VALUE ||
+                (created != ERROR_FILE_EXISTS && created != ERROR_ALREADY_EXISTS)) {
+                break;
+            }
         }
-        error = GetLastError();
+        return file != INVALID_HANDLE_VALUE;
+    });
+    return file;
+}
+
+// The file opened for unbuffered reading, so that reads come from the card and not from the
+// system's cache. Unbuffered reads take whole sectors into memory aligned to them: a
+// page-aligned buffer of whole pages covers every usual sector size. The handle lets the file
+// be renamed while it is open, and follows it.
+class Reader {
+public:
+    Reader(const std::filesystem::path& path, std::size_t bytes)
+        : m_size((bytes + kPage - 1) / kPage * kPage),
+          m_buffer(VirtualAlloc(nullptr, m_size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)),
+          m_file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr)),
+          m_error(GetLastError()) {}
+    ~Reader() {
+        if (m_file != INVALID_HANDLE_VALUE) {
+            CloseHandle(m_file);
+        }
+        if (m_buffer != nullptr) {
+            VirtualFree(m_buffer, 0, MEM_RELEASE);
+        }
     }
-    return INVALID_HANDLE_VALUE;
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+
+    // The file's bytes from its start, at most the buffer's size; false with GetLastError set
+    // when they cannot be read.
+    bool Read(std::vector<std::uint8_t>& read) const {
+        if (m_file == INVALID_HANDLE_VALUE || m_buffer == nullptr) {
+            SetLastError(m_error != 0 ? m_error : ERROR_NOT_ENOUGH_MEMORY);
+            return false;
+        }
+        OVERLAPPED fromStart{};
+        DWORD count = 0;
+        if (!ReadFile(m_file, m_buffer, static_cast<DWORD>(m_size), &count, &fromStart) &&
+            GetLastError() != ERROR_HANDLE_EOF) {
+            return false;
+        }
+        const auto* first = static_cast<const std::uint8_t*>(m_buffer);
+        read.assign(first, first + count);
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kPage = 4096;
+    std::size_t m_size;
+    void* m_buffer;
+    HANDLE m_file;
+    DWORD m_error;
+};
+
+// Reads the file back from the medium and compares.
+WriteResult ReadBack(const Reader& reader, std::span<const std::uint8_t> bytes, bool previousKept) {
+    DWORD error = 0;
+    std::vector<std::uint8_t> read;
+    if (!RunStep(WriteStep::ReadBack, error, [&] { return reader.Read(read); })) {
+        return {false, WindowsErrorText(error), previousKept};
+    }
+    if (!ReadBackMatches(std::move(read), bytes)) {
+        return {false, std::string(kReadBackDiffers), previousKept, true};
+    }
+    return {true, {}};
 }
 
 bool MoveOver(const std::filesystem::path& temp, const std::filesystem::path& target,
@@ -116,25 +199,39 @@ WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
     DWORD error = 0;
     const HANDLE file = CreateTemporaryFile(target, temp, error);
     if (file == INVALID_HANDLE_VALUE) {
-        return {false, WindowsErrorText(error)};
+        return {false, WindowsErrorText(error), true};
     }
-    bool ok = WriteAll(file, bytes, error);
-    if (ok && !FlushFileBuffers(file)) {
+    bool ok = WriteAll(file, bytes, error) &&
+              RunStep(WriteStep::Flush, error, [file] { return FlushFileBuffers(file) != 0; });
+    // Closed in any case; its failure is the reason only when nothing failed before.
+    const bool closeFaulted = Faulted(WriteStep::Close);
+    if ((!CloseHandle(file) || closeFaulted) && ok) {
         ok = false;
-        error = GetLastError();
-    }
-    if (!CloseHandle(file) && ok) {
-        ok = false;
-        error = GetLastError();
-    }
-    if (ok && !MoveOver(temp, target, error)) {
-        ok = false;
+        error = closeFaulted ? kInjectedError : GetLastError();
     }
     if (!ok) {
         DeleteFileW(temp.c_str());
-        return {false, WindowsErrorText(error)};
+        return {false, WindowsErrorText(error), true};
     }
-    return {true, {}};
+    WriteResult result;
+    {
+        // One byte more than was written shows a file that is too long. The reader follows the
+        // file through the move: the target's name may already stand for another writer's
+        // file by then.
+        const Reader reader(temp, bytes.size() + 1);
+        result = ReadBack(reader, bytes, true);
+        if (result.ok &&
+            !RunStep(WriteStep::Rename, error, [&] { return MoveOver(temp, target, error); })) {
+            result = {false, WindowsErrorText(error), true};
+        }
+        if (result.ok) {
+            // The move wrote through to the medium; the new file is in place, so a failure
+            // from here on no longer leaves the previous one.
+            return ReadBack(reader, bytes, false);
+        }
+    }
+    DeleteFileW(temp.c_str());
+    return result;
 }
 
 }  // namespace tov::detail

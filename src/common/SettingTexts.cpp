@@ -22,7 +22,7 @@ std::string Pick(const SettingContext& context, const std::string& chinese,
 }  // namespace
 
 std::string KeyMessage(std::string_view key, std::string_view message) {
-    std::string text(key);
+    std::string text = Printable(key);
     text += ": ";
     text += message;
     return text;

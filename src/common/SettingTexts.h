@@ -37,7 +37,7 @@ std::string CharsMessage(std::string_view key, std::string_view text,
                          const SettingContext& context);
 std::string TextLengthMessage(std::string_view key, std::size_t bytes, int limit,
                               const SettingContext& context);
-/// "key: message": a form's message for the command line.
+/// "key: message": a form's message for the command line (the key made Printable).
 std::string KeyMessage(std::string_view key, std::string_view message);
 
 /// The position of the entry that reads `text` (ASCII letters without case).
@@ -94,7 +94,7 @@ std::optional<std::string> ApplySettingTexts(FieldTable<S> table, Family family,
         case FieldKind::Number: {
             const auto value = ParseInt(text);
             if (!value) {
-                return KeyMessage(field->key, NotAnIntegerMessage());
+                return KeyMessage(field->key, NotAnIntegerMessage(context.languageIndex));
             }
             settings.*field->number = *value;
             const int max = MaxFor(*field, family);
@@ -102,7 +102,8 @@ std::optional<std::string> ApplySettingTexts(FieldTable<S> table, Family family,
                 return KeyMessage(field->key,
                                   field->message == LimitMessage::ToolRange
                                       ? RangeMessage(field->min, max, context.languageIndex)
-                                      : StandardRangeMessage(field->min, max));
+                                      : StandardRangeMessage(field->min, max,
+                                                             context.languageIndex));
             }
             break;
         }

@@ -35,11 +35,71 @@ bool AllDigits(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+namespace {
+
+// The length of the UTF-8 character at the start of `text`, 0 when it is not one (a stray
+// continuation byte, a cut or overlong sequence, a surrogate, a code point past U+10FFFF).
+std::size_t Utf8Length(std::string_view text) {
+    const auto byte = [&](std::size_t i) {
+        return static_cast<unsigned char>(text[i]);
+    };
+    const unsigned lead = byte(0);
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0 || length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    const unsigned second = length > 1 ? byte(1) : 0x80;
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+        return 0;
+    }
+    return length;
+}
+
+}  // namespace
+
+std::string Printable(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8Length(text.substr(i));
+        const unsigned c = static_cast<unsigned char>(text[i]);
+        // C1 controls are U+0080..U+009F, in UTF-8 C2 80..C2 9F.
+        const bool control = length == 1 ? (c < 0x20 || c == 0x7F)
+                                         : length == 2 && c == 0xC2 &&
+                                               static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (length != 0 && !control) {
+            shown.append(text.substr(i, length));
+            i += length;
+            continue;
+        }
+        for (const std::size_t end = i + std::max<std::size_t>(length, 1); i < end; ++i) {
+            const char b = text[i];
+            shown += '\\';
+            if (b == '\n' || b == '\t' || b == '\r') {
+                shown += b == '\n' ? 'n' : b == '\t' ? 't' : 'r';
+            } else {
+                shown += 'x';
+                shown += Hex2(static_cast<unsigned char>(b));
+            }
+        }
+    }
+    return shown;
+}
+
 std::string Quoted(std::string_view text) {
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += '"';
-    quoted += text;
+    std::string quoted(1, '"');
+    quoted += Printable(text);
     quoted += '"';
     return quoted;
 }

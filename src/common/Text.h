@@ -18,7 +18,13 @@ std::optional<int> ParseInt(std::string_view text);
 /// Whether the text is not empty and holds decimal digits only.
 bool AllDigits(std::string_view text);
 
-/// The text in double quotes, for messages.
+/// The text as it may be shown on a terminal or in a message: control characters (C0, DEL
+/// and the C1 range) become "\n", "\t", "\r" or "\xHH", and so does every byte that is not
+/// part of a UTF-8 character, so that input repeated in a message can neither drive the
+/// terminal nor break a line. Every message that repeats input shows it through this.
+std::string Printable(std::string_view text);
+
+/// The text in double quotes, for messages, made Printable.
 std::string Quoted(std::string_view text);
 
 /// "0A": one byte as two upper-case hexadecimal digits.

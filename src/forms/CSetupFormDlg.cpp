@@ -310,7 +310,7 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
     const std::string path = PathText(ConfigFilePath(folder, fileName));
     const WriteResult result = WriteConfigFile(folder, fileName, bytes);
     if (!result.ok) {
-        m_platform.ShowMessage(WriteFailureMessage(path, result.error, m_state.languageIndex));
+        m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex));
         return false;
     }
     if (confirmation) {

@@ -179,6 +179,8 @@ TEST(SettingsPreferenceBackend, DamagedFileGivesDefaultsAndIsReplaced) {
         {'[', 'G', 'e', 'n', 'e', 'r', 'a', 'l', '\n', 'l',
          'a', 'n', 'g', 'u', 'a', 'g', 'e', '=', '5',  '\n'},
         std::vector<std::uint8_t>(200 * 1024, 'x'),
+        // Damage only the INI reader sees, and reports on a file's first read only.
+        {'[', 'G', '=', ';', ']', '\n', 'l', ')', '=', '1', '\n'},
     };
     for (const auto& bytes : damaged) {
         TempDir dir;

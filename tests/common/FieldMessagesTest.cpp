@@ -20,15 +20,17 @@ TEST(FieldMessages, PlatformFieldMessagesAreChineseInEveryLanguage) {
     EXPECT_EQ(NotAnIntegerMessage(), "请键入一个整数。");
 }
 
-TEST(FieldMessages, WriteFailureNamesPathAndReason) {
-    const std::string english =
-        WriteFailureMessage("/media/card/menu.dat", "Read-only file system", 2);
-    EXPECT_NE(english.find("/media/card/menu.dat"), std::string::npos);
-    EXPECT_NE(english.find("Read-only file system"), std::string::npos);
-    const std::string chinese =
-        WriteFailureMessage("/media/card/menu.dat", "Read-only file system", 1);
-    EXPECT_NE(chinese.find("无法写入"), std::string::npos);
-    EXPECT_NE(chinese.find("/media/card/menu.dat"), std::string::npos);
+// The previous file is said to be kept only when there was one and it was.
+TEST(FieldMessages, WriteFailureNamesPathReasonAndThePreviousFile) {
+    EXPECT_EQ(WriteFailureMessage("/card/menu.dat", {false, "Read-only file system", true}, 2),
+              "Could not write /card/menu.dat: Read-only file system\n"
+              "The previous file was left unchanged.");
+    EXPECT_EQ(WriteFailureMessage("/card/menu.dat", {false, "Not a directory", false}, 2),
+              "Could not write /card/menu.dat: Not a directory");
+    EXPECT_EQ(
+        WriteFailureMessage("/card\x1b[2J/menu.dat", {false, "", true, true}, 1),
+        "无法写入文件 /card\\x1B[2J/menu.dat：卡上的数据与写入的数据不同；请换一张卡或读卡器\n"
+        "原有文件未被改动。");
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 #include "common/SafeFileWriter.h"
 
 #include "common/FilePath.h"
+#include "common/SafeFileWriterDetail.h"
 #include "support/TempDir.h"
+#include "support/WithoutFileRights.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <set>
 #include <string_view>
 #include <system_error>
 #include <thread>
@@ -17,10 +21,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
-#ifdef __linux__
-#include <linux/capability.h>
-#include <sys/syscall.h>
 #endif
 
 namespace tov {
@@ -32,6 +32,7 @@ using test::WriteBytes;
 
 const std::vector<std::uint8_t> kOld = {'o', 'l', 'd'};
 const std::vector<std::uint8_t> kNew(60, 0xAB);
+const std::vector<std::uint8_t> kNone;
 const std::vector<std::string> kOnlyTheTarget = {"menu.dat"};
 
 bool IsUtf8(std::string_view text) {
@@ -69,36 +70,6 @@ testing::AssertionResult FailedWithReason(const WriteResult& result) {
     }
     return testing::AssertionSuccess();
 }
-
-#ifdef __linux__
-// Lowers the superuser's right to write past permission bits for the scope (this thread only),
-// so that a read-only folder refuses the superuser as it refuses anyone else.
-class WithoutDacOverride final {
-public:
-    WithoutDacOverride() {
-        m_ok = ::syscall(SYS_capget, &m_header, m_saved) == 0;
-        if (m_ok) {
-            __user_cap_data_struct lowered[2] = {m_saved[0], m_saved[1]};
-            lowered[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
-            m_ok = ::syscall(SYS_capset, &m_header, lowered) == 0;
-        }
-    }
-    ~WithoutDacOverride() {
-        if (m_ok) {
-            ::syscall(SYS_capset, &m_header, m_saved);
-        }
-    }
-    WithoutDacOverride(const WithoutDacOverride&) = delete;
-    WithoutDacOverride& operator=(const WithoutDacOverride&) = delete;
-
-    bool ok() const { return m_ok; }
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
-    bool m_ok = false;
-};
-#endif
 
 TEST(SafeFileWriter, WritesAndReplacesWithoutLeavingTemporaryFiles) {
     TempDir dir;
@@ -163,16 +134,8 @@ TEST(SafeFileWriter, ReadOnlyFolderKeepsThePreviousFile) {
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
                                                  std::filesystem::perms::owner_exec);
     WriteResult result;
-    if (::geteuid() != 0) {
-        result = WriteFileAtomically(target, kNew);
-    } else {
-#ifdef __linux__
-        const WithoutDacOverride asAnyone;
-        ASSERT_TRUE(asAnyone.ok()) << "could not lower the superuser's file rights";
-        result = WriteFileAtomically(target, kNew);
-#else
-        GTEST_SKIP() << "the superuser writes through permission bits";
-#endif
+    if (!test::RunWithoutFileRights([&] { result = WriteFileAtomically(target, kNew); })) {
+        GTEST_SKIP() << "the superuser's right to write through permission bits stays";
     }
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
     EXPECT_TRUE(FailedWithReason(result));
@@ -266,6 +229,58 @@ TEST(SafeFileWriter, TwoWritersAtOnceNeitherFailsNorMixes) {
     const std::vector<std::uint8_t> last = ReadBytes(target);
     EXPECT_TRUE(last == first || last == second);
     EXPECT_EQ(dir.Entries(), kOnlyTheTarget);
+}
+
+// Each file-system call of a write fails in turn, the k-th call in the k-th round, until a
+// round runs through: never a success, never a temporary file left. A failure before the new
+// file is in place keeps the previous file; a later one says nothing of a previous file.
+TEST(SafeFileWriter, EveryStepOfAWriteFailsOnce) {
+    using detail::WriteStep;
+    std::set<WriteStep> failedSteps;
+    for (const bool withPrevious : {true, false}) {
+        for (int round = 1;; ++round) {
+            SCOPED_TRACE(testing::Message() << "round " << round << ", previous " << withPrevious);
+            TempDir dir;
+            const auto target = dir.path() / "menu.dat";
+            if (withPrevious) {
+                WriteBytes(target, kOld);
+            }
+            int calls = 0;
+            bool renamed = false;  // the rename has run: the new file is in place
+            std::optional<WriteStep> failed;
+            bool failedInPlace = false;
+            detail::SetWriteFault([&](WriteStep step) {
+                if (++calls != round) {
+                    renamed = renamed || step == WriteStep::Rename;
+                    return false;
+                }
+                failed = step;
+                failedInPlace = renamed;
+                return true;
+            });
+            const WriteResult result = WriteFileAtomically(target, kNew);
+            detail::SetWriteFault(nullptr);
+            if (!failed) {
+                ASSERT_TRUE(result.ok) << result.error;
+                EXPECT_EQ(ReadBytes(target), kNew);
+                break;
+            }
+            failedSteps.insert(*failed);
+            EXPECT_TRUE(FailedWithReason(result));
+            EXPECT_EQ(result.differs, *failed == WriteStep::Compare);
+            EXPECT_EQ(result.previousKept, withPrevious && !failedInPlace);
+            const bool targetThere = withPrevious || failedInPlace;
+            EXPECT_EQ(ReadBytes(target), targetThere ? (failedInPlace ? kNew : kOld) : kNone);
+            EXPECT_EQ(dir.Entries(), targetThere ? kOnlyTheTarget : std::vector<std::string>{});
+        }
+    }
+    std::set<WriteStep> everyStep = {
+        WriteStep::CreateTemporary, WriteStep::Write,   WriteStep::Flush, WriteStep::Close,
+        WriteStep::ReadBack,        WriteStep::Compare, WriteStep::Rename};
+#ifndef _WIN32
+    everyStep.insert(WriteStep::SyncFolder);  // Windows writes the move through instead
+#endif
+    EXPECT_EQ(failedSteps, everyStep);
 }
 
 TEST(SafeFileWriter, FolderNamedInAnyScript) {

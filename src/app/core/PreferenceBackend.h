@@ -13,7 +13,7 @@ class PreferenceBackend {
 public:
     virtual ~PreferenceBackend() = default;
 
-    /// Whether the store exists and can be read and written.
+    /// Whether the store exists and can be read (writes may still fail).
     virtual bool OpenKey() = 0;
     /// Creates the store; false when that is not possible.
     virtual bool CreateKey() = 0;
@@ -25,6 +25,10 @@ public:
     virtual bool WriteText(std::string_view name, std::string_view text) = 0;
     /// Where the values are kept, for people (a file path or a registry key).
     virtual std::string Location() const = 0;
+    /// What keeps the store from being simply read and written, for people: "not created
+    /// yet", "read-only: ...", "damaged (...): ...", "unreadable (...): ..."; empty when nothing
+    /// does.
+    virtual std::string Condition() { return OpenKey() ? std::string() : "not created yet"; }
 };
 
 }  // namespace tov

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -27,7 +28,13 @@ constexpr char kDamagedSuffix[] = ".damaged";
 // The file holds four short values; anything this large was not written by the tool.
 constexpr qint64 kMaxIniSize = 64 * 1024;
 
-enum class IniCondition { Missing, Usable, Damaged, Inaccessible };
+enum class IniCondition { Missing, Usable, Damaged, NotAFile, Unreadable };
+
+// What the file at a path is, and for people why it cannot be used.
+struct IniState {
+    IniCondition condition = IniCondition::Missing;
+    QString reason;
+};
 
 bool IsText(const QByteArray& bytes) {
     if (bytes.contains('\0')) {
@@ -54,35 +61,50 @@ bool IsIniText(const QByteArray& bytes) {
     return true;
 }
 
-IniCondition ConditionOf(const QString& path) {
+// QSettings reports a file's format error on the first read of it in a process only, and reads
+// it from its cache without one afterwards: the verdict is kept for the file's bytes (not its
+// size and time, which a quick rewrite of the same length can share).
+QSet<QByteArray>& TextsWithFormatErrors() {
+    static QSet<QByteArray> texts;
+    return texts;
+}
+
+// Whether the file can be read as the store. Whether it can be written does not matter here:
+// a read-only file is read, and only the writes to it fail.
+IniState StateOf(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        return IniCondition::Missing;
+        return {IniCondition::Missing, {}};
     }
-    if (!info.isFile() || !info.isReadable() || !info.isWritable()) {
-        return IniCondition::Inaccessible;
+    if (!info.isFile()) {
+        return {IniCondition::NotAFile,
+                info.isDir() ? QStringLiteral("a folder") : QStringLiteral("a special file")};
     }
     if (info.size() > kMaxIniSize) {
-        return IniCondition::Damaged;
+        return {IniCondition::Damaged, QStringLiteral("larger than %1 bytes").arg(kMaxIniSize)};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return IniCondition::Inaccessible;
+        return {IniCondition::Unreadable, file.errorString()};
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(kMaxIniSize + 1);
+    if (bytes.size() > kMaxIniSize) {
+        return {IniCondition::Damaged, QStringLiteral("larger than %1 bytes").arg(kMaxIniSize)};
+    }
     if (!IsText(bytes) || !IsIniText(bytes)) {
-        return IniCondition::Damaged;
+        return {IniCondition::Damaged, QStringLiteral("not an INI text file")};
     }
     const QSettings settings(path, QSettings::IniFormat);
-    switch (settings.status()) {
-    case QSettings::NoError:
-        return IniCondition::Usable;
-    case QSettings::FormatError:
-        return IniCondition::Damaged;
-    case QSettings::AccessError:
-        break;
+    if (settings.status() == QSettings::FormatError) {
+        TextsWithFormatErrors().insert(bytes);
     }
-    return IniCondition::Inaccessible;
+    if (TextsWithFormatErrors().contains(bytes)) {
+        return {IniCondition::Damaged, QStringLiteral("not an INI text file")};
+    }
+    if (settings.status() == QSettings::AccessError) {
+        return {IniCondition::Unreadable, QStringLiteral("access denied")};
+    }
+    return {IniCondition::Usable, {}};
 }
 
 // A file name as the file system takes it, without a detour through the local 8-bit code page.
@@ -102,10 +124,11 @@ bool ReplaceDamaged(const QString& path) {
 }
 
 bool CreateIni(const QString& path) {
-    switch (ConditionOf(path)) {
+    switch (StateOf(path).condition) {
     case IniCondition::Usable:
         return true;
-    case IniCondition::Inaccessible:
+    case IniCondition::NotAFile:
+    case IniCondition::Unreadable:
         return false;
     case IniCondition::Damaged:
         return ReplaceDamaged(path);
@@ -200,14 +223,41 @@ QString SettingsPreferenceBackend::DefaultIniPath() {
 
 bool SettingsPreferenceBackend::OpenKey() {
     if (!m_iniPath.isEmpty()) {
-        return ConditionOf(m_iniPath) == IniCondition::Usable;
+        return StateOf(m_iniPath).condition == IniCondition::Usable;
     }
     // An existing key without any value cannot be told from a missing one here; it is
-    // treated as missing, which only means the defaults are written once more.
+    // treated as missing, which only means the defaults are written once more. A key that
+    // cannot be written (no administrator's rights) is read all the same.
     return WithSettings(m_iniPath, [](QSettings& settings) {
-        return settings.status() == QSettings::NoError && settings.isWritable() &&
-               !settings.childKeys().isEmpty();
+        return settings.status() == QSettings::NoError && !settings.childKeys().isEmpty();
     });
+}
+
+std::string SettingsPreferenceBackend::Condition() {
+    const auto readOnly = [](bool writable) {
+        return writable ? std::string() : "read-only: its values are used, changes are not stored";
+    };
+    if (m_iniPath.isEmpty()) {
+        if (!OpenKey()) {
+            return "not created yet";
+        }
+        return readOnly(WithSettings(m_iniPath, [](QSettings& s) { return s.isWritable(); }));
+    }
+    const IniState state = StateOf(m_iniPath);
+    const std::string reason = state.reason.toStdString();
+    switch (state.condition) {
+    case IniCondition::Missing:
+        return "not created yet";
+    case IniCondition::Usable:
+        return readOnly(QFileInfo(m_iniPath).isWritable());
+    case IniCondition::Damaged:
+        return "damaged (" + reason + "): the defaults are used";
+    case IniCondition::NotAFile:
+        return reason + ", not a file: the defaults are used";
+    case IniCondition::Unreadable:
+        return "unreadable (" + reason + "): the defaults are used";
+    }
+    return {};
 }
 
 bool SettingsPreferenceBackend::CreateKey() {

@@ -9,7 +9,8 @@ namespace tov {
 /// The preferences on QSettings: on Windows the registry key
 /// HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\App Paths\Tov Brenn.exe,
 /// elsewhere an INI file in the user's configuration folder. A damaged or unreadable file
-/// behaves as a store that cannot be opened: reads give the defaults and nothing stops.
+/// behaves as a store that cannot be opened: reads give the defaults and nothing stops. A
+/// read-only file (or key) is read; only the writes to it fail.
 class SettingsPreferenceBackend final : public PreferenceBackend {
 public:
     /// The store at the standard place, or at the file that TOVBRENN_PREFERENCES names.
@@ -27,6 +28,7 @@ public:
     bool HasText(std::string_view name) override;
     bool WriteText(std::string_view name, std::string_view text) override;
     std::string Location() const override;
+    std::string Condition() override;
 
 private:
     QString m_iniPath;  ///< empty: the Windows registry

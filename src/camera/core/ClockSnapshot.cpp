@@ -6,14 +6,38 @@
 
 namespace tov {
 
-int RecordClockYear(int year) {
-    return std::clamp(year, kClockFirstYear, kClockLastYear);
+int DaysInMonth(int year, int month) {
+    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) {
+        return 0;
+    }
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
+}
+
+bool IsRealDate(int year, int month, int day) {
+    return day >= 1 && day <= DaysInMonth(year, month);
+}
+
+ClockSnapshot RecordClock(ClockSnapshot clock) {
+    clock.year = std::clamp(clock.year, kClockFirstYear, kClockLastYear);
+    if (const int last = DaysInMonth(clock.year, clock.month); clock.day > last && last > 0) {
+        clock.day = last;
+    }
+    return clock;
 }
 
 ClockSnapshot ReadClockSnapshot(const LocalDateTime& now) {
     // A clock that was never set is taken as one year into the camera's range.
-    const int year = now.year < kClockFirstYear ? kClockFirstYear + 1 : RecordClockYear(now.year);
-    return {year, now.month, now.day, now.hour, now.minute, now.second};
+    const int year = now.year < kClockFirstYear ? kClockFirstYear + 1 : now.year;
+    return RecordClock({year, now.month, now.day, now.hour, now.minute, now.second});
+}
+
+std::string ClockText(const ClockSnapshot& clock) {
+    std::array<char, 96> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d %02d:%02d:%02d", clock.year,
+                  clock.month, clock.day, clock.hour, clock.minute, clock.second);
+    return text.data();
 }
 
 std::optional<std::string> FormatClockText(const ClockSnapshot& clock, int dateFormat) {

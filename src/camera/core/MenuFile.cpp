@@ -33,7 +33,7 @@ MenuRecord BuildMenuRecord(const CameraMenuSettings& settings, Family family, Cl
     MenuRecord record = BlankRecord();
     PlaceFields(CameraFieldTable(), family, settings, std::span(&record, 1));
 
-    clock.year = RecordClockYear(clock.year);
+    clock = RecordClock(clock);
     const std::array<int, 6> clockBytes = {clock.year - kClockFirstYear,
                                            clock.month,
                                            clock.day,

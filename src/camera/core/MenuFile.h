@@ -25,7 +25,7 @@ inline constexpr std::size_t kMenuChecksumOffset = 56;
 std::uint16_t MenuChecksum(const MenuRecord& record);
 
 /// The record of the family's camera form: the settings' fields where the field table puts
-/// them, the clock (its year held to 2010..2031 and stored back into `clock`), the language
+/// them, the clock (held as RecordClock holds it and stored back into `clock`), the language
 /// byte and the TV mode's low byte, the checksum and the line end.
 MenuRecord BuildMenuRecord(const CameraMenuSettings& settings, Family family, ClockSnapshot& clock,
                            int languageByte, int tvMode);

@@ -48,14 +48,17 @@ DecodedField Part(const MenuRecord& record, std::size_t offset, std::size_t leng
         meaning.expected};
 }
 
-Meaning ClockMeaning(const MenuRecord& record) {
+ClockSnapshot StoredClock(const MenuRecord& record) {
     const auto* b = record.data() + kClockOffset;
-    std::array<char, 48> text{};
-    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d %02d:%02d:%02d", kClockFirstYear + b[0],
-                  b[1], b[2], b[3], b[4], b[5]);
-    const bool expected = b[0] <= kClockLastYear - kClockFirstYear && b[1] >= 1 && b[1] <= 12 &&
-                          b[2] >= 1 && b[2] <= 31 && b[3] <= 23 && b[4] <= 59 && b[5] <= 59;
-    return {text.data(), expected};
+    return {kClockFirstYear + b[0], b[1], b[2], b[3], b[4], b[5]};
+}
+
+Meaning ClockMeaning(const MenuRecord& record) {
+    const ClockSnapshot clock = StoredClock(record);
+    const bool expected = clock.year <= kClockLastYear &&
+                          IsRealDate(clock.year, clock.month, clock.day) && clock.hour <= 23 &&
+                          clock.minute <= 59 && clock.second <= 59;
+    return {ClockText(clock), expected};
 }
 
 /// The fields of the family from `first` on (or below it), in file order.
@@ -115,6 +118,14 @@ FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int
     }
 
     // Bytes 0..30 read the same in both families; only their choice lists depend on the model.
+    // The camera sets its clock from these bytes: a date that does not exist is damage, not
+    // merely a value no form writes.
+    if (const ClockSnapshot clock = StoredClock(record);
+        !IsRealDate(clock.year, clock.month, clock.day)) {
+        report.problems.push_back("clock at bytes 14..19 holds the date " +
+                                  ClockText(clock).substr(0, 10) + ", which does not exist");
+    }
+
     std::vector<DecodedField> common = FamilyFields(
         record, Family::First, modelIndex.value_or(kFirstFamilyModel), !modelIndex, false);
     common.push_back(Part(record, kClockOffset, 6, "clock", ClockMeaning(record)));

@@ -90,8 +90,13 @@ TEST(CameraSettings, RefusalsNameTheKeyAndSayWhy) {
         {1,
          {{"timer2StartHour", "24"}},
          kEnglish,
-         "timer2StartHour: “请填入一个在0和23之间的整数。”"},
-        {1, {{"intervalValue", "1.5"}}, kEnglish, "intervalValue: 请键入一个整数。"},
+         "timer2StartHour: “请填入一个在0和23之间的整数。” (Please enter an integer between 0 "
+         "and 23.)"},
+        {1,
+         {{"intervalValue", "1.5"}},
+         kEnglish,
+         "intervalValue: 请键入一个整数。 (Please enter an integer.)"},
+        {1, {{"intervalValue", "x"}}, kChinese, "intervalValue: 请键入一个整数。"},
         // The form reads the video length before the interval: its refusal comes first.
         {1,
          {{"intervalValue", "99"}, {"videoLength", "99"}},

@@ -188,5 +188,25 @@ TEST(MenuFile, DecoderFindsDamageAndUnexpectedValues) {
     EXPECT_TRUE(DecodeMenuFile(BytesOf(FactoryMenuRecord()), 1).factory);
 }
 
+// The camera sets its clock from the record: a date that does not exist is damage (one out of
+// its years only a note), and 29 February of a held year is never written.
+TEST(MenuFile, StoredDateThatDoesNotExistIsDamage) {
+    for (const auto& [year, month, day, damaged] :
+         {std::tuple{21, 2, 29, true}, std::tuple{4, 4, 31, true}, std::tuple{4, 13, 1, true},
+          std::tuple{4, 1, 0, true}, std::tuple{2, 2, 29, false}, std::tuple{30, 1, 1, false}}) {
+        ClockSnapshot clock{2010 + year, month, 1, 0, 0, 0};
+        MenuRecord record = BuildMenuRecord9030(OpeningCameraSettings(2), clock, kEnglish, 0);
+        record[16] = static_cast<std::uint8_t>(day);
+        PutChecksum(record, kMenuChecksumOffset, MenuChecksum(record));
+        const FileReport report = DecodeMenuFile(record, 2);
+        ASSERT_EQ(report.problems.size(), damaged ? 1U : 0U) << year << month << day;
+        EXPECT_TRUE(!damaged ||
+                    report.problems[0].find("clock at bytes 14..19 holds the date") == 0);
+    }
+    ClockSnapshot clock{2040, 2, 29, 12, 0, 0};
+    const MenuRecord held = BuildMenuRecord9030(OpeningCameraSettings(2), clock, kEnglish, 0);
+    EXPECT_EQ(Bytes(held.begin() + 14, held.begin() + 17), (Bytes{21, 2, 28}));
+}
+
 }  // namespace
 }  // namespace tov

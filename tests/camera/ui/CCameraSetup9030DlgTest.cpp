@@ -2,6 +2,7 @@
 
 #include "camera/ui/CameraFormTestUtil.h"
 #include "common/FilePath.h"
+#include "common/SafeFileWriterDetail.h"
 #include "forms/FieldLook.h"
 
 #include <QtTest>
@@ -260,6 +261,10 @@ void CCameraSetup9030DlgTest::getTimeTakesTheClockInTheChosenFormat() {
     h.platform.clock = {2022, 1, 2, 3, 4, 5};
     Combo(f, "dateFormatCombo")->setCurrentIndex(2);
     QCOMPARE(clockText->text(), QString("02/01/2022 03:04:05"));
+    // A year past the camera's is held, and 29 February with it to a day that exists.
+    h.platform.clock = {2040, 2, 29, 8, 0, 30};
+    Combo(f, "dateFormatCombo")->setCurrentIndex(1);
+    QCOMPARE(clockText->text(), QString("02/28/2031 08:00:30"));
     h.platform.clock = {2009, 6, 15, 8, 0, 30};
     Combo(f, "dateFormatCombo")->setCurrentIndex(0);
     QCOMPARE(clockText->text(), QString("2011/06/15 08:00:30"));
@@ -393,6 +398,22 @@ void CCameraSetup9030DlgTest::failedWriteIsReportedAndOldFileStays() {
         }
     }
     QCOMPARE(h.dir.Entries(), std::vector<std::string>{"menu.dat"});
+
+    // A card that gives back other bytes than it took: its own message, the old file kept.
+    h.platform.Clear();
+    h.platform.folderAnswers.push_back(h.dir.str());
+    Click(h.form, "selectButton");
+    detail::SetWriteFault(
+        [](detail::WriteStep step) { return step == detail::WriteStep::Compare; });
+    Click(h.form, "generateButton");
+    detail::SetWriteFault(nullptr);
+    QCOMPARE(h.platform.messages,
+             std::vector<std::string>{"Could not write " +
+                                      PathText(ConfigFilePath(h.dir.str(), kMenuFileName)) +
+                                      ": The card holds different bytes than were written; try "
+                                      "another card or reader\nThe previous file was left "
+                                      "unchanged."});
+    QCOMPARE(h.MenuFile(), oldFile);
 }
 
 void CCameraSetup9030DlgTest::timer2FieldsAreReadInTheirFamilyOrder() {

@@ -1,0 +1,321 @@
+// The fuzz targets, one binary each (TOV_FUZZ_TARGET names it). Each checks more than "no
+// crash" and brings its seeds: run with TOV_FUZZ_SEEDS=DIR, a target writes them into DIR.
+
+#include "app/core/PreferenceStore.h"
+#include "app/host/QtFileTextCodec.h"
+#include "app/host/SettingsPreferenceBackend.h"
+#include "camera/core/CameraFields.h"
+#include "camera/core/CameraSettings.h"
+#include "camera/core/MenuFile.h"
+#include "cli/CommandLine.h"
+#include "cli/InspectCommand.h"
+#include "cli/Json.h"
+#include "cli/ReadOnlyPreferenceBackend.h"
+#include "common/Models.h"
+#include "common/Text.h"
+#include "support/MemoryPreferenceBackend.h"
+
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace tov::fuzz {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Ends the run on a finding; libFuzzer keeps the input that led to it.
+void Check(bool ok, const char* what, const std::string& detail = {}) {
+    if (!ok) {
+        std::fprintf(stderr, "finding: %s\n%s\n", what, detail.c_str());
+        std::abort();
+    }
+}
+
+bool NoControlCharacters(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7F;
+    });
+}
+
+// Whether inspect holds nothing against a file: no problem, no value a form does not write.
+bool Clean(const FileReport& report) {
+    return report.problems.empty() && report.notes.empty();
+}
+
+void WriteFile(const std::filesystem::path& path, std::span<const std::uint8_t> data) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data.data()),
+               static_cast<std::streamsize>(data.size()));
+}
+
+// A file of this process's own on a memory file system (writes there cost no disk), in a
+// folder removed at exit.
+std::filesystem::path Scratch(const std::string& name, std::span<const std::uint8_t> data) {
+    static const struct Folder {
+        std::filesystem::path path =
+            std::filesystem::path(std::filesystem::is_directory("/dev/shm")
+                                      ? "/dev/shm"
+                                      : std::filesystem::temp_directory_path()) /
+            ("tovbrenn-fuzz-" + std::to_string(::getpid()));
+        ~Folder() { std::filesystem::remove_all(path); }
+    } folder;
+    std::filesystem::create_directories(folder.path / "card");
+    WriteFile(folder.path / name, data);
+    return folder.path / name;
+}
+
+// Each file inspect reads: how it is built again from what its decoder read, and its known
+// images.
+Bytes RebuildMenu(std::span<const std::uint8_t> bytes, int model) {
+    MenuRecord record{};
+    std::copy_n(bytes.begin(), record.size(), record.begin());
+    ClockSnapshot clock{
+        kClockFirstYear + record[14], record[15], record[16], record[17], record[18], record[19]};
+    const MenuRecord rebuilt =
+        record == FactoryMenuRecord()
+            ? record
+            : BuildMenuRecord(ReadMenuSettings(record, FamilyOf(model)), FamilyOf(model), clock,
+                              record[29], record[30]);
+    return {rebuilt.begin(), rebuilt.end()};
+}
+std::vector<Bytes> MenuImages() {
+    const MenuRecord factory = FactoryMenuRecord();
+    std::vector<Bytes> images = {Bytes(factory.begin(), factory.end())};
+    for (const ModelInfo& model : Models()) {
+        ClockSnapshot clock{2024, 2, 29, 23, 59, 58};
+        const MenuRecord record = BuildMenuRecord(OpeningCameraSettings(model.index), model.family,
+                                                  clock, model.index, model.index);
+        images.emplace_back(record.begin(), record.end());
+    }
+    return images;
+}
+struct FileKind {
+    Bytes (*rebuild)(std::span<const std::uint8_t> bytes, int model);
+    std::vector<Bytes> (*images)();
+};
+// One line per file inspect reads.
+const std::map<std::string_view, FileKind> kFiles = {
+    {kMenuFileName, {RebuildMenu, MenuImages}},
+};
+
+// Every decoder inspect uses, from its own list: byte 0 picks it, byte 1 the model (0: none).
+// The report agrees with itself and its JSON; a valid file with no value a form does not
+// write rebuilds to the same bytes.
+void Decoders(std::span<const std::uint8_t> data) {
+    static const auto decoders = cli::InspectedDecoders();
+    if (data.size() < 2) {
+        return;
+    }
+    const auto& [name, decode] = decoders[data[0] % decoders.size()];
+    const int modelByte = data[1] % (kModelCount + 1);
+    const auto model = modelByte == 0 ? std::nullopt : std::optional(modelByte);
+    const auto bytes = data.subspan(2);
+    const FileReport report = decode(bytes, model, data[1] >= 0x80);
+    Check(report.size == bytes.size() && (report.sizeOk || report.damaged()), "size");
+    const auto json = nlohmann::json::parse(cli::FileReportJson("f", report, model));
+    Check(json.at("valid").get<bool>() == !report.damaged(), "the JSON report disagrees");
+    if (const auto file = kFiles.find(name); model && Clean(report) && file != kFiles.end()) {
+        Check(file->second.rebuild(bytes, *model) == Bytes(bytes.begin(), bytes.end()),
+              "a valid file does not rebuild to its bytes");
+    }
+}
+std::vector<Bytes> DecoderSeeds() {
+    std::vector<Bytes> seeds;
+    const auto decoders = cli::InspectedDecoders();
+    for (std::uint8_t index = 0; index < decoders.size(); ++index) {
+        for (std::uint8_t model = 0; model <= kModelCount; ++model) {
+            for (Bytes image : kFiles.at(decoders[index].first).images()) {
+                image.insert(image.begin(), {index, model});
+                seeds.push_back(std::move(image));
+            }
+        }
+    }
+    return seeds;
+}
+
+// KEY=VALUE lines for the model and language of bytes 0 and 1. A refusal starts with a given
+// key and repeats no control character; accepted settings build a file inspect calls valid.
+void SettingTexts(std::span<const std::uint8_t> data) {
+    if (data.size() < 2) {
+        return;
+    }
+    const int model = 1 + data[0] % kModelCount;
+    tov::SettingTexts texts;
+    std::istringstream lines(std::string(data.begin() + 2, data.end()));
+    for (std::string line; std::getline(lines, line);) {
+        if (const auto equals = line.find('='); equals != std::string::npos) {
+            texts[line.substr(0, equals)] = line.substr(equals + 1);
+        }
+    }
+    const auto result = ApplyCameraSettings(model, texts, 1 + data[1] % kLanguageCount);
+    if (result.error) {
+        Check(NoControlCharacters(*result.error), "a refusal repeats a control character",
+              *result.error);
+        Check(std::any_of(texts.begin(), texts.end(),
+                          [&](const auto& given) {
+                              return result.error->rfind(Printable(given.first) + ": ", 0) == 0;
+                          }),
+              "a refusal names no given key", *result.error);
+        return;
+    }
+    ClockSnapshot clock{2014, 5, 7, 13, 4, 9};
+    const MenuRecord record = BuildMenuRecord(result.settings, FamilyOf(model), clock, 2, 0);
+    Check(Clean(DecodeMenuFile(record, model)), "accepted settings make a faulty file");
+}
+std::vector<Bytes> SettingTextsSeeds() {
+    std::vector<Bytes> seeds;
+    for (const ModelInfo& model : Models()) {
+        std::string lines = {static_cast<char>(model.index - 1), 1};
+        for (const Field<CameraMenuSettings>& field : kCameraFields) {
+            if (IsSettingKey(field, model.family)) {
+                lines += std::string(field.key) + "=" +
+                         (field.kind == FieldKind::Chars ? "A9Z0" : std::to_string(field.min)) +
+                         "\n";
+            }
+        }
+        seeds.emplace_back(lines.begin(), lines.end());
+    }
+    return seeds;
+}
+
+// The --settings file of a whole menu command. A refused input leaves no file and repeats no
+// control character; an accepted one leaves only a menu.dat that inspect calls valid.
+void SettingsJson(std::span<const std::uint8_t> data) {
+    static const QtFileTextCodec codec(0x0409);
+    const std::filesystem::path settings = Scratch("settings.json", data);
+    const std::filesystem::path card = settings.parent_path() / "card";
+    MemoryPreferenceBackend prefs;
+    cli::CliEnvironment env{prefs, 0x0409, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; },
+                            codec};
+    const int model = 1 + static_cast<int>(data.size() % kModelCount);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = cli::RunCommandLine({"menu", "--out", card.string(), "--model",
+                                          std::to_string(model), "--settings", settings.string()},
+                                         env, out, err);
+    Check(code == cli::kExitOk || code == cli::kExitBadInput, "neither written nor refused",
+          err.str());
+    Check(NoControlCharacters(err.str()), "a message repeats a control character", err.str());
+    const auto files = std::distance(std::filesystem::directory_iterator(card), {});
+    Check(files == (code == cli::kExitOk ? 1 : 0), "the folder holds another file than menu.dat");
+    if (code == cli::kExitOk) {
+        std::ifstream in(card / "menu.dat", std::ios::binary);
+        Check(Clean(DecodeMenuFile(Bytes(std::istreambuf_iterator<char>(in), {}), model)),
+              "an accepted input wrote a faulty file");
+        std::filesystem::remove(card / "menu.dat");
+    }
+}
+
+// --clock, --model, --language, --tv-mode texts. An accepted clock is a real moment in the
+// years --clock takes, in its canonical text, and the camera gets a real date from it.
+void Options(std::span<const std::uint8_t> data) {
+    const std::string text(data.begin(), data.end());
+    if (const auto clock = cli::ParseClock(text)) {
+        const ClockSnapshot given{clock->year, clock->month,  clock->day,
+                                  clock->hour, clock->minute, clock->second};
+        Check(ClockText(given) == text && clock->year >= cli::kClockOptionFirstYear &&
+                  clock->year <= cli::kClockOptionLastYear &&
+                  IsRealDate(clock->year, clock->month, clock->day) && clock->hour <= 23 &&
+                  clock->minute <= 59 && clock->second <= 59,
+              "an accepted clock is no real moment", text);
+        const ClockSnapshot held = ReadClockSnapshot(*clock);
+        Check(held.year <= kClockLastYear && IsRealDate(held.year, held.month, held.day),
+              "the camera gets no real date", ClockText(held));
+    }
+    const auto model = cli::ParseModel(text);
+    Check(!model || cli::ParseModel(ModelFor(*model).name) == model, "a model reads back", text);
+    const auto language = cli::ParseLanguage(text);
+    Check(!language || cli::ParseLanguage(std::to_string(*language)) == language, "a language",
+          text);
+    const auto tvMode = cli::ParseTvMode(text);
+    Check(!tvMode || (*tvMode <= 255 && AllDigits(text)), "a TV mode", text);
+}
+
+// The preference file. Reading never fails; start-up leaves a usable file, keeps a damaged one
+// byte for byte and rewrites no value it read.
+void Preferences(std::span<const std::uint8_t> data) {
+    // A new name each time: QSettings keeps what it read of a path for the process.
+    static int count = 0;
+    const auto path = Scratch("preferences-" + std::to_string(++count) + ".ini", data);
+    SettingsPreferenceBackend backend(QString::fromStdString(path.string()));
+    const bool damaged = backend.Condition().rfind("damaged", 0) == 0;
+    cli::ReadOnlyPreferenceBackend readOnly(backend);
+    const PreferenceValue model = PreferenceStore(readOnly, 0x0409).ReadModelPreference();
+    PreferenceStore store(backend, 0x0409);
+    AppState state;
+    LoadPreferences(store, state);
+    Check(backend.OpenKey() && backend.Condition().empty(), "no usable file after start-up",
+          backend.Condition());
+    Check(!model.found || state.modelIndex == model.value, "a model read was rewritten");
+    std::ifstream kept(path.string() + ".damaged", std::ios::binary);
+    Check(!damaged ||
+              Bytes(std::istreambuf_iterator<char>(kept), {}) == Bytes(data.begin(), data.end()),
+          "the damaged file was not kept as it was");
+    std::filesystem::remove(path);
+    std::filesystem::remove(path.string() + ".damaged");
+}
+
+std::vector<Bytes> TextSeeds(std::initializer_list<std::string_view> texts) {
+    std::vector<Bytes> seeds;
+    for (const std::string_view text : texts) {
+        seeds.emplace_back(text.begin(), text.end());
+    }
+    return seeds;
+}
+
+struct Target {
+    std::string_view name;
+    void (*run)(std::span<const std::uint8_t>);
+    std::vector<Bytes> (*seeds)();
+};
+const Target kTargets[] = {
+    {"fuzz_decoders", Decoders, DecoderSeeds},
+    {"fuzz_setting_texts", SettingTexts, SettingTextsSeeds},
+    {"fuzz_settings_json", SettingsJson,
+     [] {
+         return TextSeeds({R"({"videoLength": 30, "imageSize": "5MP"})",
+                           R"({"cameraMode": "Video", "serialOn": "On", "serialChars": "A9Z0",
+                               "timer1": 1, "intervalValue": 0, "intervalUnit": "Sec"})",
+                           R"({"videoLength": 5, "videoLength": 6})", R"({"a\u001b": [1e3]})"});
+     }},
+    {"fuzz_options", Options,
+     [] {
+         return TextSeeds({"2014-05-07 13:04:09", "2040-02-29 12:00:00", "Tov 9030MG", "2760mg",
+                           "5", "English", "中文", "255"});
+     }},
+    {"fuzz_preferences", Preferences,
+     [] {
+         return TextSeeds({"[General]\nlanguage=2\nmodel=4\nTvMode=0\nCompany=Tov\n",
+                           "model=65538\nlanguage=\"7\"\n; note\n", "[General\nmodel=1\n"});
+     }},
+};
+
+const Target& This() {
+    return *std::find_if(std::begin(kTargets), std::end(kTargets),
+                         [](const Target& t) { return t.name == TOV_FUZZ_TARGET; });
+}
+
+}  // namespace
+}  // namespace tov::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    if (const char* dir = std::getenv("TOV_FUZZ_SEEDS")) {
+        const auto seeds = tov::fuzz::This().seeds();
+        std::filesystem::create_directories(dir);
+        for (std::size_t i = 0; i < seeds.size(); ++i) {
+            tov::fuzz::WriteFile(std::filesystem::path(dir) / ("seed-" + std::to_string(i)),
+                                 seeds[i]);
+        }
+        std::exit(0);
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    tov::fuzz::This().run({data, size});
+    return 0;
+}
