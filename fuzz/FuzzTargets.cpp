@@ -13,6 +13,10 @@
 #include "cli/ReadOnlyPreferenceBackend.h"
 #include "common/Models.h"
 #include "common/Text.h"
+#include "mms/core/MmsFile.h"
+#include "mms/core/MmsRules.h"
+#include "smtp/core/SmtpFile.h"
+#include "smtp/core/SmtpSettings.h"
 #include "support/MemoryPreferenceBackend.h"
 
 #include <nlohmann/json.hpp>
@@ -93,6 +97,39 @@ std::vector<Bytes> MenuImages() {
     }
     return images;
 }
+// setup.dat and smtp.dat: the records read back, then built again for the model.
+RecordFileBody PlainRecords(std::span<const std::uint8_t> bytes) {
+    return ReadRecordFile(bytes).plain;
+}
+Bytes RebuildMms(std::span<const std::uint8_t> bytes, int model) {
+    const RecordFileBody plain = PlainRecords(bytes);
+    const ModelInfo& info = ModelFor(model);
+    return BuildMmsFile(ReadMmsSettings(plain, info.family), info, plain[0][5], plain[0][6]);
+}
+std::vector<Bytes> MmsImages() {
+    std::vector<Bytes> images;
+    for (const ModelInfo& model : Models()) {
+        MmsSettings settings = OpeningMmsSettings(model.index);
+        LoadMmsPreset(settings, 3, model.index);
+        images.push_back(BuildMmsFile(settings, model, model.index, 0));
+    }
+    return images;
+}
+Bytes RebuildSmtp(std::span<const std::uint8_t> bytes, int model) {
+    const RecordFileBody plain = PlainRecords(bytes);
+    const Family family = FamilyOf(model);
+    return BuildSmtpFile(ReadSmtpSettings(plain, family), family, plain[0][5]);
+}
+std::vector<Bytes> SmtpImages() {
+    std::vector<Bytes> images;
+    for (const Family family : {Family::First, Family::Second}) {
+        SmtpSettings settings = WithGprsPreset(OpeningSmtpSettings(family));
+        settings.senderEmail = "cam@example.com";
+        images.push_back(BuildSmtpFile(settings, family, kEnglish));
+    }
+    return images;
+}
+
 struct FileKind {
     Bytes (*rebuild)(std::span<const std::uint8_t> bytes, int model);
     std::vector<Bytes> (*images)();
@@ -100,6 +137,8 @@ struct FileKind {
 // One line per file inspect reads.
 const std::map<std::string_view, FileKind> kFiles = {
     {kMenuFileName, {RebuildMenu, MenuImages}},
+    {kMmsFileName, {RebuildMms, MmsImages}},
+    {kSmtpFileName, {RebuildSmtp, SmtpImages}},
 };
 
 // Every decoder inspect uses, from its own list: byte 0 picks it, byte 1 the model (0: none).
