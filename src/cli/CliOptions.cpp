@@ -190,6 +190,17 @@ std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnviron
     return state;
 }
 
+std::optional<AppState> ResolveFileCommandState(const CommonOptions& options,
+                                                const std::string& outDir, CliEnvironment& env,
+                                                std::ostream& err) {
+    auto state = ResolveAppState(options, env, err);
+    if (state && outDir.empty()) {
+        err << "--out: " << state->message({"需要一个文件夹", "a folder is needed"}) << "\n";
+        return std::nullopt;
+    }
+    return state;
+}
+
 LocalDateTime ReadLocalClock() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

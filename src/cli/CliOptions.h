@@ -84,6 +84,11 @@ AppState StoredAppState(CliEnvironment& env);
 std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnvironment& env,
                                         std::ostream& err);
 
+/// ResolveAppState for a command that writes a file into `outDir`, which must be given.
+std::optional<AppState> ResolveFileCommandState(const CommonOptions& options,
+                                                const std::string& outDir, CliEnvironment& env,
+                                                std::ostream& err);
+
 /// The host's local clock.
 LocalDateTime ReadLocalClock();
 

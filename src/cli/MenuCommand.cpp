@@ -6,39 +6,21 @@
 #include "camera/core/ClockSnapshot.h"
 #include "camera/core/MenuFile.h"
 #include "cli/FileOutput.h"
+#include "cli/KeysHelp.h"
 #include "common/Models.h"
 #include "common/Text.h"
 
 namespace tov::cli {
 
 std::string MenuKeysHelp() {
-    std::string keys;
-    std::string secondOnly;
-    for (const Field<CameraMenuSettings>& field : kCameraFields) {
-        if (IsSettingKey(field, Family::First) || IsSettingKey(field, Family::Second)) {
-            keys += (keys.empty() ? "" : ", ") + std::string(field.key);
-        }
-        if (!field.present.first && field.present.second) {
-            secondOnly += (secondOnly.empty() ? "" : " and ") + std::string(field.key);
-        }
-    }
-    std::string secondModels;
-    for (const ModelInfo& model : Models()) {
-        if (model.family == Family::Second) {
-            secondModels += (secondModels.empty() ? "" : " and ") + std::string(model.name);
-        }
-    }
-    return "Keys: " + keys + " (" + secondOnly + ": " + secondModels + " only)";
+    return KeysHelp(
+        CameraFieldTable(), [](const ModelInfo&) { return true; }, "");
 }
 
 int RunMenuCommand(const MenuOptions& options, CliEnvironment& env, std::ostream& out,
                    std::ostream& err) {
-    const auto state = ResolveAppState(options.common, env, err);
+    const auto state = ResolveFileCommandState(options.common, options.outDir, env, err);
     if (!state) {
-        return kExitBadInput;
-    }
-    if (options.outDir.empty()) {
-        err << "--out: " << state->message({"需要一个文件夹", "a folder is needed"}) << "\n";
         return kExitBadInput;
     }
 

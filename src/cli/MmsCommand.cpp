@@ -1,6 +1,7 @@
 #include "cli/MmsCommand.h"
 
 #include "cli/FileOutput.h"
+#include "cli/KeysHelp.h"
 #include "common/Models.h"
 #include "mms/core/MmsFields.h"
 #include "mms/core/MmsFile.h"
@@ -10,26 +11,18 @@
 namespace tov::cli {
 
 std::string MmsKeysHelp() {
-    std::string keys;
-    for (const std::string_view key : SettingKeys(MmsFieldTable(), Family::First)) {
-        keys += (keys.empty() ? "" : ", ") + std::string(key);
-    }
-    std::string access;
-    for (const std::string_view key : kMmsAccessKeys) {
-        access += (access.empty() ? "" : ", ") + std::string(key);
-    }
-    return "Keys: " + keys + " (country and operator: Auto mode only, see `tovbrenn-cli " +
-           "operators mms`; " + access + " and bearer CSD: Manual mode only)";
+    std::vector<std::string_view> access(kMmsAccessKeys.begin(), kMmsAccessKeys.end());
+    access.push_back("bearer CSD");
+    return KeysHelp(
+        MmsFieldTable(), [](const ModelInfo&) { return true; },
+        "country and operator: Auto mode only, see `tovbrenn-cli operators mms`; " +
+            JoinedNames(access) + ": Manual mode only");
 }
 
 int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& out,
                   std::ostream& err) {
-    const auto state = ResolveAppState(options.common, env, err);
+    const auto state = ResolveFileCommandState(options.common, options.outDir, env, err);
     if (!state) {
-        return kExitBadInput;
-    }
-    if (options.outDir.empty()) {
-        err << "--out: " << state->message({"需要一个文件夹", "a folder is needed"}) << "\n";
         return kExitBadInput;
     }
     const auto texts = CollectSettings(options.settings, *state, env.codec, err);

@@ -1,6 +1,7 @@
 #include "cli/SmtpCommand.h"
 
 #include "cli/FileOutput.h"
+#include "cli/KeysHelp.h"
 #include "cli/SecretInput.h"
 #include "common/Models.h"
 #include "smtp/core/SmtpFields.h"
@@ -10,35 +11,17 @@
 namespace tov::cli {
 
 std::string SmtpKeysHelp() {
-    std::string keys;
-    std::string secondOnly;
-    for (const Field<SmtpSettings>& field : kSmtpFields) {
-        if (IsSettingKey(field, Family::First) || IsSettingKey(field, Family::Second)) {
-            keys += (keys.empty() ? "" : ", ") + std::string(field.key);
-        }
-        if (!field.present.first && field.present.second) {
-            secondOnly += (secondOnly.empty() ? "" : " and ") + std::string(field.key);
-        }
-    }
-    std::string secondModels;
-    for (const ModelInfo& model : Models()) {
-        if (model.family == Family::Second && model.hasEmailForm) {
-            secondModels += (secondModels.empty() ? "" : " and ") + std::string(model.name);
-        }
-    }
-    return "Keys: " + keys + " (" + secondOnly + ": " + secondModels +
-           " only; country and operator in Auto mode, apn, account and gprsPassword in Manual "
-           "mode). --set senderPassword=- reads the password from standard input.";
+    return KeysHelp(
+               SmtpFieldTable(), [](const ModelInfo& model) { return model.hasEmailForm; },
+               "country and operator in Auto mode, apn, account and gprsPassword in Manual "
+               "mode") +
+           ". --set senderPassword=- reads the password from standard input.";
 }
 
 int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream& out,
                    std::ostream& err) {
-    const auto state = ResolveAppState(options.common, env, err);
+    const auto state = ResolveFileCommandState(options.common, options.outDir, env, err);
     if (!state) {
-        return kExitBadInput;
-    }
-    if (options.outDir.empty()) {
-        err << "--out: " << state->message({"需要一个文件夹", "a folder is needed"}) << "\n";
         return kExitBadInput;
     }
     const ModelInfo& model = ModelFor(state->modelIndex);

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "common/FieldTable.h"
+#include "common/Models.h"
+
+#include <string>
+#include <string_view>
+
+namespace tov::cli {
+
+/// "a, b and c": names joined as a sentence lists them.
+inline std::string JoinedNames(const std::vector<std::string_view>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += i == 0 ? "" : (i + 1 == names.size() ? " and " : ", ");
+        text += names[i];
+    }
+    return text;
+}
+
+/// The keys of a form for a command's help, from its field table: every key of either family,
+/// then which keys only the second family's models have, then `more` (the form's own rules).
+/// `hasForm` says which models have the form at all.
+template <class S>
+std::string KeysHelp(FieldTable<S> table, bool (*hasForm)(const ModelInfo&),
+                     std::string_view more) {
+    std::vector<std::string_view> keys;
+    std::vector<std::string_view> secondOnly;
+    for (const Field<S>& field : table) {
+        if (IsSettingKey(field, Family::First) || IsSettingKey(field, Family::Second)) {
+            keys.push_back(field.key);
+        }
+        if (!IsSettingKey(field, Family::First) && IsSettingKey(field, Family::Second)) {
+            secondOnly.push_back(field.key);
+        }
+    }
+    std::vector<std::string_view> secondModels;
+    for (const ModelInfo& model : Models()) {
+        if (model.family == Family::Second && hasForm(model)) {
+            secondModels.push_back(model.name);
+        }
+    }
+    std::string help = "Keys: ";
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        help.append(i == 0 ? "" : ", ").append(keys[i]);
+    }
+    std::string notes;
+    if (!secondOnly.empty()) {
+        notes.append(JoinedNames(secondOnly)).append(": ").append(JoinedNames(secondModels));
+        notes.append(" only");
+    }
+    if (!more.empty()) {
+        notes.append(notes.empty() ? "" : "; ").append(more);
+    }
+    return notes.empty() ? help : help.append(" (").append(notes).append(")");
+}
+
+}  // namespace tov::cli
