@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,10 +39,43 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 #endif
 }
 
+// The preference file, found only when a command first asks for it: --help and --version
+// never look for it.
+class LazyPreferences final : public tov::PreferenceBackend {
+public:
+    bool OpenKey() override { return Store().OpenKey(); }
+    bool CreateKey() override { return Store().CreateKey(); }
+    std::optional<std::uint32_t> ReadNumber(std::string_view name) override {
+        return Store().ReadNumber(name);
+    }
+    std::optional<Numbers> ReadNumbers(std::span<const std::string_view> names) override {
+        return Store().ReadNumbers(names);
+    }
+    bool WriteNumber(std::string_view name, std::uint32_t value) override {
+        return Store().WriteNumber(name, value);
+    }
+    bool HasText(std::string_view name) override { return Store().HasText(name); }
+    bool WriteText(std::string_view name, std::string_view text) override {
+        return Store().WriteText(name, text);
+    }
+    std::string Location() const override { return Store().Location(); }
+    std::string Condition() override { return Store().Condition(); }
+
+private:
+    tov::SettingsPreferenceBackend& Store() const {
+        if (!m_store) {
+            m_store.emplace();
+        }
+        return *m_store;
+    }
+
+    mutable std::optional<tov::SettingsPreferenceBackend> m_store;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    tov::SettingsPreferenceBackend preferences;
+    LazyPreferences preferences;
     const std::uint16_t systemLangId = tov::SystemDefaultLanguageId();
     const tov::QtFileTextCodec codec(systemLangId);
     tov::cli::CliEnvironment env{preferences, systemLangId, tov::cli::ReadLocalClock, codec};

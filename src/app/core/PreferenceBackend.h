@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,21 @@ public:
     /// Whether a text value can be read.
     virtual bool HasText(std::string_view name) = 0;
     virtual bool WriteText(std::string_view name, std::string_view text) = 0;
+    /// Several numbers in one look at the store, for a caller that reads them all at once (the
+    /// command line); no value when the store cannot be opened.
+    using Numbers = std::map<std::string, std::uint32_t, std::less<>>;
+    virtual std::optional<Numbers> ReadNumbers(std::span<const std::string_view> names) {
+        if (!OpenKey()) {
+            return std::nullopt;
+        }
+        Numbers numbers;
+        for (const std::string_view name : names) {
+            if (const auto value = ReadNumber(name)) {
+                numbers.emplace(name, *value);
+            }
+        }
+        return numbers;
+    }
     /// Where the values are kept, for people (a file path or a registry key).
     virtual std::string Location() const = 0;
     /// What keeps the store from being simply read and written, for people: "not created

@@ -5,9 +5,9 @@
 namespace tov {
 namespace {
 
-constexpr std::string_view kLanguage = "language";
-constexpr std::string_view kModel = "model";
-constexpr std::string_view kTvMode = "TvMode";
+constexpr std::string_view kLanguage = kPreferenceNumbers[0];
+constexpr std::string_view kModel = kPreferenceNumbers[1];
+constexpr std::string_view kTvMode = kPreferenceNumbers[2];
 constexpr std::string_view kCompany = "Company";
 
 int Low16(std::uint32_t value) {

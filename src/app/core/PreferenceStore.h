@@ -3,7 +3,9 @@
 #include "app/core/PreferenceBackend.h"
 #include "common/AppState.h"
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace tov {
 
@@ -35,6 +37,10 @@ private:
     PreferenceBackend& m_backend;
     std::uint16_t m_systemLangId;
 };
+
+/// The names of the stored numbers.
+inline constexpr std::array<std::string_view, 3> kPreferenceNumbers = {"language", "model",
+                                                                       "TvMode"};
 
 inline constexpr std::string_view kCompanyText = "Tov Brenn Electronics Co., Ltd";
 

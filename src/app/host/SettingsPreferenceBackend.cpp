@@ -276,6 +276,22 @@ std::optional<std::uint32_t> SettingsPreferenceBackend::ReadNumber(std::string_v
         m_iniPath, [&](QSettings& settings) { return AsNumber(settings.value(ToQString(name))); });
 }
 
+std::optional<PreferenceBackend::Numbers>
+SettingsPreferenceBackend::ReadNumbers(std::span<const std::string_view> names) {
+    if (!OpenKey()) {
+        return std::nullopt;
+    }
+    return WithSettings(m_iniPath, [&](QSettings& settings) {
+        Numbers numbers;
+        for (const std::string_view name : names) {
+            if (const auto value = AsNumber(settings.value(ToQString(name)))) {
+                numbers.emplace(name, *value);
+            }
+        }
+        return numbers;
+    });
+}
+
 bool SettingsPreferenceBackend::WriteNumber(std::string_view name, std::uint32_t value) {
     return WriteValue(*this, m_iniPath, name, QVariant(static_cast<uint>(value)));
 }

@@ -24,6 +24,7 @@ public:
     bool OpenKey() override;
     bool CreateKey() override;
     std::optional<std::uint32_t> ReadNumber(std::string_view name) override;
+    std::optional<Numbers> ReadNumbers(std::span<const std::string_view> names) override;
     bool WriteNumber(std::string_view name, std::uint32_t value) override;
     bool HasText(std::string_view name) override;
     bool WriteText(std::string_view name, std::string_view text) override;
