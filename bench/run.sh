@@ -24,7 +24,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR" "$work/card" "$work/baseline-card"
 
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$bin/tov-process-bench" --runs "$runs" --paint \
-    -- "$build/src/app/tovbrenn" --vs "$bin/tov-bare-dialog" >"$work/startup.txt"
+    -- "$build/src/app/shell/tovbrenn" --vs "$bin/tov-bare-dialog" >"$work/startup.txt"
 
 "$bin/tov-process-bench" --runs "$runs" \
     -- "$build/src/cli/tovbrenn-cli" menu --out "$work/card" --model 9030MG --language English \
