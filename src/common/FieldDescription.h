@@ -16,6 +16,20 @@ struct Meaning {
     bool expected = true;
 };
 
+/// What a text of a file means: the text, printable and quoted, or only its length when it is
+/// hidden (a password); expected when it fits `maxBytes`.
+inline Meaning TextMeaning(const std::string& text, bool hidden, int maxBytes) {
+    Meaning meaning;
+    if (hidden && !text.empty()) {
+        meaning.text = "(";
+        meaning.text.append(std::to_string(text.size())).append(" bytes, hidden)");
+    } else {
+        meaning.text = Quoted(text);
+    }
+    meaning.expected = static_cast<int>(text.size()) <= maxBytes;
+    return meaning;
+}
+
 /// The meaning of choice `value` in list `list` ("Camera+Video"; "not in the list").
 using ChoiceMeaningFn = std::function<Meaning(int list, int value)>;
 
@@ -55,15 +69,11 @@ DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> rec
             }
             break;
         case FieldKind::Text: {
-            const std::string& text = decoded.*field.text;
-            if (showSecrets || !field.secret || text.empty()) {
-                meaning.text = Quoted(text);
-            } else {
-                meaning.text = "(";
-                meaning.text.append(std::to_string(text.size())).append(" bytes, hidden)");
+            const bool hidden = field.secret && !showSecrets && !(decoded.*field.text).empty();
+            meaning = TextMeaning(decoded.*field.text, hidden, MaxFor(field, family));
+            if (hidden) {
                 out.bytes.clear();  // the bytes would tell the secret as well
             }
-            meaning.expected = static_cast<int>(text.size()) <= MaxFor(field, family);
             break;
         }
         case FieldKind::Number: {

@@ -67,21 +67,6 @@ Meaning ChoiceMeaning(int list, int value, const MmsSettings& decoded, const Mod
     }
 }
 
-/// A text as the report shows it: printable ASCII as itself, every other byte as \xNN (the
-/// file does not say which code page wrote it).
-std::string ShownBytes(std::string_view text) {
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F) {
-            shown += c;
-        } else {
-            shown += "\\x" + Hex2(byte);
-        }
-    }
-    return shown;
-}
-
 /// Header byte 0 as the family's cameras read it; expected when it agrees with MMS Send in
 /// byte 1 for a model of the family (or for the given model).
 DecodedField SendCodeField(const Record60& header, Family family, const ModelInfo* given,
@@ -149,9 +134,9 @@ std::vector<DecodedField> TextFields(const RecordFileBody& plain, const MmsSetti
         out.offset = record * kRecordSize + kRecordLengthOffset;
         out.name = std::string(field.key);
         out.bytes = {bytes[kRecordLengthOffset]};
-        out.meaning = hidden ? "(" + std::to_string(text.size()) + " bytes, hidden)"
-                             : "\"" + ShownBytes(text) + "\"";
-        out.expected = static_cast<int>(text.size()) <= field.max;
+        Meaning meaning = TextMeaning(text, hidden, field.max);
+        out.meaning = std::move(meaning.text);
+        out.expected = meaning.expected;
         fields.push_back(std::move(out));
         if (std::any_of(bytes.begin() + static_cast<std::ptrdiff_t>(text.size()),
                         bytes.begin() + kRecordLengthOffset,
