@@ -21,8 +21,11 @@ struct Meaning {
 inline Meaning TextMeaning(const std::string& text, bool hidden, int maxBytes) {
     Meaning meaning;
     if (hidden && !text.empty()) {
-        meaning.text = "(";
-        meaning.text.append(std::to_string(text.size())).append(" bytes, hidden)");
+        // Built by appending: GCC 12 at -O3 warns, wrongly, about assigning or prepending here.
+        std::string shown(1, '(');
+        shown += std::to_string(text.size());
+        shown += " bytes, hidden)";
+        meaning.text = std::move(shown);
     } else {
         meaning.text = Quoted(text);
     }
