@@ -12,6 +12,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <functional>
 #include <sstream>
 
 // The one place that knows the command-line parser: every command's options are declared
@@ -81,7 +82,7 @@ CLI::App& AddMenuCommand(CLI::App& app, MenuOptions& options) {
         ->excludes(clock)
         ->excludes(settings)
         ->excludes(setters);
-    command->footer(MenuKeysHelp());
+    command->footer(&MenuKeysHelp);  // made only when help is shown
     return *command;
 }
 
@@ -92,7 +93,7 @@ CLI::App& AddMmsCommand(CLI::App& app, MmsOptions& options) {
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
     AddSettingSources(*command, options.settings, settings, setters);
-    command->footer(MmsKeysHelp());
+    command->footer(&MmsKeysHelp);
     return *command;
 }
 
@@ -104,7 +105,7 @@ CLI::App& AddSmtpCommand(CLI::App& app, SmtpOptions& options) {
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
     AddSettingSources(*command, options.settings, settings, setters);
-    command->footer(SmtpKeysHelp());
+    command->footer(&SmtpKeysHelp);
     return *command;
 }
 
@@ -154,18 +155,58 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
         return text;
     });
 
+    // Each command: its name, how its options are declared, how it runs. Only the command
+    // the arguments name is declared (declaring the options is most of a short run's work);
+    // without one, all are, for the help and the messages.
     PrefsOptions prefs;
     MenuOptions menu;
     MmsOptions mms;
+    SmtpOptions smtp;
     InspectOptions inspect;
     OperatorsOptions operators;
-    SmtpOptions smtp;
-    const CLI::App& prefsCommand = AddPrefsCommand(app, prefs);
-    const CLI::App& menuCommand = AddMenuCommand(app, menu);
-    const CLI::App& mmsCommand = AddMmsCommand(app, mms);
-    const CLI::App& inspectCommand = AddInspectCommand(app, inspect);
-    const CLI::App& operatorsCommand = AddOperatorsCommand(app, operators);
-    const CLI::App& smtpCommand = AddSmtpCommand(app, smtp);
+    struct Command {
+        std::string_view name;
+        std::function<CLI::App&()> declare;
+        std::function<int()> run;
+        const CLI::App* parsed = nullptr;
+    };
+    std::vector<Command> commands = {
+        {"prefs", [&]() -> CLI::App& { return AddPrefsCommand(app, prefs); },
+         [&] {
+             return RunPrefsCommand(prefs, env, out, err);
+         }},
+        {"menu", [&]() -> CLI::App& { return AddMenuCommand(app, menu); },
+         [&] {
+             return RunMenuCommand(menu, env, out, err);
+         }},
+        {"mms", [&]() -> CLI::App& { return AddMmsCommand(app, mms); },
+         [&] {
+             return RunMmsCommand(mms, env, out, err);
+         }},
+        {"smtp", [&]() -> CLI::App& { return AddSmtpCommand(app, smtp); },
+         [&] {
+             return RunSmtpCommand(smtp, env, out, err);
+         }},
+        {"inspect", [&]() -> CLI::App& { return AddInspectCommand(app, inspect); },
+         [&] {
+             return RunInspectCommand(inspect, env, out, err);
+         }},
+        {"operators", [&]() -> CLI::App& { return AddOperatorsCommand(app, operators); },
+         [&] {
+             return RunOperatorsCommand(operators, env, out, err);
+         }},
+    };
+    const auto named = std::find_if(args.begin(), args.end(), [](const std::string& arg) {
+        return arg.empty() || arg.front() != '-';
+    });
+    const bool known =
+        named != args.end() && std::any_of(commands.begin(), commands.end(),
+                                           [&](const auto& c) { return c.name == *named; });
+    for (Command& command : commands) {
+        if (!known || command.name == *named) {
+            command.parsed = &command.declare();
+        }
+    }
 
     try {
         // The parser takes the arguments last first.
@@ -176,23 +217,10 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
         return app.exit(e, out, err) == 0 ? kExitOk : kExitBadInput;
     }
 
-    if (prefsCommand.parsed()) {
-        return RunPrefsCommand(prefs, env, out, err);
-    }
-    if (menuCommand.parsed()) {
-        return RunMenuCommand(menu, env, out, err);
-    }
-    if (mmsCommand.parsed()) {
-        return RunMmsCommand(mms, env, out, err);
-    }
-    if (inspectCommand.parsed()) {
-        return RunInspectCommand(inspect, env, out, err);
-    }
-    if (operatorsCommand.parsed()) {
-        return RunOperatorsCommand(operators, env, out, err);
-    }
-    if (smtpCommand.parsed()) {
-        return RunSmtpCommand(smtp, env, out, err);
+    for (const Command& command : commands) {
+        if (command.parsed != nullptr && command.parsed->parsed()) {
+            return command.run();
+        }
     }
     return kExitBadInput;
 }

@@ -3,7 +3,6 @@
 #include "app/core/LanguageIds.h"
 
 #include <QByteArray>
-#include <QLocale>
 #include <QtGlobal>
 
 #ifdef _WIN32
@@ -20,7 +19,15 @@ std::uint16_t SystemDefaultLanguageId() {
 #ifdef _WIN32
     return static_cast<std::uint16_t>(GetSystemDefaultLangID());
 #else
-    return LanguageIdForLocale(QLocale::system().name().toStdString());
+    // The locale the environment names, as the C library takes it: read here directly, since
+    // building Qt's system locale costs a short command more than its whole work.
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray name = qgetenv(variable);
+        if (!name.isEmpty()) {
+            return LanguageIdForLocale(name.toStdString());
+        }
+    }
+    return LanguageIdForLocale("C");
 #endif
 }
 
