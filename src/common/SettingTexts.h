@@ -99,11 +99,10 @@ std::optional<std::string> ApplySettingTexts(FieldTable<S> table, Family family,
             settings.*field->number = *value;
             const int max = MaxFor(*field, family);
             if (*value < field->min || *value > max) {
-                return KeyMessage(field->key,
-                                  field->message == LimitMessage::ToolRange
-                                      ? RangeMessage(field->min, max, context.languageIndex)
-                                      : StandardRangeMessage(field->min, max,
-                                                             context.languageIndex));
+                return KeyMessage(
+                    field->key, field->message == LimitMessage::ToolRange
+                                    ? RangeMessage(field->min, max, context.languageIndex)
+                                    : StandardRangeMessage(field->min, max, context.languageIndex));
             }
             break;
         }

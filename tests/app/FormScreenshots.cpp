@@ -29,8 +29,8 @@ constexpr Shot kShots[] = {
     {tov::SetupButton::Camera, 4, "camera-9030"},
     {tov::SetupButton::Camera, 5, "camera-2760"},
     {tov::SetupButton::Camera, 1, "camera-2740"},
-    {tov::SetupButton::Mms, 4, "mms-9030"},  // Tov 9030MG
-    {tov::SetupButton::Mms, 3, "mms-2740"},  // Tov 2740MG
+    {tov::SetupButton::Mms, 4, "mms-9030"},    // Tov 9030MG
+    {tov::SetupButton::Mms, 3, "mms-2740"},    // Tov 2740MG
     {tov::SetupButton::Smtp, 4, "smtp-9030"},  // Tov 9030MG
     {tov::SetupButton::Smtp, 3, "smtp-2740"},  // Tov 2740MG
 };

@@ -98,7 +98,8 @@ constexpr Field<S> ListField(std::string_view key, int S::*member, SmtpList list
 // Header bytes that no field gives are set by the file builder: byte 2 is 0x80 in Manual, the
 // language at 5, and the constant 1s among bytes 6..8, which lie per family.
 inline constexpr std::array kSmtpFields = {
-    ListField("mode", &S::mode, kSmtpModeList, Both(Header(55, OneWhenFirst)), Both(int{kSmtpAuto})),
+    ListField("mode", &S::mode, kSmtpModeList, Both(Header(55, OneWhenFirst)),
+              Both(int{kSmtpAuto})),
     ListField("country", &S::countryIndex, kSmtpCountryList, Both(Header(2)), Both(0)),
     ListField("operator", &S::operatorIndex, kSmtpOperatorList, Both(Header(1)), Both(0)),
     Field<S>{.key = "maxImages",
