@@ -143,6 +143,14 @@ constexpr const Field<S>* FindField(FieldTable<S> table, std::string_view key) {
     return nullptr;
 }
 
+/// Where `key`'s bytes start in its record for the family, for the builder and the decoder that
+/// need a field's byte beside the table's own placing; a key not in the table does not compile
+/// where this is a constant.
+template <class S>
+constexpr std::size_t FieldOffset(FieldTable<S> table, std::string_view key, Family family) {
+    return static_cast<std::size_t>(FindField(table, key)->place[family].offset);
+}
+
 /// Whether the command line takes the field as a key: it is in the family's form and in its
 /// file (the folder, display-only fields and the other family's fields are not).
 template <class S>

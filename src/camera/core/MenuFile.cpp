@@ -8,12 +8,6 @@
 namespace tov {
 namespace {
 
-// Bytes of the record that no form field gives: the clock snapshot, then, after the serial
-// characters, the language byte and the TV mode.
-constexpr std::size_t kClockOffset = 14;
-constexpr std::size_t kLanguageOffset = 29;
-constexpr std::size_t kTvModeOffset = 30;
-
 std::uint8_t LowByte(int value) {
     return static_cast<std::uint8_t>(static_cast<unsigned>(value) & 0xFFU);
 }
@@ -40,9 +34,10 @@ MenuRecord BuildMenuRecord(const CameraMenuSettings& settings, Family family, Cl
                                            clock.hour,
                                            clock.minute,
                                            clock.second};
-    std::transform(clockBytes.begin(), clockBytes.end(), record.begin() + kClockOffset, LowByte);
-    record[kLanguageOffset] = LowByte(languageByte);
-    record[kTvModeOffset] = LowByte(tvMode);
+    std::transform(clockBytes.begin(), clockBytes.end(), record.begin() + kMenuClockOffset,
+                   LowByte);
+    record[kMenuLanguageOffset] = LowByte(languageByte);
+    record[kMenuTvModeOffset] = LowByte(tvMode);
     Finish(record);
     return record;
 }

@@ -15,9 +15,6 @@ namespace {
 // menu.dat's own parts beside the fields: bytes 0..30 lie alike in both families, 31..37
 // differ; the first family leaves 36..37 reserved, and both leave 38..55 at 0.
 constexpr std::size_t kFamilyBytesOffset = 31;
-constexpr std::size_t kClockOffset = 14;
-constexpr std::size_t kLanguageOffset = 29;
-constexpr std::size_t kTvModeOffset = 30;
 constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kReserved = {{{38, 50}, {50, 56}}};
 
 // Models whose lists stand for each family when the model is not known.
@@ -49,7 +46,7 @@ DecodedField Part(const MenuRecord& record, std::size_t offset, std::size_t leng
 }
 
 ClockSnapshot StoredClock(const MenuRecord& record) {
-    const auto* b = record.data() + kClockOffset;
+    const auto* b = record.data() + kMenuClockOffset;
     return {kClockFirstYear + b[0], b[1], b[2], b[3], b[4], b[5]};
 }
 
@@ -128,11 +125,11 @@ FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int
 
     std::vector<DecodedField> common = FamilyFields(
         record, Family::First, modelIndex.value_or(kFirstFamilyModel), !modelIndex, false);
-    common.push_back(Part(record, kClockOffset, 6, "clock", ClockMeaning(record)));
-    common.push_back(
-        Part(record, kLanguageOffset, 1, "language", LanguageByteMeaning(record[kLanguageOffset])));
-    common.push_back(
-        Part(record, kTvModeOffset, 1, "tvMode", {std::to_string(record[kTvModeOffset]), true}));
+    common.push_back(Part(record, kMenuClockOffset, 6, "clock", ClockMeaning(record)));
+    common.push_back(Part(record, kMenuLanguageOffset, 1, "language",
+                          LanguageByteMeaning(record[kMenuLanguageOffset])));
+    common.push_back(Part(record, kMenuTvModeOffset, 1, "tvMode",
+                          {std::to_string(record[kMenuTvModeOffset]), true}));
     SortByOffset(common);
     NoteUnexpected(common, "", report.notes);
     report.sections.push_back({"fields", "", std::move(common)});

@@ -7,12 +7,8 @@
 namespace tov {
 namespace {
 
-// Header bytes no field gives: the MMS Send choice as the family codes it (the list position
-// is in byte 1), the language and the TV mode.
-constexpr std::size_t kSendCodeOffset = 0;
-constexpr std::size_t kLanguageOffset = 5;
-constexpr std::size_t kTvModeOffset = 6;
-constexpr std::size_t kCountryOffset = 8;
+// Manual mode writes kManualCountryByte in the country's byte.
+constexpr std::size_t kCountryOffset = FieldOffset(MmsFieldTable(), "country", Family::First);
 
 std::uint8_t LowByte(int value) {
     return static_cast<std::uint8_t>(static_cast<unsigned>(value) & 0xFFU);
@@ -26,9 +22,9 @@ RecordFileBody BuildMmsRecords(const MmsSettings& settings, const ModelInfo& mod
     body.fill(BlankRecord());
     PlaceFields(MmsFieldTable(), model.family, settings, std::span(body));
     Record60& header = body[0];
-    header[kSendCodeOffset] = LowByte(MmsSendCode(model, settings.mmsSend));
-    header[kLanguageOffset] = LowByte(languageByte);
-    header[kTvModeOffset] = LowByte(tvMode);
+    header[kMmsSendCodeOffset] = LowByte(MmsSendCode(model, settings.mmsSend));
+    header[kMmsLanguageOffset] = LowByte(languageByte);
+    header[kMmsTvModeOffset] = LowByte(tvMode);
     // Manual mode has no country list: the camera takes 0x80 as "typed access data".
     if (settings.mode == kMmsManual) {
         header[kCountryOffset] = kManualCountryByte;

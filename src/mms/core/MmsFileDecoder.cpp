@@ -10,12 +10,9 @@
 namespace tov {
 namespace {
 
-// setup.dat's header bytes beside the fields: the MMS Send code, the language, the TV mode;
-// 11..54 and 56..57 are reserved (0).
-constexpr std::size_t kSendCodeOffset = 0;
-constexpr std::size_t kLanguageOffset = 5;
-constexpr std::size_t kTvModeOffset = 6;
-constexpr std::size_t kPhoneFormatOffset = 7;
+// setup.dat's header bytes 11..54 and 56..57 are reserved (0).
+constexpr std::size_t kPhoneFormatOffset =
+    FieldOffset(MmsFieldTable(), "phoneFormat", Family::First);
 constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kReserved = {{{11, 55}, {56, 58}}};
 
 constexpr std::string_view kNotInList = "not in the list";
@@ -71,7 +68,7 @@ Meaning ChoiceMeaning(int list, int value, const MmsSettings& decoded, const Mod
 /// byte 1 for a model of the family (or for the given model).
 DecodedField SendCodeField(const Record60& header, Family family, const ModelInfo* given,
                            int mmsSend) {
-    const int code = header[kSendCodeOffset];
+    const int code = header[kMmsSendCodeOffset];
     std::vector<const ModelInfo*> models;
     for (const ModelInfo& model : Models()) {
         if (given == nullptr ? model.family == family : model.index == given->index) {
@@ -92,7 +89,7 @@ DecodedField SendCodeField(const Record60& header, Family family, const ModelInf
             break;
         }
     }
-    return Part(header, kSendCodeOffset, "sendCode", std::move(meaning));
+    return Part(header, kMmsSendCodeOffset, "sendCode", std::move(meaning));
 }
 
 std::vector<DecodedField> HeaderFields(const RecordFileBody& plain, const MmsSettings& decoded,
@@ -109,10 +106,10 @@ std::vector<DecodedField> HeaderFields(const RecordFileBody& plain, const MmsSet
             fields.push_back(std::move(field));
         }
     }
+    fields.push_back(Part(header, kMmsLanguageOffset, "language",
+                          LanguageByteMeaning(header[kMmsLanguageOffset])));
     fields.push_back(
-        Part(header, kLanguageOffset, "language", LanguageByteMeaning(header[kLanguageOffset])));
-    fields.push_back(
-        Part(header, kTvModeOffset, "tvMode", {std::to_string(header[kTvModeOffset]), true}));
+        Part(header, kMmsTvModeOffset, "tvMode", {std::to_string(header[kMmsTvModeOffset]), true}));
     SortByOffset(fields);
     return fields;
 }

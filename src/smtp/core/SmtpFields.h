@@ -145,20 +145,21 @@ inline constexpr std::array kSmtpFields = {
 
 using smtp_fields::kSmtpFields;
 
-// Header bytes no field gives, set by the file builder beside the table's fields.
-/// Byte 2 holds 0x80 in Manual mode in place of a catalogue country.
-inline constexpr std::size_t kSmtpCountryOffset = 2;
+/// The e-mail forms' fields, as a table for the field functions.
+inline constexpr FieldTable<SmtpSettings> SmtpFieldTable() {
+    return kSmtpFields;
+}
+
+/// The country's byte holds 0x80 in Manual mode in place of a catalogue position.
+inline constexpr std::size_t kSmtpCountryOffset =
+    FieldOffset(SmtpFieldTable(), "country", Family::First);
 inline constexpr std::uint8_t kSmtpManualCountry = 0x80;
+// Header bytes no field gives, set by the file builder beside the table's fields.
 inline constexpr std::size_t kSmtpLanguageOffset = 5;
 /// Bytes 6..8 lie per family: the first family's camera reads the SMS interval at 8, the
 /// second's the SMTP status at 6 and the interval at 7. The others hold 1.
 inline constexpr std::size_t kSmtpFamilyBytesOffset = 6;
 inline constexpr PerFamily<std::array<bool, 3>> kSmtpConstantOnes{{true, true, false},
                                                                   {false, false, true}};
-
-/// The e-mail forms' fields, as a table for the field functions.
-inline constexpr FieldTable<SmtpSettings> SmtpFieldTable() {
-    return kSmtpFields;
-}
 
 }  // namespace tov
