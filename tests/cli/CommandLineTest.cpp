@@ -6,6 +6,7 @@
 #include "camera/core/CameraFields.h"
 #include "camera/core/CameraSettings.h"
 #include "camera/core/MenuFile.h"
+#include "cli/CliRun.h"
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
 #include "common/Models.h"
@@ -24,15 +25,10 @@
 namespace tov::cli {
 namespace {
 
+using test::CliRun;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
 
 class CommandLineTest : public ::testing::Test {
 protected:
@@ -42,12 +38,7 @@ protected:
     CliEnvironment env{prefs, 0x0409, [this] { return clock; }, codec};
     TempDir dir;
 
-    CliRun Run(std::vector<std::string> args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = RunCommandLine(args, env, out, err);
-        return {code, out.str(), err.str()};
-    }
+    CliRun Run(std::vector<std::string> args) { return test::RunCli(args, env); }
     /// `menu --out DIR` with more arguments.
     CliRun Menu(std::vector<std::string> args) {
         args.insert(args.begin(), {"menu", "--out", dir.str()});

@@ -2,6 +2,7 @@
 
 #include "app/host/QtFileTextCodec.h"
 #include "app/host/SettingsPreferenceBackend.h"
+#include "cli/CliRun.h"
 #include "common/SafeFileWriterDetail.h"
 #include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 // Hostile input in two tables: option values, and preference files in every condition. Input
 // files that are no regular file or fail to read are the fault matrix's (fault-matrix.sh).
@@ -18,11 +18,7 @@
 namespace tov::cli {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 class HostileInputTest : public ::testing::Test {
 protected:
@@ -34,10 +30,7 @@ protected:
     CliRun Run(const std::vector<std::string>& args, PreferenceBackend& prefs) {
         CliEnvironment env{prefs, 0x0409, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; },
                            codec};
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = RunCommandLine(args, env, out, err);
-        return {code, out.str(), err.str()};
+        return test::RunCli(args, env);
     }
     std::string Write(const std::string& name, const std::string& text) {
         std::ofstream(dir.path() / name, std::ios::binary) << text;

@@ -1,4 +1,5 @@
 #include "app/host/QtFileTextCodec.h"
+#include "cli/CliRun.h"
 #include "cli/CommandLine.h"
 #include "common/FilePath.h"
 #include "mms/core/MmsFile.h"
@@ -10,19 +11,13 @@
 #include <nlohmann/json.hpp>
 
 #include <map>
-#include <sstream>
 
 namespace tov::cli {
 namespace {
 
+using test::CliRun;
 using test::ReadBytes;
 using test::TempDir;
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
 
 class MmsCommandTest : public ::testing::Test {
 protected:
@@ -33,10 +28,7 @@ protected:
         const QtFileTextCodec codec(langId);
         CliEnvironment env{prefs, langId, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; },
                            codec};
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = RunCommandLine(args, env, out, err);
-        return {code, out.str(), err.str()};
+        return test::RunCli(args, env);
     }
     /// `mms --out DIR` with more arguments.
     CliRun Mms(std::vector<std::string> args, std::uint16_t langId = 0x0409) {

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "app/host/QtFileTextCodec.h"
+#include "cli/CliRun.h"
 #include "common/ConfigFile.h"
 #include "common/FilePath.h"
 #include "smtp/core/SmtpFile.h"
@@ -10,19 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace tov::cli {
 namespace {
 
+using test::CliRun;
 using test::ReadBytes;
 using test::TempDir;
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
 
 class SmtpCommandTest : public ::testing::Test {
 protected:
@@ -50,12 +45,7 @@ protected:
         all.insert(all.end(), args.begin(), args.end());
         return Run(all);
     }
-    CliRun Run(const std::vector<std::string>& args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = RunCommandLine(args, env, out, err);
-        return {code, out.str(), err.str()};
-    }
+    CliRun Run(const std::vector<std::string>& args) { return test::RunCli(args, env); }
     std::filesystem::path SmtpPath() const { return dir.path() / "smtp.dat"; }
 };
 
