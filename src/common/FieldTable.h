@@ -126,6 +126,32 @@ struct Field {
 template <class S>
 using FieldTable = std::span<const Field<S>>;
 
+/// A byte of the first record: the header of a file of records, or menu.dat's one record.
+constexpr Place ByteAt(int offset, Coding coding = Coding::Byte) {
+    return {0, offset, coding};
+}
+
+/// A typed text of at most `maxBytes` bytes in a text record of its own, read at `readOrder`
+/// in both families' forms.
+template <class S>
+constexpr Field<S> TextRecordField(std::string_view key, std::string S::*member, int maxBytes,
+                                   int record, int readOrder) {
+    return {.key = key,
+            .kind = FieldKind::Text,
+            .text = member,
+            .max = maxBytes,
+            .message = LimitMessage::StandardLength,
+            .readOrder = Both(readOrder),
+            .place = Both(Place{record, 0, Coding::TextRecord})};
+}
+
+/// A password: inspect masks it unless asked to show it.
+template <class S>
+constexpr Field<S> Secret(Field<S> field) {
+    field.secret = true;
+    return field;
+}
+
 /// The field's upper bound or byte limit in the family's form.
 template <class S>
 constexpr int MaxFor(const Field<S>& field, Family family) {

@@ -26,11 +26,6 @@ using enum FieldKind;
 using enum Coding;
 using enum LimitMessage;
 
-/// A byte of setup.dat's header, record 0.
-constexpr Place Header(int offset, Coding coding = Byte) {
-    return {0, offset, coding};
-}
-
 constexpr Field<S> ListField(std::string_view key, int S::*member, MmsList list, Place place,
                              int opening) {
     return {.key = key,
@@ -41,19 +36,6 @@ constexpr Field<S> ListField(std::string_view key, int S::*member, MmsList list,
             .opening = Both(opening)};
 }
 
-/// A typed text of at most `maxBytes` bytes with a text record of its own.
-constexpr Field<S> TextField(std::string_view key, std::string S::*member, int maxBytes, int record,
-                             int readOrder, bool secret = false) {
-    return {.key = key,
-            .kind = Text,
-            .text = member,
-            .max = maxBytes,
-            .message = StandardLength,
-            .readOrder = Both(readOrder),
-            .place = Both(Place{record, 0, TextRecord}),
-            .secret = secret};
-}
-
 // Both families lay setup.dat out alike. Header bytes that no field gives, or that follow a
 // rule of the family or the mode, are set by the file builder: byte 0 (the MMS Send choice as
 // the family codes it), 5 (language), 6 (TV mode), and 8, which holds 0x80 in Manual mode in
@@ -61,9 +43,9 @@ constexpr Field<S> TextField(std::string_view key, std::string S::*member, int m
 // Read order: the form reads Account, the folder, URL, APN, Password, Gateway, Port, Phone No,
 // the two Phone or Email fields, Email and Picture No./day, and stops at the first failure.
 inline constexpr std::array kMmsFields = {
-    ListField("mode", &S::mode, kMmsModeList, Header(55, OneWhenFirst), kMmsAuto),
-    ListField("mmsSend", &S::mmsSend, kMmsSendList, Header(1, PlusOne), 1),
-    ListField("bearer", &S::bearer, kMmsBearerList, Header(2), 0),
+    ListField("mode", &S::mode, kMmsModeList, ByteAt(55, OneWhenFirst), kMmsAuto),
+    ListField("mmsSend", &S::mmsSend, kMmsSendList, ByteAt(1, PlusOne), 1),
+    ListField("bearer", &S::bearer, kMmsBearerList, ByteAt(2), 0),
     Field<S>{.key = "pictureLimit",
              .kind = Number,
              .number = &S::pictureLimit,
@@ -71,25 +53,25 @@ inline constexpr std::array kMmsFields = {
              .max = 99,
              .correctTo = 0,
              .readOrder = Both(12),
-             .place = Both(Header(3, TensUnits)),
+             .place = Both(ByteAt(3, TensUnits)),
              .opening = Both(0)},
-    ListField("phoneFormat", &S::phoneFormat, kMmsPhoneFormatList, Header(7), kDomestic),
+    ListField("phoneFormat", &S::phoneFormat, kMmsPhoneFormatList, ByteAt(7), kDomestic),
     // The command line's keys are "country" and "operator" (a C++ keyword, so the members
     // keep their longer names).
-    ListField("country", &S::countryIndex, kMmsCountryList, Header(8), 0),
-    ListField("operator", &S::operatorIndex, kMmsOperatorList, Header(9), 0),
-    ListField("smsRemoteHours", &S::smsRemoteHours, kMmsRemoteList, Header(10), kSmsRemoteOff),
-    TextField("url", &S::url, 50, 1, 3),
-    TextField("apn", &S::apn, 30, 2, 4),
-    TextField("gateway", &S::gateway, 20, 3, 6),
-    TextField("port", &S::port, 10, 4, 7),
+    ListField("country", &S::countryIndex, kMmsCountryList, ByteAt(8), 0),
+    ListField("operator", &S::operatorIndex, kMmsOperatorList, ByteAt(9), 0),
+    ListField("smsRemoteHours", &S::smsRemoteHours, kMmsRemoteList, ByteAt(10), kSmsRemoteOff),
+    TextRecordField("url", &S::url, 50, 1, 3),
+    TextRecordField("apn", &S::apn, 30, 2, 4),
+    TextRecordField("gateway", &S::gateway, 20, 3, 6),
+    TextRecordField("port", &S::port, 10, 4, 7),
     // Phone No also has the length rule of its format (MmsChecks.h), checked as it is read.
-    TextField("phone1", &S::phone1, 32, 5, 8),
-    TextField("email", &S::email, 40, 6, 11),
-    TextField("account", &S::account, 30, 7, 1),
-    TextField("mmsPassword", &S::mmsPassword, 30, 8, 5, true),
-    TextField("phone2", &S::phone2, 32, 9, 9),
-    TextField("phone3", &S::phone3, 32, 10, 10),
+    TextRecordField("phone1", &S::phone1, 32, 5, 8),
+    TextRecordField("email", &S::email, 40, 6, 11),
+    TextRecordField("account", &S::account, 30, 7, 1),
+    Secret(TextRecordField("mmsPassword", &S::mmsPassword, 30, 8, 5)),
+    TextRecordField("phone2", &S::phone2, 32, 9, 9),
+    TextRecordField("phone3", &S::phone3, 32, 10, 10),
     // The folder comes from the picker only; a path over 80 characters is refused on reading.
     Field<S>{.key = "folder",
              .kind = Folder,

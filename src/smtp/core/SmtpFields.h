@@ -41,28 +41,10 @@ using enum FieldKind;
 using enum Coding;
 using enum LimitMessage;
 
-/// A byte of the header record.
-constexpr Place Header(int offset, Coding coding = Byte) {
-    return {kSmtpHeaderRecord, offset, coding};
-}
-
-/// A text typed into the form, in a record of its own. `order`: its place in the form's read
-/// order, the same in both families.
-constexpr Field<S> TextField(std::string_view key, std::string S::*member, int maxBytes, int order,
-                             SmtpRecord record) {
-    return {.key = key,
-            .kind = Text,
-            .text = member,
-            .max = maxBytes,
-            .message = StandardLength,
-            .readOrder = Both(order),
-            .place = Both(Place{record, 0, TextRecord})};
-}
-
 /// The GPRS texts: typed in Manual mode; Auto locks them and Generate puts in the preset.
 constexpr Field<S> GprsField(std::string_view key, std::string S::*member, int order,
                              SmtpRecord record) {
-    Field<S> field = TextField(key, member, 32, order, record);
+    Field<S> field = TextRecordField(key, member, 32, record, order);
     field.lock = {"mode", kSmtpAuto};
     return field;
 }
@@ -70,14 +52,8 @@ constexpr Field<S> GprsField(std::string_view key, std::string S::*member, int o
 /// An e-mail address: the second family's form takes 40 bytes, the first family's 32.
 constexpr Field<S> AddressField(std::string_view key, std::string S::*member, int order,
                                 SmtpRecord record) {
-    Field<S> field = TextField(key, member, 40, order, record);
+    Field<S> field = TextRecordField(key, member, 40, record, order);
     field.familyMax = PerFamily<int>{32, 40};
-    return field;
-}
-
-/// A password: inspect masks it unless asked to show it.
-constexpr Field<S> Secret(Field<S> field) {
-    field.secret = true;
     return field;
 }
 
@@ -98,10 +74,10 @@ constexpr Field<S> ListField(std::string_view key, int S::*member, SmtpList list
 // Header bytes that no field gives are set by the file builder: byte 2 is 0x80 in Manual, the
 // language at 5, and the constant 1s among bytes 6..8, which lie per family.
 inline constexpr std::array kSmtpFields = {
-    ListField("mode", &S::mode, kSmtpModeList, Both(Header(55, OneWhenFirst)),
+    ListField("mode", &S::mode, kSmtpModeList, Both(ByteAt(55, OneWhenFirst)),
               Both(int{kSmtpAuto})),
-    ListField("country", &S::countryIndex, kSmtpCountryList, Both(Header(2)), Both(0)),
-    ListField("operator", &S::operatorIndex, kSmtpOperatorList, Both(Header(1)), Both(0)),
+    ListField("country", &S::countryIndex, kSmtpCountryList, Both(ByteAt(2)), Both(0)),
+    ListField("operator", &S::operatorIndex, kSmtpOperatorList, Both(ByteAt(1)), Both(0)),
     Field<S>{.key = "maxImages",
              .kind = Number,
              .number = &S::maxImages,
@@ -110,7 +86,7 @@ inline constexpr std::array kSmtpFields = {
              .message = StandardRange,
              .correctTo = 0,
              .readOrder = Both(0),
-             .place = Both(Header(3, TensUnits)),
+             .place = Both(ByteAt(3, TensUnits)),
              .opening = Both(0)},
     // The first family's form has no SMTP status; its header holds a 1 there.
     Field<S>{.key = "smtpStatus",
@@ -118,15 +94,15 @@ inline constexpr std::array kSmtpFields = {
              .number = &S::smtpStatus,
              .list = kSmtpStatusList,
              .present = {false, true},
-             .place = {{}, Header(6)},
+             .place = {{}, ByteAt(6)},
              .opening = {0, 1}},
-    ListField("smsRemoteHours", &S::smsRemoteHours, kSmsRemoteList, {Header(8), Header(7)},
+    ListField("smsRemoteHours", &S::smsRemoteHours, kSmsRemoteList, {ByteAt(8), ByteAt(7)},
               Both(25)),
     AddressField("recipientEmail", &S::recipientEmail, 1, kRecipientEmailRecord),
     AddressField("senderEmail", &S::senderEmail, 2, kSenderEmailRecord),
-    Secret(TextField("senderPassword", &S::senderPassword, 32, 3, kSenderPasswordRecord)),
-    TextField("smtpServer", &S::smtpServer, 40, 4, kSmtpServerRecord),
-    TextField("port", &S::port, 10, 5, kPortRecord),
+    Secret(TextRecordField("senderPassword", &S::senderPassword, 32, kSenderPasswordRecord, 3)),
+    TextRecordField("smtpServer", &S::smtpServer, 40, kSmtpServerRecord, 4),
+    TextRecordField("port", &S::port, 10, kPortRecord, 5),
     GprsField("account", &S::account, 6, kAccountRecord),
     GprsField("apn", &S::apn, 7, kApnRecord),
     // The GPRS password is shown in plain text on the form; inspect masks it all the same.
@@ -138,7 +114,7 @@ inline constexpr std::array kSmtpFields = {
              .max = std::numeric_limits<int>::max(),
              .message = StandardLength,
              .readOrder = Both(9)},
-    TextField("phoneNumber", &S::phoneNumber, 30, 10, kPhoneNumberRecord),
+    TextRecordField("phoneNumber", &S::phoneNumber, 30, kPhoneNumberRecord, 10),
 };
 
 }  // namespace smtp_fields
