@@ -50,11 +50,11 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options) {
                 "TV mode byte, 0..255 (default: the stored \"TvMode\")");
 }
 
+// `example`: a JSON object with keys of the command's own file.
 void AddSettingSources(CLI::App& command, SettingSources& sources, CLI::Option*& settings,
-                       CLI::Option*& setters) {
+                       CLI::Option*& setters, std::string_view example) {
     settings = AddOptional(command, "--settings", sources.settingsFile,
-                           "JSON object of settings by key, e.g. {\"videoLength\": 30, "
-                           "\"imageSize\": \"5MP\"}");
+                           "JSON object of settings by key, e.g. " + std::string(example));
     setters = command.add_option(
         "--set", sources.setters,
         "KEY=VALUE, repeatable, over --settings; a choice is its index or its English text");
@@ -77,7 +77,8 @@ CLI::App& AddMenuCommand(CLI::App& app, MenuOptions& options) {
                     "Camera clock \"YYYY-MM-DD HH:MM:SS\" instead of the local clock");
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
-    AddSettingSources(*command, options.settings, settings, setters);
+    AddSettingSources(*command, options.settings, settings, setters,
+                      R"({"videoLength": 30, "imageSize": "5MP"})");
     command->add_flag("--factory", options.factory, "Write the factory-settings record")
         ->excludes(clock)
         ->excludes(settings)
@@ -92,7 +93,8 @@ CLI::App& AddMmsCommand(CLI::App& app, MmsOptions& options) {
     AddCommonOptions(*command, options.common);
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
-    AddSettingSources(*command, options.settings, settings, setters);
+    AddSettingSources(*command, options.settings, settings, setters,
+                      R"({"mode": "Manual", "apn": "internet"})");
     command->footer(&MmsKeysHelp);
     return *command;
 }
@@ -104,7 +106,8 @@ CLI::App& AddSmtpCommand(CLI::App& app, SmtpOptions& options) {
     AddModelAndLanguage(*command, options.common);
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
-    AddSettingSources(*command, options.settings, settings, setters);
+    AddSettingSources(*command, options.settings, settings, setters,
+                      R"({"smtpServer": "smtp.example.com", "port": "465"})");
     command->footer(&SmtpKeysHelp);
     return *command;
 }
