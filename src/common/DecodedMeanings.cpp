@@ -33,10 +33,10 @@ Meaning MeaningForEveryModel(const std::function<Meaning(const ModelInfo& model)
     return combined;
 }
 
-std::string FamilyModelNames(Family family) {
+std::string FamilyModelNames(Family family, bool emailOnly) {
     std::string names;
     for (const ModelInfo& model : Models()) {
-        if (model.family == family) {
+        if (model.family == family && (model.hasEmailForm || !emailOnly)) {
             names += (names.empty() ? "" : ", ") + std::string(model.name);
         }
     }

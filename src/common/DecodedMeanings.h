@@ -21,8 +21,9 @@ namespace tov {
 /// (Tov 9030M, ...)"); expected when some model expects it.
 Meaning MeaningForEveryModel(const std::function<Meaning(const ModelInfo& model)>& meaningFor);
 
-/// The names of the family's models, "Tov 2740M, Tov 2740MG, Tov 2760MG".
-std::string FamilyModelNames(Family family);
+/// The names of the family's models, "Tov 2740M, Tov 2740MG, Tov 2760MG"; with `emailOnly`
+/// those that have the e-mail form.
+std::string FamilyModelNames(Family family, bool emailOnly = false);
 
 /// What a file's language byte means: the language list's entry ("Deutsch").
 Meaning LanguageByteMeaning(int value);

@@ -264,7 +264,7 @@ bool CorrectOutOfBounds(const Field<S>& field, S& settings) {
 namespace detail {
 
 inline std::uint8_t AddLow8(std::uint8_t byte, int value) {
-    return static_cast<std::uint8_t>((byte + static_cast<unsigned>(value)) & 0xFFU);
+    return LowByte(byte + value);
 }
 
 }  // namespace detail

@@ -21,6 +21,11 @@ inline constexpr std::size_t kScrambledBytes = 50;
 /// Offset of the line end 0x0D 0x0A that closes every record.
 inline constexpr std::size_t kLineEndOffset = 58;
 
+/// The low 8 bits of a value, as a file byte holds them (a TV mode of 300 is stored as 44).
+constexpr std::uint8_t LowByte(int value) {
+    return static_cast<std::uint8_t>(static_cast<unsigned>(value) & 0xFFU);
+}
+
 /// A record of zero bytes ending in 0x0D 0x0A.
 Record60 BlankRecord();
 

@@ -8,10 +8,6 @@
 namespace tov {
 namespace {
 
-std::uint8_t LowByte(int value) {
-    return static_cast<std::uint8_t>(static_cast<unsigned>(value) & 0xFFU);
-}
-
 void Finish(MenuRecord& record) {
     PutChecksum(record, kMenuChecksumOffset, MenuChecksum(record));
 }

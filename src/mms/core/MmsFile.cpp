@@ -10,10 +10,6 @@ namespace {
 // Manual mode writes kManualCountryByte in the country's byte.
 constexpr std::size_t kCountryOffset = FieldOffset(MmsFieldTable(), "country", Family::First);
 
-std::uint8_t LowByte(int value) {
-    return static_cast<std::uint8_t>(static_cast<unsigned>(value) & 0xFFU);
-}
-
 }  // namespace
 
 RecordFileBody BuildMmsRecords(const MmsSettings& settings, const ModelInfo& model,

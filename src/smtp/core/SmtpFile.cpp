@@ -18,7 +18,7 @@ RecordFileBody BuildSmtpRecords(const SmtpSettings& settings, Family family, int
     if (settings.mode == kSmtpManual) {
         header[kSmtpCountryOffset] = kSmtpManualCountry;
     }
-    header[kSmtpLanguageOffset] = static_cast<std::uint8_t>(static_cast<unsigned>(languageByte));
+    header[kSmtpLanguageOffset] = LowByte(languageByte);
     const std::array<bool, 3>& ones = kSmtpConstantOnes[family];
     for (std::size_t i = 0; i < ones.size(); ++i) {
         if (ones[i]) {

@@ -90,15 +90,8 @@ std::vector<DecodedField> FamilyFields(const RecordFileBody& plain, Family famil
 }
 
 std::string FamilyTitle(Family family) {
-    std::string names;
-    for (const ModelInfo& model : Models()) {
-        if (model.family == family && model.hasEmailForm) {
-            names += (names.empty() ? "" : ", ") + std::string(model.name);
-        }
-    }
-    std::string title = "bytes 6..8, ";
-    title.append(family == Family::First ? "first" : "second").append(" family (");
-    return title.append(names).append(")");
+    return std::string("bytes 6..8, ") + (family == Family::First ? "first" : "second") +
+           " family (" + FamilyModelNames(family, true) + ")";
 }
 
 }  // namespace
