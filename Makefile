@@ -31,9 +31,12 @@ release: deps
 	cmake --preset release
 	cmake --build --preset release
 
-# The Debian package of the release build, then a check of what it installs.
-package: release
+# The Debian package of the release build, then a check of what it installs. The packaging
+# tools are installed before the release build is configured, as it looks for help2man then.
+package:
 	@./scripts/install-deps.sh package
+	cmake --preset release
+	cmake --build --preset release
 	rm -f build/release/tovbrenn_*.deb
 	cd build/release && cpack -G DEB
 	./scripts/check-package.sh build/release/tovbrenn_*.deb
