@@ -1,11 +1,15 @@
 #include "forms/CSetupFormDlg.h"
 
 #include "common/ConfigFile.h"
+#include "common/FieldHelp.h"
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
 #include "forms/CheckIntRange.h"
 #include "forms/FieldLook.h"
+#include "forms/FocusMark.h"
+#include "forms/FormAccess.h"
 #include "forms/QtText.h"
+#include "forms/WindowFit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -62,7 +66,11 @@ bool IsEditKind(FieldKind kind) {
 }  // namespace
 
 CSetupFormDlg::CSetupFormDlg(const AppState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), m_state(state), m_platform(platform) {}
+    : QDialog(parent), m_state(state), m_platform(platform) {
+    // Before any control is built, so that every list answers screen readers with its label.
+    InstallAccessibleListNames();
+    AddFocusMark(this);
+}
 
 CSetupFormDlg::~CSetupFormDlg() = default;
 
@@ -289,6 +297,7 @@ void CSetupFormDlg::setLocked(const BoundField& field, bool locked) {
 }
 
 void CSetupFormDlg::bindFolderButton(QPushButton* select) {
+    m_select = select;
     connect(select, &QPushButton::clicked, this, [this] {
         // A cancelled picker keeps the folder: the next file must not go to a folder the user
         // never chose.
@@ -301,7 +310,35 @@ void CSetupFormDlg::bindFolderButton(QPushButton* select) {
 }
 
 void CSetupFormDlg::bindExitButton(QPushButton* exit) {
+    m_exit = exit;
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CSetupFormDlg::prepareForUse(QScrollArea* rows, std::initializer_list<ButtonKey> keys) {
+    GiveShortcut(m_select, QKeySequence(Qt::ALT | Qt::Key_S));
+    GiveShortcut(m_exit, QKeySequence(Qt::ALT | Qt::Key_X));
+    for (const ButtonKey& key : keys) {
+        GiveShortcut(key.button, key.key);
+    }
+    for (const BoundField& field : m_fields) {
+        if (field.kind == FieldKind::Folder) {
+            field.edit->setAccessibleName(ToQString(m_state.message(kFolderName)));
+        }
+    }
+    m_rows = rows;
+    FitToScreen(this, rows);
+    if (QWidget* first = FirstEditableControl(this)) {
+        first->setFocus();
+    }
+}
+
+void CSetupFormDlg::showEvent(QShowEvent* event) {
+    // Again on the screen it opens on, now that the lists have settled their sizes.
+    if (m_rows != nullptr) {
+        FitToScreen(this, m_rows);
+        m_rows = nullptr;
+    }
+    QDialog::showEvent(event);
 }
 
 bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view fileName,

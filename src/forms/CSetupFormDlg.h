@@ -5,6 +5,7 @@
 #include "forms/Platform.h"
 
 #include <QDialog>
+#include <QKeySequence>
 
 #include <array>
 #include <cstdint>
@@ -18,6 +19,7 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace tov {
 
@@ -138,6 +140,16 @@ protected:
     /// Wires Exit (and so Escape and the close box) to closing the form.
     void bindExitButton(QPushButton* exit);
 
+    /// A button and the key that presses it.
+    struct ButtonKey {
+        QPushButton* button;
+        QKeySequence key;
+    };
+    /// Called last by each form, with its texts set: gives Select (Alt+S), Exit (Alt+X) and the
+    /// form's own `keys` their shortcuts, sizes the form to the screen (its rows in `rows`
+    /// scroll where they do not fit) and puts the focus on the first field that takes typing.
+    void prepareForUse(QScrollArea* rows, std::initializer_list<ButtonKey> keys);
+
     /// Writes `bytes` as `fileName` into `folder`. On failure shows the write-failure message
     /// (path and reason) and returns false; on success shows `confirmation`, if any, with the
     /// written file's full path as its second line.
@@ -152,6 +164,8 @@ protected:
     /// A form's own rule on a field that was just read and passed its limit; false stops the
     /// read at that field (the rule shows its message).
     virtual bool fieldRead(std::string_view key);
+
+    void showEvent(QShowEvent* event) override;
 
     const BoundField* boundField(std::string_view key) const;
     const AppState& appState() const { return m_state; }
@@ -168,6 +182,9 @@ private:
     std::vector<BoundField> m_fields;
     std::vector<std::pair<int, std::size_t>> m_readOrder;  // (place, index into m_fields)
     std::string* m_folder = nullptr;
+    QPushButton* m_select = nullptr;
+    QPushButton* m_exit = nullptr;
+    QScrollArea* m_rows = nullptr;  ///< sized to the screen when the form is first shown
 };
 
 template <class S, class Ui, std::size_t N>

@@ -7,6 +7,7 @@
 #include "camera/core/CameraTexts.h"
 #include "camera/core/MenuFile.h"
 #include "forms/FieldLook.h"
+#include "forms/FormAccess.h"
 #include "forms/QtText.h"
 #include "ui_CCameraSetupDlg.h"
 
@@ -136,6 +137,10 @@ CCameraSetupDlg::CCameraSetupDlg(const AppState& state, Platform& platform, int 
     applyTexts();
     fillLists(
         [this](int list) { return CameraChoices(list, m_model.index, appState().languageIndex); });
+    nameControls();
+    prepareForUse(m_ui->rowsScroll, {{m_ui->generateButton, QKeySequence(Qt::ALT | Qt::Key_G)},
+                                     {m_ui->defaultButton, QKeySequence(Qt::ALT | Qt::Key_D)},
+                                     {m_ui->getTimeButton, QKeySequence(Qt::ALT | Qt::Key_T)}});
 }
 
 CCameraSetupDlg::~CCameraSetupDlg() = default;
@@ -160,6 +165,39 @@ void CCameraSetupDlg::applyTexts() {
     }
     for (QLabel* U::*label : kRowLabels) {
         ((*m_ui).*label)->setMinimumWidth(rowLabelWidth);
+    }
+}
+
+void CCameraSetupDlg::nameControls() {
+    // The fields a label names alone have it as their buddy (the template); these take their
+    // row's label and their caption, in the form's language.
+    U& u = *m_ui;
+    NameByLabels(u.videoLengthEdit, {u.videoLengthLabel, u.videoLengthUnitLabel});
+    const CameraChoiceTexts choices =
+        CameraTextsFor(m_model.family, appState().languageIndex).choices;
+    NameByLabels(u.intervalUnitCombo, {u.intervalLabel},
+                 ToQString(choices.seconds) + QLatin1Char('/') + ToQString(choices.minutes));
+    NameByLabels(u.timer1StartHourEdit,
+                 {u.timer1Label, u.timer1StartLabel, u.timer1StartHourLabel});
+    NameByLabels(u.timer1StartMinuteEdit,
+                 {u.timer1Label, u.timer1StartLabel, u.timer1StartMinuteLabel});
+    NameByLabels(u.timer1StopHourEdit, {u.timer1Label, u.timer1StopLabel, u.timer1StopHourLabel});
+    NameByLabels(u.timer1StopMinuteEdit,
+                 {u.timer1Label, u.timer1StopLabel, u.timer1StopMinuteLabel});
+    NameByLabels(u.timer2StartHourEdit,
+                 {u.timer2Label, u.timer2StartLabel, u.timer2StartHourLabel});
+    NameByLabels(u.timer2StartMinuteEdit,
+                 {u.timer2Label, u.timer2StartLabel, u.timer2StartMinuteLabel});
+    NameByLabels(u.timer2StopHourEdit, {u.timer2Label, u.timer2StopLabel, u.timer2StopHourLabel});
+    NameByLabels(u.timer2StopMinuteEdit,
+                 {u.timer2Label, u.timer2StopLabel, u.timer2StopMinuteLabel});
+    NameByLabels(u.timeLapseHourEdit, {u.timeLapseLabel, u.timeLapseHourLabel});
+    NameByLabels(u.timeLapseMinuteEdit, {u.timeLapseLabel, u.timeLapseMinuteLabel});
+    NameByLabels(u.timeLapseSecondEdit, {u.timeLapseLabel, u.timeLapseSecondLabel});
+    int place = 1;
+    for (QComboBox* serialChar :
+         {u.serialChar1Combo, u.serialChar2Combo, u.serialChar3Combo, u.serialChar4Combo}) {
+        NameByLabels(serialChar, {u.serialNoLabel}, QString::number(place++));
     }
 }
 

@@ -36,6 +36,7 @@ private:
     void fieldEdited(std::string_view key) override;
 
     void applyTexts();
+    void nameControls();
     void takeClock();
     void onGenerate();
     void onDefault();

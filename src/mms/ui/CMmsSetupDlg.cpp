@@ -1,6 +1,9 @@
 #include "mms/ui/CMmsSetupDlg.h"
 
+#include "common/FieldHelp.h"
+#include "forms/FormAccess.h"
 #include "forms/QtText.h"
+#include "forms/WindowFit.h"
 #include "mms/core/MmsChecks.h"
 #include "mms/core/MmsChoices.h"
 #include "mms/core/MmsFields.h"
@@ -88,6 +91,7 @@ CMmsSetupDlg::CMmsSetupDlg(const AppState& state, Platform& platform, int modelI
     m_ui->setupUi(this);
     bindFields(MmsFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
     m_ui->folderEdit->setReadOnly(true);  // the folder comes from Select only
+    m_ui->folderEdit->setFocusPolicy(Qt::NoFocus);
 
     m_ui->generateButton->setDefault(true);
     connect(m_ui->generateButton, &QPushButton::clicked, this, &CMmsSetupDlg::onGenerate);
@@ -102,9 +106,56 @@ CMmsSetupDlg::CMmsSetupDlg(const AppState& state, Platform& platform, int modelI
     setEditable(kMmsAccessKeys, false);
     setEditable(kPhoneOrEmail, false);
     writeForm();
+    nameControls();
+    // The operator list changes with the country: wide enough for every country's operators.
+    QStringList operators;
+    const int language = appState().languageIndex;
+    const std::size_t countries =
+        MmsChoices(kMmsCountryList, m_model, language, kMmsAuto, 0).size();
+    for (std::size_t country = 0; country < countries; ++country) {
+        for (const std::string_view entry :
+             MmsChoices(kMmsOperatorList, m_model, language, kMmsAuto, static_cast<int>(country))) {
+            operators << ToQString(entry);
+        }
+    }
+    FitEntries(m_ui->operatorCombo, operators);
+    prepareForUse(m_ui->rowsScroll, {{m_ui->generateButton, QKeySequence(Qt::ALT | Qt::Key_G)}});
 }
 
 CMmsSetupDlg::~CMmsSetupDlg() = default;
+
+void CMmsSetupDlg::nameControls() {
+    // Labels that name one field alone are its buddy (the template). The APN or CSD list is
+    // the label of the field after it; Domestic or International and the hours have none.
+    U& u = *m_ui;
+    const MmsChoiceTexts words = MmsTextsFor(m_model.family, appState().languageIndex).choices;
+    u.bearerCombo->setAccessibleName(QStringLiteral("APN/CSD"));
+    nameApnField();
+    NameByLabels(u.phoneFormatCombo, {u.phoneNoLabel},
+                 ToQString(words.domestic).trimmed() + QLatin1Char('/') +
+                     ToQString(words.international).trimmed());
+    NameByLabels(u.smsRemoteCombo, {u.smsRemoteLabel, u.hoursLabel});
+    NameByLabels(u.phone2Edit, {u.phoneOrEmail1Label}, QStringLiteral("1"));
+    NameByLabels(u.phone3Edit, {u.phoneOrEmail2Label}, QStringLiteral("2"));
+
+    const AppState& state = appState();
+    for (QWidget* hours : std::initializer_list<QWidget*>{u.smsRemoteCombo, u.hoursLabel}) {
+        hours->setToolTip(ToQString(state.message(kHoursHelp)));
+    }
+    u.mmsSendCombo->setToolTip(ToQString(state.message(kMmsSendHelp)));
+    u.pictureLimitEdit->setToolTip(ToQString(state.message(kPictureLimitHelp)));
+    u.phone2Edit->setToolTip(ToQString(state.message(kPhoneOrEmail1Help)));
+    u.phone3Edit->setToolTip(ToQString(state.message(kPhoneOrEmail2Help)));
+    for (const std::string_view key : kMmsAccessKeys) {
+        boundField(key)->edit->setToolTip(ToQString(state.message(kAutoAccessHelp)));
+    }
+    u.modeCombo->setToolTip(ToQString(state.message(kAutoAccessHelp)));
+}
+
+void CMmsSetupDlg::nameApnField() {
+    // "APN" or "CSD", whichever the list in its label column shows.
+    m_ui->apnEdit->setAccessibleName(m_ui->bearerCombo->currentText());
+}
 
 void CMmsSetupDlg::applyTexts() {
     const MmsLabelTexts labels = MmsTextsFor(m_model.family, appState().languageIndex).labels;
@@ -150,6 +201,8 @@ void CMmsSetupDlg::listChanged(std::string_view key, int index) {
         }
     } else if (key == "operator" || key == "smsRemoteHours") {
         readForm();
+    } else if (key == "bearer") {
+        nameApnField();
     }
     // The APN or CSD list simply holds its selection; Generate takes it.
 }
@@ -165,6 +218,7 @@ void CMmsSetupDlg::onModeChanged() {
     fillList("country", choices(kMmsCountryList), 0);
     fillList("operator", choices(kMmsOperatorList), 0);
     fillList("bearer", choices(kMmsBearerList), 0);
+    nameApnField();
     const bool manual = m_settings.mode == kMmsManual;
     setEditable(kMmsAccessKeys, manual && !smsChosen());
     setEditable("phone1", true);

@@ -36,6 +36,8 @@ private:
     bool fieldRead(std::string_view key) override;
 
     void applyTexts();
+    void nameControls();
+    void nameApnField();
     std::vector<std::string_view> choices(int list) const;
     bool smsChosen() const;
     void setEditable(std::span<const std::string_view> keys, bool editable);

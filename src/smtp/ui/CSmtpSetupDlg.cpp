@@ -1,6 +1,9 @@
 #include "smtp/ui/CSmtpSetupDlg.h"
 
+#include "common/FieldHelp.h"
+#include "forms/FormAccess.h"
 #include "forms/QtText.h"
+#include "forms/WindowFit.h"
 #include "smtp/core/SmtpChecks.h"
 #include "smtp/core/SmtpChoices.h"
 #include "smtp/core/SmtpFields.h"
@@ -109,6 +112,43 @@ CSmtpSetupDlg::CSmtpSetupDlg(const AppState& state, Platform& platform, int mode
     applyLocks();
     fillLists([this](int list) { return choices(list); });
     applyTexts();
+    nameControls();
+    // The operator list changes with the country: wide enough for every country's operators.
+    QStringList operators;
+    SmtpSettings each = OpeningSmtpSettings(m_model.family);
+    const std::size_t countries = choices(kSmtpCountryList).size();
+    for (std::size_t country = 0; country < countries; ++country) {
+        each.countryIndex = static_cast<int>(country);
+        for (const std::string_view entry :
+             SmtpChoices(kSmtpOperatorList, m_model.family, appState().languageIndex, each)) {
+            operators << ToQString(entry);
+        }
+    }
+    FitEntries(m_ui->operatorCombo, operators);
+    prepareForUse(m_ui->rowsScroll, {{m_ui->generateButton, QKeySequence(Qt::ALT | Qt::Key_G)}});
+}
+
+void CSmtpSetupDlg::nameControls() {
+    // Labels that name one field alone are its buddy (the template). The two password fields
+    // share their label's text, so their group's title tells them apart; the hours list takes
+    // its "H" too.
+    U& u = *m_ui;
+    NameByLabels(u.smsRemoteHoursCombo, {u.smsRemoteLabel, u.smsRemoteUnitLabel});
+    u.gprsPasswordEdit->setAccessibleName(u.gprsGroup->title() + QLatin1Char(' ') +
+                                          u.gprsPasswordLabel->text().trimmed());
+    u.senderPasswordEdit->setAccessibleName(u.senderGroup->title() + QLatin1Char(' ') +
+                                            u.senderPasswordLabel->text().trimmed());
+
+    const AppState& state = appState();
+    for (QWidget* hours :
+         std::initializer_list<QWidget*>{u.smsRemoteHoursCombo, u.smsRemoteUnitLabel}) {
+        hours->setToolTip(ToQString(state.message(kHoursHelp)));
+    }
+    u.maxImagesEdit->setToolTip(ToQString(state.message(kPictureLimitHelp)));
+    for (QWidget* access : std::initializer_list<QWidget*>{u.apnEdit, u.accountEdit,
+                                                           u.gprsPasswordEdit, u.modeCombo}) {
+        access->setToolTip(ToQString(state.message(kAutoAccessHelp)));
+    }
 }
 
 CSmtpSetupDlg::~CSmtpSetupDlg() = default;

@@ -38,6 +38,7 @@ private:
 
     std::vector<std::string_view> choices(int list) const;
     void applyTexts();
+    void nameControls();
     void changeMode();
     void onGenerate();
 

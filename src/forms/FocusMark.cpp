@@ -1,0 +1,44 @@
+#include "forms/FocusMark.h"
+
+#include <QApplication>
+#include <QFocusFrame>
+#include <QPainter>
+#include <QPointer>
+
+namespace tov {
+namespace {
+
+// QFocusFrame keeps itself around its widget through moves, resizes and scrolling, and
+// outside the widget's own painting; only the drawing is ours (the common styles draw none).
+class FocusRing final : public QFocusFrame {
+public:
+    explicit FocusRing(QWidget* window) : QFocusFrame(window) {
+        setObjectName(QStringLiteral("focusMark"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        QPen pen(kFocusMarkColour, kFocusMarkWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        const qreal inset = kFocusMarkWidth / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
+};
+
+}  // namespace
+
+void AddFocusMark(QWidget* window) {
+    auto* ring = new FocusRing(window);
+    const QPointer<FocusRing> guard(ring);
+    QObject::connect(qApp, &QApplication::focusChanged, ring,
+                     [guard, window](QWidget*, QWidget* now) {
+                         if (guard && now != nullptr && now->window() == window && now != window) {
+                             guard->setWidget(now);
+                         }
+                     });
+}
+
+}  // namespace tov
