@@ -1,6 +1,8 @@
-// Saves a picture of each setup form in English, Chinese and Japanese, for the
-// documentation. Usage: tovbrenn-screenshots OUTPUT_FOLDER [NAME_PREFIX] (run it under a real
-// display server, for instance xvfb-run, so that the pictures show what a user sees).
+// Saves a picture of each setup form in English, Chinese and Japanese (or the languages named),
+// for the documentation. Usage: tovbrenn-screenshots OUTPUT_FOLDER [NAME_PREFIX [LANGUAGES]]
+// with LANGUAGES a comma-separated list such as "german,chinese" (run it under a real display
+// server, for instance xvfb-run, so that the pictures show what a user sees). Under a Qt scale
+// factor (QT_SCALE_FACTOR=2) the file names end in "-scale2".
 
 #include "app/shell/ApplicationStyle.h"
 #include "app/shell/SetupForms.h"
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -42,6 +45,8 @@ struct Language {
 
 constexpr Language kLanguages[] = {
     {tov::kEnglish, "english"}, {tov::kChinese, "chinese"}, {tov::kJapanese, "japanese"}};
+// Languages shown only when named.
+constexpr Language kMoreLanguages[] = {{tov::kDeutsch, "german"}};
 
 bool SaveShot(const Shot& shot, const Language& language, const QDir& folder) {
     tov::AppState state;
@@ -50,7 +55,10 @@ bool SaveShot(const Shot& shot, const Language& language, const QDir& folder) {
     tov::test::FakePlatform platform;
     const std::unique_ptr<QDialog> form =
         tov::MakeSetupForm(tov::FormFor(shot.button, shot.modelIndex), state, platform);
-    const std::string fileName = std::string(shot.name) + "-" + language.name + ".png";
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
+    const std::string suffix =
+        scale.isEmpty() || scale == QLatin1String("1") ? "" : "-scale" + scale.toStdString();
+    const std::string fileName = std::string(shot.name) + "-" + language.name + suffix + ".png";
     if (!form) {
         std::fprintf(stderr, "%s: the tool has no such form\n", fileName.c_str());
         return false;
@@ -84,12 +92,25 @@ bool SaveShot(const Shot& shot, const Language& language, const QDir& folder) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [NAME_PREFIX]\n", argv[0]);
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [NAME_PREFIX [LANGUAGES]]\n", argv[0]);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const std::string prefix = argc == 3 ? argv[2] : "";
+    const std::string prefix = argc >= 3 ? argv[2] : "";
+    const QStringList named =
+        argc == 4 ? QString::fromLocal8Bit(argv[3]).split(QLatin1Char(',')) : QStringList{};
+    std::vector<Language> languages;
+    for (const Language& language : kLanguages) {
+        if (named.isEmpty() || named.contains(QLatin1String(language.name))) {
+            languages.push_back(language);
+        }
+    }
+    for (const Language& language : kMoreLanguages) {
+        if (named.contains(QLatin1String(language.name))) {
+            languages.push_back(language);
+        }
+    }
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "%s: cannot create the folder\n", argv[1]);
         return 1;
@@ -101,7 +122,7 @@ int main(int argc, char** argv) {
         if (std::string(shot.name).rfind(prefix, 0) != 0) {
             continue;
         }
-        for (const Language& language : kLanguages) {
+        for (const Language& language : languages) {
             failures += SaveShot(shot, language, folder) ? 0 : 1;
         }
     }

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -79,8 +80,10 @@ double Contrast(const QColor& a, const QColor& b) {
 // within the row's first control is in that row), each row left to right.
 QList<QWidget*> VisualOrder(const QWidget& window) {
     QList<QWidget*> controls;
+    // Locked fields are passed over; so is a field whose only label is its button (MMS folder).
     for (QWidget* widget : ShownControls(window)) {
-        if (widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) != 0) {
+        const auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (widget->isEnabled() && (edit == nullptr || !edit->isReadOnly())) {
             controls << widget;
         }
     }
@@ -146,6 +149,7 @@ private:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         CheckNames(window);
+        CheckShortcuts(window);
         CheckTextsFit(window);
         CheckScreen(window);
         const QList<QWidget*> expected = VisualOrder(window);
@@ -169,6 +173,33 @@ private:
                         edit->text().isEmpty());
                 QVERIFY(access->textInterface() == nullptr ||
                         access->textInterface()->text(0, edit->text().size()).isEmpty());
+            }
+        }
+    }
+
+    // Every button has a key of its own in its window.
+    static void CheckShortcuts(QWidget& window) {
+        QList<QKeySequence> keys;
+        for (QPushButton* button : window.findChildren<QPushButton*>()) {
+            if (button->isVisibleTo(&window)) {
+                QVERIFY2(!button->shortcut().isEmpty(), qPrintable(button->objectName()));
+                QVERIFY2(!keys.contains(button->shortcut()), qPrintable(button->objectName()));
+                keys << button->shortcut();
+            }
+        }
+    }
+
+    // The fields whose label does not say what they mean explain themselves, in Chinese in the
+    // Chinese interface.
+    static void CheckExplanations(const QWidget& form, int language) {
+        static const QRegularExpression chinese(QStringLiteral("[\\x{4e00}-\\x{9fff}]"));
+        for (const char* name :
+             {"hoursLabel", "smsRemoteCombo", "smsRemoteUnitLabel", "smsRemoteHoursCombo",
+              "mmsSendCombo", "pictureLimitEdit", "maxImagesEdit", "phone2Edit", "phone3Edit",
+              "urlEdit", "apnEdit", "gprsPasswordEdit"}) {
+            if (const auto* widget = form.findChild<QWidget*>(name)) {
+                QVERIFY2(!widget->toolTip().isEmpty(), name);
+                QCOMPARE(widget->toolTip().contains(chinese), language == kChinese);
             }
         }
     }
@@ -254,6 +285,7 @@ private:
         const auto* first = qobject_cast<QLineEdit*>(form->focusWidget());
         QVERIFY(first != nullptr && !first->isReadOnly());
         CheckWindow(*form);
+        CheckExplanations(*form, language);
         // Operator lists change with the country: every catalogue entry must fit.
         if (auto* countries = form->findChild<QComboBox*>("countryCombo")) {
             auto* operators = form->findChild<QComboBox*>("operatorCombo");
