@@ -15,7 +15,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
     fonts-noto-cjk xvfb xauth
-    at-spi2-core python3-pyatspi dbus-daemon
+    at-spi2-core python3-pyatspi dbus-daemon dbus-bin
 )
 case "${1:-build}" in
     build) ;;
