@@ -1,5 +1,7 @@
 #include "forms/WindowFit.h"
 
+#include "forms/FocusMark.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLayout>
@@ -85,7 +87,12 @@ void FitToScreen(QWidget* window, QScrollArea* rows) {
     rows->setProperty("followsFocus", true);
     QObject::connect(qApp, &QApplication::focusChanged, rows, [rows](QWidget*, QWidget* now) {
         if (now != nullptr && rows->widget()->isAncestorOf(now)) {
-            rows->ensureWidgetVisible(now);
+            // The whole control and its focus ring, not only a field's cursor, which is what
+            // QScrollArea::ensureWidgetVisible keeps in view.
+            const QPoint middle = now->mapTo(rows->widget(), now->rect().center());
+            const int ring = kFocusMarkWidth + 1;
+            rows->ensureVisible(middle.x(), middle.y(), now->width() / 2 + ring,
+                                now->height() / 2 + ring);
         }
     });
 }

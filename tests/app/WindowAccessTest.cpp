@@ -165,7 +165,16 @@ class WindowAccessTest final : public QObject {
         for (Press(Qt::Key_Tab);
              QApplication::focusWidget() != expected.front() && visited.size() < 100;
              Press(Qt::Key_Tab)) {
-            visited << QApplication::focusWidget();
+            QWidget* focus = QApplication::focusWidget();
+            visited << focus;
+            // Scrolled into view when it takes the focus.
+            if (const auto* rows = window.findChild<QScrollArea*>("rowsScroll");
+                rows != nullptr && focus != nullptr && rows->isAncestorOf(focus)) {
+                const QWidget* view = rows->viewport();
+                QVERIFY2(
+                    view->rect().contains(QRect(focus->mapTo(view, QPoint(0, 0)), focus->size())),
+                    qPrintable(focus->objectName()));
+            }
         }
         QCOMPARE(visited, expected);
         QTRY_COMPARE(window.findChild<QFocusFrame*>("focusMark")->widget(), expected.front());
