@@ -120,6 +120,7 @@ struct Field {
     std::optional<int> reset{};  ///< what Default puts in; none: Default keeps the value
     Lock lock{};
     bool secret = false;      ///< a password: inspect masks it
+    bool asciiOnly = false;   ///< Text: reaches an operator's network or a mail server
     std::string_view unit{};  ///< what a number counts ("Sec"), told after it by inspect
 };
 
@@ -149,6 +150,14 @@ constexpr Field<S> TextRecordField(std::string_view key, std::string S::*member,
 template <class S>
 constexpr Field<S> Secret(Field<S> field) {
     field.secret = true;
+    return field;
+}
+
+/// A text that reaches an operator's network or a mail server (an address, a number, access
+/// data): ASCII only, whatever the file's code page could hold.
+template <class S>
+constexpr Field<S> Network(Field<S> field) {
+    field.asciiOnly = true;
     return field;
 }
 

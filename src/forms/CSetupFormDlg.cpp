@@ -3,6 +3,7 @@
 #include "common/ConfigFile.h"
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
+#include "common/ValueCheck.h"
 #include "forms/CheckIntRange.h"
 #include "forms/FieldLook.h"
 #include "forms/QtText.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -36,23 +38,40 @@ private:
     int m_maxChars;
 };
 
-// Typing or pasting stops where the text would pass its limit in the file's bytes, or would
-// hold a character the file's code page cannot.
+// Typing or pasting stops where the text would pass its limit in the file's bytes, would hold
+// a character the file's code page cannot, or, in a text that reaches a network, a character
+// outside ASCII; `refused` is told why, so the field can say it.
 class FileTextValidator final : public QValidator {
 public:
-    FileTextValidator(const FileTextCodec& codec, int maxBytes, QObject* parent)
-        : QValidator(parent), m_codec(codec), m_maxBytes(maxBytes) {}
+    using Refused = std::function<void(const std::string& reason)>;
+    FileTextValidator(const FileTextCodec& codec, int maxBytes, bool asciiOnly, int languageIndex,
+                      Refused refused, QObject* parent)
+        : QValidator(parent), m_codec(codec), m_maxBytes(maxBytes), m_asciiOnly(asciiOnly),
+          m_languageIndex(languageIndex), m_refused(std::move(refused)) {}
     State validate(QString& input, int& /*pos*/) const override {
         const FileTextCodec::Encoded encoded = m_codec.Encode(input.toStdString());
-        return encoded.unrepresentable.empty() &&
-                       static_cast<int>(encoded.bytes.size()) <= m_maxBytes
-                   ? Acceptable
-                   : Invalid;
+        if (!encoded.unrepresentable.empty()) {
+            m_refused(CodePageMessage(encoded.unrepresentable, m_codec.Name(), m_languageIndex));
+            return Invalid;
+        }
+        const ValueVerdict verdict = CheckTextBytes(encoded.bytes, m_maxBytes, m_asciiOnly);
+        if (verdict.fault == ValueFault::NotAscii) {
+            m_refused(AsciiOnlyMessage(m_languageIndex));
+            return Invalid;
+        }
+        if (!verdict.ok()) {
+            m_refused(ByteLimitMessage(m_maxBytes, m_languageIndex));
+            return Invalid;
+        }
+        return Acceptable;
     }
 
 private:
     const FileTextCodec& m_codec;
     int m_maxBytes;
+    bool m_asciiOnly;
+    int m_languageIndex;
+    Refused m_refused;
 };
 
 bool IsEditKind(FieldKind kind) {
@@ -106,7 +125,9 @@ void CSetupFormDlg::connectField(const BoundField& field) {
             break;
         }
         case FieldKind::Text:
-            edit->setValidator(new FileTextValidator(m_platform.FileCodec(), field.max, edit));
+            edit->setValidator(new FileTextValidator(
+                m_platform.FileCodec(), field.max, field.asciiOnly, m_state.languageIndex,
+                [this, edit](const std::string& reason) { showRefusal(edit, reason); }, edit));
             break;
         case FieldKind::Folder:
             edit->setValidator(new FolderLengthValidator(field.max, edit));
@@ -210,7 +231,12 @@ bool CSetupFormDlg::readField(const BoundField& field) {
         return true;
     case FieldKind::Text: {
         *field.text = m_platform.FileCodec().Encode(text.toStdString()).bytes;
-        if (static_cast<int>(field.text->size()) > field.max) {
+        const ValueVerdict verdict = CheckTextBytes(*field.text, field.max, field.asciiOnly);
+        if (verdict.fault == ValueFault::NotAscii) {
+            m_platform.ShowMessage(AsciiOnlyMessage(m_state.languageIndex));
+            return false;
+        }
+        if (!verdict.ok()) {
             m_platform.ShowFieldMessage(StandardLengthMessage(field.max));
             return false;
         }
@@ -237,6 +263,14 @@ bool CSetupFormDlg::readField(const BoundField& field) {
         return false;
     }
     return true;
+}
+
+void CSetupFormDlg::showRefusal(QLineEdit* edit, const std::string& reason) {
+    const QString text = ToQString(reason);
+    // Kept on the field for whoever asks (tests, assistive tools); shown as a tooltip under the
+    // field, which a further refused keystroke with the same reason leaves standing.
+    edit->setProperty(kRefusalProperty, text);
+    QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), text, edit);
 }
 
 void CSetupFormDlg::writeForm() {

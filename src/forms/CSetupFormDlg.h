@@ -21,6 +21,9 @@ class QPushButton;
 
 namespace tov {
 
+/// The property of a text field holding why its last typed characters were refused.
+inline constexpr const char* kRefusalProperty = "tovRefusal";
+
 /// A widget of a form's Designer template standing for a field of the form's table, named
 /// by the generated Ui class's member, so that a missing widget fails to compile.
 template <class Ui>
@@ -77,6 +80,7 @@ struct BoundField {
     int min = 0;
     int max = 0;
     LimitMessage message = LimitMessage::ToolRange;
+    bool asciiOnly = false;  ///< Text: reaches a network, so ASCII only
     int* number = nullptr;
     std::string* text = nullptr;
     std::array<int, 4>* chars = nullptr;
@@ -161,6 +165,8 @@ private:
     void addField(BoundField field, int readOrder);
     void connectField(const BoundField& field);
     bool readField(const BoundField& field);
+    /// Says beside the field, without a modal box, why the last typed characters were refused.
+    void showRefusal(QLineEdit* edit, const std::string& reason);
     void setLocked(const BoundField& field, bool locked);
 
     const AppState& m_state;
@@ -182,6 +188,7 @@ void CSetupFormDlg::bindFields(FieldTable<S> table, Family family, S& settings, 
         bound.min = field.min;
         bound.max = MaxFor(field, family);
         bound.message = field.message;
+        bound.asciiOnly = field.asciiOnly;
         bound.present = field.present[family];
         if (field.number != nullptr) {
             bound.number = &(settings.*field.number);

@@ -61,17 +61,19 @@ inline constexpr std::array kMmsFields = {
     ListField("country", &S::countryIndex, kMmsCountryList, ByteAt(8), 0),
     ListField("operator", &S::operatorIndex, kMmsOperatorList, ByteAt(9), 0),
     ListField("smsRemoteHours", &S::smsRemoteHours, kMmsRemoteList, ByteAt(10), kSmsRemoteOff),
-    TextRecordField("url", &S::url, 50, 1, 3),
-    TextRecordField("apn", &S::apn, 30, 2, 4),
-    TextRecordField("gateway", &S::gateway, 20, 3, 6),
-    TextRecordField("port", &S::port, 10, 4, 7),
+    Network(TextRecordField("url", &S::url, 50, 1, 3)),
+    Network(TextRecordField("apn", &S::apn, 30, 2, 4)),
+    Network(TextRecordField("gateway", &S::gateway, 20, 3, 6)),
+    Network(TextRecordField("port", &S::port, 10, 4, 7)),
+    // Addresses, numbers and access data reach the network, in ASCII (Network); the password
+    // is whatever the operator gave.
     // Phone No also has the length rule of its format (MmsChecks.h), checked as it is read.
-    TextRecordField("phone1", &S::phone1, 32, 5, 8),
-    TextRecordField("email", &S::email, 40, 6, 11),
-    TextRecordField("account", &S::account, 30, 7, 1),
+    Network(TextRecordField("phone1", &S::phone1, 32, 5, 8)),
+    Network(TextRecordField("email", &S::email, 40, 6, 11)),
+    Network(TextRecordField("account", &S::account, 30, 7, 1)),
     Secret(TextRecordField("mmsPassword", &S::mmsPassword, 30, 8, 5)),
-    TextRecordField("phone2", &S::phone2, 32, 9, 9),
-    TextRecordField("phone3", &S::phone3, 32, 10, 10),
+    Network(TextRecordField("phone2", &S::phone2, 32, 9, 9)),
+    Network(TextRecordField("phone3", &S::phone3, 32, 10, 10)),
     // The folder comes from the picker only; a path over 80 characters is refused on reading.
     Field<S>{.key = "folder",
              .kind = Folder,

@@ -1,5 +1,6 @@
 #include "mms/core/MmsFile.h"
 
+#include "mms/core/MmsCatalogue.h"
 #include "mms/core/MmsChoices.h"
 #include "mms/core/MmsFields.h"
 #include "mms/core/MmsRules.h"
@@ -9,6 +10,11 @@ namespace {
 
 // Manual mode writes kManualCountryByte in the country's byte.
 constexpr std::size_t kCountryOffset = FieldOffset(MmsFieldTable(), "country", Family::First);
+
+constexpr MessagePair kPlaceholderPreset{
+    "此运营商的预设没有可用的彩信数据；请选择手动模式（Manual）并输入运营商的接入数据",
+    "this operator's preset holds no working MMS data; choose MMS Mode Manual and type the "
+    "operator's access data"};
 
 }  // namespace
 
@@ -44,6 +50,11 @@ MmsFileOutcome GenerateMmsFile(const MmsSettings& settings, const ModelInfo& mod
     if (written.mode == kMmsAuto &&
         !LoadMmsPreset(written, settings.countryIndex, settings.operatorIndex)) {
         return {{}, MmsProblem{"operator", {"运营商错误", "Operator Error"}}};
+    }
+    // A catalogue row without real data would write a file the camera cannot use.
+    if (written.mode == kMmsAuto &&
+        !MmsPresetPlaceholder(settings.countryIndex, settings.operatorIndex).empty()) {
+        return {{}, MmsProblem{"operator", kPlaceholderPreset}};
     }
     if (auto problem = CheckMmsRemoteControl(written)) {
         return {{}, problem};

@@ -107,9 +107,17 @@ MmsSettingsResult ApplyMmsSettings(int modelIndex, const SettingTexts& texts, in
     // country first, the operators of the country already taken; "APN" and "CSD". What the
     // chosen mode does not offer is refused below with its reason.
     const SettingContext context{
-        ModelDisplayName(modelIndex), languageIndex, [&model, &s](int list) {
+        ModelDisplayName(modelIndex), languageIndex,
+        [&model, &s](int list) {
             const int mode = list == kMmsBearerList ? kMmsManual : kMmsAuto;
             return MmsChoices(list, model, kEnglish, mode, s.countryIndex);
+        },
+        [](int list) {
+            std::vector<std::string_view> names;
+            for (int c = 0; list == kMmsCountryList && c < MmsCountryCount(); ++c) {
+                names.push_back(MmsCountryEnglishName(c));
+            }
+            return names;
         }};
     result.error = ApplySettingTexts(MmsFieldTable(), model.family, texts, s, context);
     if (!result.error) {

@@ -32,9 +32,18 @@ SmtpSettingsResult ApplySmtpSettings(int modelIndex, const SettingTexts& texts, 
     SmtpSettingsResult result{OpeningSmtpSettings(family), std::nullopt};
     // The lists follow the settings as they are applied: the mode comes before the country,
     // the country before the operator, as on the form.
-    const SettingContext context{ModelDisplayName(modelIndex), languageIndex, [&](int list) {
-                                     return SmtpChoices(list, family, kEnglish, result.settings);
-                                 }};
+    const SettingContext context{
+        ModelDisplayName(modelIndex), languageIndex,
+        [&](int list) { return SmtpChoices(list, family, kEnglish, result.settings); },
+        [&](int list) {
+            // Auto lists the catalogue's countries; Manual only "Other".
+            std::vector<std::string_view> names;
+            const bool countries = list == kSmtpCountryList && result.settings.mode == kSmtpAuto;
+            for (int c = 0; countries && c < GprsCountryCount(); ++c) {
+                names.push_back(GprsCountryEnglishName(c));
+            }
+            return names;
+        }};
     result.error = ApplySettingTexts(SmtpFieldTable(), family, texts, result.settings, context);
     if (result.error) {
         return result;
