@@ -198,6 +198,10 @@ void CCameraSetupDlg::fieldEdited(std::string_view key) {
 }
 
 void CCameraSetupDlg::onGenerate() {
+    // The clock fields only show the clock (nobody can type a time into them), so the camera
+    // is set to the time of Generate, not of the form's opening: a user who took five minutes
+    // would otherwise set it five minutes behind. The fields show what is written.
+    takeClock();
     // Generate works on the held values: the form is not read.
     const MenuRecord record = BuildMenuRecord(m_settings, m_model.family, m_clock,
                                               appState().languageByte(), appState().TvMode);

@@ -24,7 +24,8 @@ public:
 
     /// The held settings: list selections as chosen, numbers as last read from the form.
     const CameraMenuSettings& settings() const { return m_settings; }
-    /// The clock value that Generate writes (taken at opening, Get Time and date format changes).
+    /// The clock value shown and last written (taken at opening, Get Time, date format changes
+    /// and Generate).
     const ClockSnapshot& clock() const { return m_clock; }
 
 protected:
