@@ -1,19 +1,22 @@
 #include "common/DecodedMeanings.h"
+#include "common/LayoutDescriber.h"
 #include "common/Text.h"
 #include "mms/core/MmsCatalogue.h"
 #include "mms/core/MmsChoices.h"
 #include "mms/core/MmsFields.h"
 #include "mms/core/MmsFile.h"
+#include "mms/core/MmsLayout.h"
 
 #include <algorithm>
 
 namespace tov {
 namespace {
 
-// setup.dat's header bytes 11..54 and 56..57 are reserved (0).
 constexpr std::size_t kPhoneFormatOffset =
     FieldOffset(MmsFieldTable(), "phoneFormat", Family::First);
-constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kReserved = {{{11, 55}, {56, 58}}};
+constexpr const ByteRow& kManualMark = RowOf(kMmsRows, ByteRole::ManualMark);
+constexpr const ByteRow& kSendCode = RowOf(kMmsRows, ByteRole::SendCode);
+constexpr const ByteRow& kCheck = RowOf(kMmsRows, ByteRole::Check);
 
 constexpr std::string_view kNotInList = "not in the list";
 
@@ -39,7 +42,7 @@ Meaning ChoiceMeaning(int list, int value, const MmsSettings& decoded, const Mod
         }
         return EntryMeaning(MmsChoices(list, *model, kEnglish, kMmsAuto, 0), value);
     case kMmsCountryList:
-        if (value == kManualCountryByte) {
+        if (value == kManualMark.value) {
             return {"none (typed access data)", manual};
         }
         return {std::string(value < MmsCountryCount() ? MmsCountryName(value, false) : kNotInList),
@@ -68,7 +71,7 @@ Meaning ChoiceMeaning(int list, int value, const MmsSettings& decoded, const Mod
 /// byte 1 for a model of the family (or for the given model).
 DecodedField SendCodeField(const Record60& header, Family family, const ModelInfo* given,
                            int mmsSend) {
-    const int code = header[kMmsSendCodeOffset];
+    const int code = header[static_cast<std::size_t>(kSendCode.offset)];
     std::vector<const ModelInfo*> models;
     for (const ModelInfo& model : Models()) {
         if (given == nullptr ? model.family == family : model.index == given->index) {
@@ -89,12 +92,12 @@ DecodedField SendCodeField(const Record60& header, Family family, const ModelInf
             break;
         }
     }
-    return Part(header, kMmsSendCodeOffset, "sendCode", std::move(meaning));
+    return Part(header, static_cast<std::size_t>(kSendCode.offset), std::string(kSendCode.name),
+                std::move(meaning));
 }
 
 std::vector<DecodedField> HeaderFields(const RecordFileBody& plain, const MmsSettings& decoded,
                                        const ModelInfo* model) {
-    const Record60& header = plain[0];
     const Family family = model != nullptr ? model->family : Family::First;
     const ChoiceMeaningFn meaning = [&](int list, int value) {
         return ChoiceMeaning(list, value, decoded, model);
@@ -106,10 +109,15 @@ std::vector<DecodedField> HeaderFields(const RecordFileBody& plain, const MmsSet
             fields.push_back(std::move(field));
         }
     }
-    fields.push_back(Part(header, kMmsLanguageOffset, "language",
-                          LanguageByteMeaning(header[kMmsLanguageOffset])));
-    fields.push_back(
-        Part(header, kMmsTvModeOffset, "tvMode", {std::to_string(header[kMmsTvModeOffset]), true}));
+    // The send code is read per family, in a section of its own.
+    const RowMeaningFn notHere = [](const ByteRow& row, std::span<const std::uint8_t>) {
+        return row.role == ByteRole::SendCode ? std::optional(Meaning{}) : std::nullopt;
+    };
+    for (DecodedField& field : DescribeRows(kMmsRows, family, std::span(plain), notHere)) {
+        if (field.name != kSendCode.name) {
+            fields.push_back(std::move(field));
+        }
+    }
     SortByOffset(fields);
     return fields;
 }
@@ -158,8 +166,11 @@ FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int>
     const Record60& header = reading.plain[0];
     // International numbers add 18 to the check; Domestic ones nothing.
     const bool international = header[kPhoneFormatOffset] == kInternational;
-    CheckRecordFileFrame(reading, international ? kInternationalCheckAddend : 0,
-                         international ? "plus 18 for International" : "for Domestic", report);
+    CheckRecordFileFrame(reading, international ? static_cast<std::uint16_t>(kCheck.value) : 0,
+                         international
+                             ? "plus " + std::to_string(kCheck.value) + " for International"
+                             : "for Domestic",
+                         report);
     report.contents = "MMS settings";
 
     // The fields lie alike in both families; only byte 0 and the MMS Send list differ.
@@ -179,8 +190,9 @@ FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int>
                        report.notes);
         report.sections.push_back(
             {first ? "firstFamily" : "secondFamily",
-             "byte 0, the MMS Send code of the " + std::string(first ? "first" : "second") +
-                 " family (" + (model ? std::string(model->name) : FamilyModelNames(family)) + ")",
+             "byte " + std::to_string(kSendCode.offset) + ", the MMS Send code of the " +
+                 std::string(first ? "first" : "second") + " family (" +
+                 (model ? std::string(model->name) : FamilyModelNames(family)) + ")",
              std::move(code)});
     }
     report.sections.push_back({"texts",
@@ -188,7 +200,7 @@ FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int>
                                "length at 57)",
                                TextFields(reading.plain, decoded, showSecrets, report.notes)});
 
-    NoteReservedBytes(header, kReserved, report.notes);
+    NoteReservedBytes(header, ReservedRanges(kMmsRows, 0), report.notes);
     return report;
 }
 

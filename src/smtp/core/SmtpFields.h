@@ -126,16 +126,4 @@ inline constexpr FieldTable<SmtpSettings> SmtpFieldTable() {
     return kSmtpFields;
 }
 
-/// The country's byte holds 0x80 in Manual mode in place of a catalogue position.
-inline constexpr std::size_t kSmtpCountryOffset =
-    FieldOffset(SmtpFieldTable(), "country", Family::First);
-inline constexpr std::uint8_t kSmtpManualCountry = 0x80;
-// Header bytes no field gives, set by the file builder beside the table's fields.
-inline constexpr std::size_t kSmtpLanguageOffset = 5;
-/// Bytes 6..8 lie per family: the first family's camera reads the SMS interval at 8, the
-/// second's the SMTP status at 6 and the interval at 7. The others hold 1.
-inline constexpr std::size_t kSmtpFamilyBytesOffset = 6;
-inline constexpr PerFamily<std::array<bool, 3>> kSmtpConstantOnes{{true, true, false},
-                                                                  {false, false, true}};
-
 }  // namespace tov
