@@ -186,6 +186,27 @@ constexpr std::size_t FieldOffset(FieldTable<S> table, std::string_view key, Fam
     return static_cast<std::size_t>(FindField(table, key)->place[family].offset);
 }
 
+/// The keys of the `N` rows that `lock` locks, in table order; a count other than the table's
+/// does not compile where this is a constant.
+template <class S, std::size_t N>
+constexpr std::array<std::string_view, N> LockedKeys(FieldTable<S> table, Lock lock) {
+    std::array<std::string_view, N> keys{};
+    std::size_t count = 0;
+    for (const Field<S>& field : table) {
+        if (field.lock.toggleKey == lock.toggleKey && field.lock.lockedWhen == lock.lockedWhen &&
+            !lock.toggleKey.empty()) {
+            if (count == N) {
+                throw "more rows have this lock";
+            }
+            keys[count++] = field.key;
+        }
+    }
+    if (count != N) {
+        throw "fewer rows have this lock";
+    }
+    return keys;
+}
+
 /// Whether the command line takes the field as a key: it is in the family's form and in its
 /// file (the folder, display-only fields and the other family's fields are not).
 template <class S>
@@ -244,6 +265,12 @@ void ApplyDefaultReset(FieldTable<S> table, Family family, S& settings, ListSize
     }
 }
 
+/// The first key of `keys` whose field its switch locks in `settings`, if any: what the command
+/// line refuses, as the form would not take it.
+template <class S, class Keys>
+std::optional<std::string_view> FirstLockedKey(FieldTable<S> table, const Keys& keys,
+                                               const S& settings);
+
 /// Whether the field's switch locks it in the current settings.
 template <class S>
 bool IsLocked(FieldTable<S> table, const Field<S>& field, const S& settings) {
@@ -253,6 +280,19 @@ bool IsLocked(FieldTable<S> table, const Field<S>& field, const S& settings) {
     const Field<S>* toggle = FindField(table, field.lock.toggleKey);
     return toggle != nullptr && toggle->number != nullptr &&
            settings.*toggle->number == field.lock.lockedWhen;
+}
+
+template <class S, class Keys>
+std::optional<std::string_view> FirstLockedKey(FieldTable<S> table, const Keys& keys,
+                                               const S& settings) {
+    for (const auto& entry : keys) {
+        const std::string_view key = entry.first;
+        const Field<S>* field = FindField(table, key);
+        if (field != nullptr && IsLocked(table, *field, settings)) {
+            return field->key;
+        }
+    }
+    return std::nullopt;
 }
 
 /// What a form does after a number was typed: a value outside its bounds becomes the field's

@@ -23,14 +23,12 @@ std::optional<std::string> ModeRefusal(const ModelInfo& model, const SettingText
     };
     if (s.mode == kMmsAuto) {
         const std::string hint = ModeHint(model, kMmsManual);
-        for (const std::string_view key : kMmsAccessKeys) {
-            if (given(key)) {
-                return KeyMessage(key, PickMessage({"自动模式下由运营商预设设置；请使用 " + hint,
-                                                    "the operator preset sets it in Auto mode; "
-                                                    "use " +
-                                                        hint},
-                                                   languageIndex));
-            }
+        // The rows Auto locks: the form does not take them.
+        if (const auto key = FirstLockedKey(MmsFieldTable(), texts, s)) {
+            return KeyMessage(*key,
+                              PickMessage({"自动模式下由运营商预设设置；请使用 " + hint,
+                                           "the operator preset sets it in Auto mode; use " + hint},
+                                          languageIndex));
         }
         if (s.bearer != 0) {
             return KeyMessage("bearer", PickMessage({"自动模式下只有 APN；请使用 " + hint,

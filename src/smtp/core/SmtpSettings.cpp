@@ -48,15 +48,13 @@ SmtpSettingsResult ApplySmtpSettings(int modelIndex, const SettingTexts& texts, 
     if (result.error) {
         return result;
     }
-    for (const auto& [key, text] : texts) {
-        const Field<SmtpSettings>& field = *FindField(SmtpFieldTable(), key);
-        if (IsLocked(SmtpFieldTable(), field, result.settings)) {
-            result.error = KeyMessage(
-                key, PickMessage({"只在手动模式下输入；自动模式使用运营商的预设",
-                                  "is typed in Manual mode only; Auto takes the operator's preset"},
-                                 languageIndex));
-            return result;
-        }
+    // The rows Auto locks: the form does not take them.
+    if (const auto key = FirstLockedKey(SmtpFieldTable(), texts, result.settings)) {
+        result.error = KeyMessage(
+            *key, PickMessage({"只在手动模式下输入；自动模式使用运营商的预设",
+                               "is typed in Manual mode only; Auto takes the operator's preset"},
+                              languageIndex));
+        return result;
     }
     result.settings = WithGprsPreset(result.settings);
     if (const auto failure = ValidateSmtpSettings(result.settings, family, languageIndex)) {
