@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tov {
@@ -165,6 +166,44 @@ constexpr Field<S> Network(Field<S> field) {
 template <class S>
 constexpr int MaxFor(const Field<S>& field, Family family) {
     return field.familyMax ? (*field.familyMax)[family] : field.max;
+}
+
+/// A field's key checked against its table: each form's key function (CameraKey, MmsKey,
+/// SmtpKey) is consteval, so that a handler naming a key no row has does not compile.
+class FieldKey {
+public:
+    /// `name` as a key of `table`; a name no row has is no constant.
+    template <class S>
+    static constexpr FieldKey In(std::span<const Field<S>> table, std::string_view name) {
+        for (const Field<S>& field : table) {
+            if (field.key == name) {
+                return FieldKey(field.key);
+            }
+        }
+        throw "no row of the table has this key";
+    }
+    /// The key of a row.
+    template <class S>
+    static constexpr FieldKey Of(const Field<S>& field) {
+        return FieldKey(field.key);
+    }
+
+    constexpr std::string_view name() const { return m_name; }
+    friend constexpr bool operator==(FieldKey a, FieldKey b) { return a.m_name == b.m_name; }
+
+private:
+    constexpr explicit FieldKey(std::string_view name) : m_name(name) {}
+    std::string_view m_name;
+};
+
+/// `names` as keys of `table`.
+template <class S, std::size_t N>
+constexpr std::array<FieldKey, N> KeysOf(FieldTable<S> table,
+                                         const std::array<std::string_view, N>& names) {
+    return [&]<std::size_t... I>(std::index_sequence<I...>) {
+        return std::array<FieldKey, N>{FieldKey::In(table, names[I])...};
+    }
+    (std::make_index_sequence<N>{});
 }
 
 /// The row for `key`, or null.

@@ -113,7 +113,7 @@ void CSetupFormDlg::addField(BoundField field, int readOrder) {
 }
 
 void CSetupFormDlg::connectField(const BoundField& field) {
-    const std::string_view key = field.key;
+    const FieldKey key = field.key;
     if (field.edit != nullptr) {
         QLineEdit* edit = field.edit;
         switch (field.kind) {
@@ -160,7 +160,7 @@ void CSetupFormDlg::connectField(const BoundField& field) {
     }
 }
 
-const BoundField* CSetupFormDlg::boundField(std::string_view key) const {
+const BoundField* CSetupFormDlg::boundField(FieldKey key) const {
     const auto it = std::find_if(m_fields.begin(), m_fields.end(),
                                  [key](const BoundField& field) { return field.key == key; });
     return it == m_fields.end() ? nullptr : &*it;
@@ -183,7 +183,7 @@ void CSetupFormDlg::fillLists(const ChoicesFn& choices) {
     showSelections();
 }
 
-void CSetupFormDlg::fillList(std::string_view key, const std::vector<std::string_view>& entries,
+void CSetupFormDlg::fillList(FieldKey key, const std::vector<std::string_view>& entries,
                              int selection) {
     const BoundField* field = boundField(key);
     QComboBox* combo = field->combos.front();
@@ -307,7 +307,7 @@ void CSetupFormDlg::applyLocks() {
     }
 }
 
-void CSetupFormDlg::setEditable(std::string_view key, bool editable) {
+void CSetupFormDlg::setEditable(FieldKey key, bool editable) {
     if (const BoundField* field = boundField(key)) {
         setLocked(*field, !editable);
     }
@@ -354,11 +354,11 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
     return true;
 }
 
-void CSetupFormDlg::listChanged(std::string_view /*key*/, int /*index*/) {}
+void CSetupFormDlg::listChanged(FieldKey /*key*/, int /*index*/) {}
 
-void CSetupFormDlg::fieldEdited(std::string_view /*key*/) {}
+void CSetupFormDlg::fieldEdited(FieldKey /*key*/) {}
 
-bool CSetupFormDlg::fieldRead(std::string_view /*key*/) {
+bool CSetupFormDlg::fieldRead(FieldKey /*key*/) {
     return true;
 }
 

@@ -171,26 +171,27 @@ void CCameraSetupDlg::takeClock() {
     }
 }
 
-void CCameraSetupDlg::listChanged(std::string_view key, int /*index*/) {
-    if (key == "cameraMode" || key == "imageSize") {
+void CCameraSetupDlg::listChanged(FieldKey key, int /*index*/) {
+    if (key == CameraKey("cameraMode") || key == CameraKey("imageSize")) {
         readForm();
-    } else if (key == "intervalUnit") {
+    } else if (key == CameraKey("intervalUnit")) {
         readForm();
         if (CorrectAfterUnitChange(m_settings)) {
             writeForm();
         }
-    } else if (key == "timeLapse" || key == "timer1" || key == "timer2" || key == "serialOn") {
+    } else if (key == CameraKey("timeLapse") || key == CameraKey("timer1") ||
+               key == CameraKey("timer2") || key == CameraKey("serialOn")) {
         readForm();
         applyLocks();
         writeForm();
-    } else if (key == "dateFormat") {
+    } else if (key == CameraKey("dateFormat")) {
         takeClock();
         writeForm();
     }
     // Every other list simply holds its selection.
 }
 
-void CCameraSetupDlg::fieldEdited(std::string_view key) {
+void CCameraSetupDlg::fieldEdited(FieldKey key) {
     readForm();
     if (CorrectAfterEdit(m_settings, key)) {
         writeForm();

@@ -33,8 +33,8 @@ protected:
     CCameraSetupDlg(const AppState& state, Platform& platform, int modelIndex, QWidget* parent);
 
 private:
-    void listChanged(std::string_view key, int index) override;
-    void fieldEdited(std::string_view key) override;
+    void listChanged(FieldKey key, int index) override;
+    void fieldEdited(FieldKey key) override;
 
     void applyTexts();
     void takeClock();

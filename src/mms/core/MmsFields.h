@@ -99,6 +99,11 @@ inline constexpr FieldTable<MmsSettings> MmsFieldTable() {
     return kMmsFields;
 }
 
+/// An MMS field's key, checked while compiling.
+consteval FieldKey MmsKey(std::string_view name) {
+    return FieldKey::In(MmsFieldTable(), name);
+}
+
 /// The keys of the texts that the operator preset sets in Auto mode: the rows Auto locks.
 inline constexpr auto kMmsAccessKeys = LockedKeys<MmsSettings, 6>(kMmsFields, {"mode", kMmsAuto});
 

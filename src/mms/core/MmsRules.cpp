@@ -31,18 +31,20 @@ std::optional<std::string> ModeRefusal(const ModelInfo& model, const SettingText
                                           languageIndex));
         }
         if (s.bearer != 0) {
-            return KeyMessage("bearer", PickMessage({"自动模式下只有 APN；请使用 " + hint,
-                                                     "Auto mode offers APN only; use " + hint},
-                                                    languageIndex));
+            return KeyMessage(MmsKey("bearer").name(),
+                              PickMessage({"自动模式下只有 APN；请使用 " + hint,
+                                           "Auto mode offers APN only; use " + hint},
+                                          languageIndex));
         }
         return std::nullopt;
     }
     const std::string hint = ModeHint(model, kMmsAuto);
-    for (const std::string_view key : {"country", "operator"}) {
-        if (given(key)) {
-            return KeyMessage(key, PickMessage({"手动模式下没有运营商列表；请使用 " + hint,
-                                                "Manual mode has no operator list; use " + hint},
-                                               languageIndex));
+    for (const FieldKey key : {MmsKey("country"), MmsKey("operator")}) {
+        if (given(key.name())) {
+            return KeyMessage(key.name(),
+                              PickMessage({"手动模式下没有运营商列表；请使用 " + hint,
+                                           "Manual mode has no operator list; use " + hint},
+                                          languageIndex));
         }
     }
     return std::nullopt;
@@ -53,7 +55,7 @@ std::optional<std::string> ModeRefusal(const ModelInfo& model, const SettingText
 std::optional<std::string> LockRefusal(const MmsSettings& s, int languageIndex) {
     if (!s.phone2.empty() && s.phone1.size() < kUnlockingLength &&
         s.email.size() < kUnlockingLength) {
-        return KeyMessage("phone2",
+        return KeyMessage(MmsKey("phone2").name(),
                           PickMessage({"表格中此项保持锁定，除非手机号码或 Email 至少有 5 "
                                        "个字符",
                                        "the form keeps it locked unless Phone No or "
@@ -61,7 +63,7 @@ std::optional<std::string> LockRefusal(const MmsSettings& s, int languageIndex) 
                                       languageIndex));
     }
     if (!s.phone3.empty() && s.phone2.size() < kUnlockingLength) {
-        return KeyMessage("phone3",
+        return KeyMessage(MmsKey("phone3").name(),
                           PickMessage({"表格中此项保持锁定，除非 phone2 至少有 5 个字符",
                                        "the form keeps it locked unless phone2 holds 5 or more "
                                        "characters"},
@@ -123,7 +125,8 @@ MmsSettingsResult ApplyMmsSettings(int modelIndex, const SettingTexts& texts, in
     }
     const int limit = Phone1Limit(model.family, s.phoneFormat);
     if (!result.error && static_cast<int>(s.phone1.size()) > limit) {
-        result.error = KeyMessage("phone1", Phone1TooLongMessage(limit, languageIndex));
+        result.error =
+            KeyMessage(MmsKey("phone1").name(), Phone1TooLongMessage(limit, languageIndex));
     }
     if (!result.error) {
         result.error = LockRefusal(s, languageIndex);

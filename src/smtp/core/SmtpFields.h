@@ -126,4 +126,9 @@ inline constexpr FieldTable<SmtpSettings> SmtpFieldTable() {
     return kSmtpFields;
 }
 
+/// An e-mail field's key, checked while compiling.
+consteval FieldKey SmtpKey(std::string_view name) {
+    return FieldKey::In(SmtpFieldTable(), name);
+}
+
 }  // namespace tov
