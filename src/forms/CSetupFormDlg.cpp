@@ -258,7 +258,7 @@ bool CSetupFormDlg::readField(const BoundField& field) {
     if (field.message == LimitMessage::ToolRange) {
         return CheckIntRange(m_platform, m_state.languageIndex, value, field.min, field.max);
     }
-    if (value < field.min || value > field.max) {
+    if (!CheckNumberValue(value, field.min, field.max).ok()) {
         m_platform.ShowFieldMessage(StandardRangeMessage(field.min, field.max));
         return false;
     }

@@ -53,21 +53,23 @@ std::optional<std::string> ModeRefusal(const ModelInfo& model, const SettingText
 // The form empties both Phone or Email fields whenever Phone No or Email is edited to fewer
 // bytes than unlock them, and the second whenever the first is.
 std::optional<std::string> LockRefusal(const MmsSettings& s, int languageIndex) {
+    const std::string least = std::to_string(kUnlockingLength);
     if (!s.phone2.empty() && s.phone1.size() < kUnlockingLength &&
         s.email.size() < kUnlockingLength) {
-        return KeyMessage(MmsKey("phone2").name(),
-                          PickMessage({"表格中此项保持锁定，除非手机号码或 Email 至少有 5 "
-                                       "个字符",
-                                       "the form keeps it locked unless Phone No or "
-                                       "Email holds 5 or more characters"},
-                                      languageIndex));
+        return KeyMessage(
+            MmsKey("phone2").name(),
+            PickMessage({"表格中此项保持锁定，除非手机号码或 Email 至少有 " + least + " 个字符",
+                         "the form keeps it locked unless Phone No or Email holds " + least +
+                             " or more characters"},
+                        languageIndex));
     }
     if (!s.phone3.empty() && s.phone2.size() < kUnlockingLength) {
-        return KeyMessage(MmsKey("phone3").name(),
-                          PickMessage({"表格中此项保持锁定，除非 phone2 至少有 5 个字符",
-                                       "the form keeps it locked unless phone2 holds 5 or more "
-                                       "characters"},
-                                      languageIndex));
+        return KeyMessage(
+            MmsKey("phone3").name(),
+            PickMessage(
+                {"表格中此项保持锁定，除非 phone2 至少有 " + least + " 个字符",
+                 "the form keeps it locked unless phone2 holds " + least + " or more characters"},
+                languageIndex));
     }
     return std::nullopt;
 }
