@@ -86,7 +86,7 @@ struct BoundField {
     std::array<int, 4>* chars = nullptr;
     QLineEdit* edit = nullptr;
     std::vector<QComboBox*> combos{};  ///< one, or four for Chars
-    const int* toggle = nullptr;     ///< the switch that locks the field, if any
+    const int* toggle = nullptr;       ///< the switch that locks the field, if any
     int lockedWhen = 0;
     bool present = true;  ///< whether the family's form shows it
 };

@@ -191,8 +191,7 @@ TEST(MmsFileTest, InternationalAddsEighteenToTheCheckWithWrapAround) {
         if (crc < 0x10000 - 18) {
             continue;
         }
-        EXPECT_EQ(static_cast<int>(ReadRecordFile(bytes).storedCheck),
-                  crc + 18 - 0x10000);
+        EXPECT_EQ(static_cast<int>(ReadRecordFile(bytes).storedCheck), crc + 18 - 0x10000);
 
         s.phoneFormat = kDomestic;
         const Bytes domestic = BuildMmsFile(s, ModelFor(4), kEnglish, 0);
