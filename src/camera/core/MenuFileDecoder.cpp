@@ -13,9 +13,8 @@
 namespace tov {
 namespace {
 
-// Bytes before the first of these read alike in both families.
+// The bytes the two families read differently.
 constexpr std::pair<int, int> kFamilyBytes = kMenuFamilyBytes;
-constexpr auto kFamilyBytesOffset = static_cast<std::size_t>(kFamilyBytes.first);
 
 // Models whose lists stand for each family when the model is not known.
 constexpr int kFirstFamilyModel = 1;
@@ -64,24 +63,12 @@ std::vector<DecodedField> FamilyFields(const MenuRecord& record, Family family, 
         })
                          : ChoiceMeaning(list, modelIndex, value);
     };
-    std::vector<DecodedField> fields;
-    for (DecodedField& field :
-         DescribeFields(CameraFieldTable(), family, std::span(&record, 1), decoded, meaning)) {
-        if ((field.offset >= kFamilyBytesOffset) == familyBytes) {
-            fields.push_back(std::move(field));
-        }
-    }
     const RowMeaningFn clock = [](const ByteRow& row, std::span<const std::uint8_t> bytes) {
         return row.role == ByteRole::Clock ? std::optional(ClockMeaning(StoredClock(bytes)))
                                            : std::nullopt;
     };
-    for (DecodedField& field : DescribeRows(kMenuRows, family, std::span(&record, 1), clock)) {
-        if ((field.offset >= kFamilyBytesOffset) == familyBytes) {
-            fields.push_back(std::move(field));
-        }
-    }
-    SortByOffset(fields);
-    return fields;
+    return DescribeLayout(CameraFieldTable(), kMenuRows, family, std::span(&record, 1), decoded,
+                          meaning, clock, familyBytes ? LayoutPart::Family : LayoutPart::Common);
 }
 
 }  // namespace

@@ -102,19 +102,14 @@ std::vector<DecodedField> HeaderFields(const RecordFileBody& plain, const MmsSet
     const ChoiceMeaningFn meaning = [&](int list, int value) {
         return ChoiceMeaning(list, value, decoded, model);
     };
-    std::vector<DecodedField> fields;
-    for (DecodedField& field :
-         DescribeFields(MmsFieldTable(), family, std::span(plain), decoded, meaning)) {
-        if (field.offset < kRecordSize) {  // the texts have a section of their own
-            fields.push_back(std::move(field));
-        }
-    }
-    // The send code is read per family, in a section of its own.
+    // The send code is read per family, and the texts, in sections of their own.
     const RowMeaningFn notHere = [](const ByteRow& row, std::span<const std::uint8_t>) {
         return row.role == ByteRole::SendCode ? std::optional(Meaning{}) : std::nullopt;
     };
-    for (DecodedField& field : DescribeRows(kMmsRows, family, std::span(plain), notHere)) {
-        if (field.name != kSendCode.name) {
+    std::vector<DecodedField> fields;
+    for (DecodedField& field : DescribeLayout(MmsFieldTable(), kMmsRows, family, std::span(plain),
+                                              decoded, meaning, notHere, LayoutPart::Common)) {
+        if (field.offset < kRecordSize && field.name != kSendCode.name) {
             fields.push_back(std::move(field));
         }
     }

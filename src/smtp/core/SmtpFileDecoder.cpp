@@ -32,22 +32,11 @@ Meaning ChoiceMeaning(Family family, const SmtpSettings& decoded, int list, int 
     return {"not in the list", false};
 }
 
-std::vector<DecodedField> Describe(const RecordFileBody& plain, Family family, bool showSecrets) {
+/// The part of the layout as the family reads it, the sender's user name read against the
+/// decoded address.
+std::vector<DecodedField> Describe(const RecordFileBody& plain, Family family, LayoutPart part,
+                                   bool showSecrets) {
     const SmtpSettings decoded = ReadSmtpSettings(plain, family);
-    return DescribeFields(
-        SmtpFieldTable(), family, std::span(plain), decoded,
-        [&](int list, int value) { return ChoiceMeaning(family, decoded, list, value); },
-        showSecrets);
-}
-
-bool InFamilyBytes(const DecodedField& field) {
-    return field.offset >= static_cast<std::size_t>(kFamilyBytes.first) &&
-           field.offset <= static_cast<std::size_t>(kFamilyBytes.second);
-}
-
-/// The rows of the family, the sender's user name read against the decoded address.
-std::vector<DecodedField> Rows(const RecordFileBody& plain, Family family) {
-    const std::string senderEmail = ReadSmtpSettings(plain, family).senderEmail;
     const RowMeaningFn userName = [&](const ByteRow& row, std::span<const std::uint8_t> bytes) {
         if (row.role != ByteRole::UserName) {
             return std::optional<Meaning>();
@@ -56,46 +45,14 @@ std::vector<DecodedField> Rows(const RecordFileBody& plain, Family family) {
         const std::string stored(
             bytes.begin(),
             bytes.begin() + static_cast<std::ptrdiff_t>(std::min(length, kRecordLengthOffset)));
-        const bool agrees = stored == SenderUserName(senderEmail);
+        const bool agrees = stored == SenderUserName(decoded.senderEmail);
         return std::optional(Meaning{
             Quoted(stored) + (agrees ? "" : ", not the sender's address before \"@\""), agrees});
     };
-    return DescribeRows(kSmtpRows, family, std::span(plain), userName);
-}
-
-/// The fields every family reads alike: header bytes 1..5 and 55, and the text records.
-std::vector<DecodedField> CommonFields(const RecordFileBody& plain, Family family,
-                                       bool showSecrets) {
-    std::vector<DecodedField> fields;
-    for (DecodedField& field : Describe(plain, family, showSecrets)) {
-        if (!InFamilyBytes(field)) {
-            fields.push_back(std::move(field));
-        }
-    }
-    for (DecodedField& field : Rows(plain, family)) {
-        if (!InFamilyBytes(field)) {
-            fields.push_back(std::move(field));
-        }
-    }
-    SortByOffset(fields);
-    return fields;
-}
-
-/// The header bytes that the families read differently, as the family reads them.
-std::vector<DecodedField> FamilyFields(const RecordFileBody& plain, Family family) {
-    std::vector<DecodedField> fields;
-    for (DecodedField& field : Describe(plain, family, false)) {
-        if (InFamilyBytes(field)) {
-            fields.push_back(std::move(field));
-        }
-    }
-    for (DecodedField& field : Rows(plain, family)) {
-        if (InFamilyBytes(field)) {
-            fields.push_back(std::move(field));
-        }
-    }
-    SortByOffset(fields);
-    return fields;
+    return DescribeLayout(
+        SmtpFieldTable(), kSmtpRows, family, std::span(plain), decoded,
+        [&](int list, int value) { return ChoiceMeaning(family, decoded, list, value); }, userName,
+        part, showSecrets);
 }
 
 std::string FamilyTitle(Family family) {
@@ -121,7 +78,8 @@ FileReport DecodeSmtpFile(std::span<const std::uint8_t> bytes, std::optional<int
     // A known model reads its own family's bytes; an unknown one both families' readings, and
     // the texts are held to the larger limits, which no form exceeds.
     const Family modelFamily = modelIndex ? FamilyOf(*modelIndex) : Family::Second;
-    std::vector<DecodedField> common = CommonFields(reading.plain, modelFamily, showSecrets);
+    std::vector<DecodedField> common =
+        Describe(reading.plain, modelFamily, LayoutPart::Common, showSecrets);
     NoteUnexpected(common, "", report.notes);
     report.sections.push_back({"fields", "", std::move(common)});
 
@@ -130,7 +88,7 @@ FileReport DecodeSmtpFile(std::span<const std::uint8_t> bytes, std::optional<int
             continue;
         }
         const bool first = each == Family::First;
-        std::vector<DecodedField> fields = FamilyFields(reading.plain, each);
+        std::vector<DecodedField> fields = Describe(reading.plain, each, LayoutPart::Family, false);
         NoteUnexpected(fields, modelIndex ? "" : (first ? ", first family" : ", second family"),
                        report.notes);
         report.sections.push_back(
