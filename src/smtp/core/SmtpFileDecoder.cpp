@@ -23,7 +23,9 @@ Meaning ChoiceMeaning(Family family, const SmtpSettings& decoded, int list, int 
         // Manual writes no country but its own mark.
         return value == kManualMark.value
                    ? Meaning{std::string(kSmtpOtherEntry) + " (Manual)", true}
-                   : Meaning{"not the Manual mark 0x80", false};
+                   : Meaning{"not the Manual mark 0x" +
+                                 Hex2(static_cast<unsigned>(kManualMark.value)),
+                             false};
     }
     const std::vector<std::string_view> entries = SmtpChoices(list, family, kEnglish, decoded);
     if (value >= 0 && value < static_cast<int>(entries.size())) {
