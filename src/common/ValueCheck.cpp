@@ -46,4 +46,11 @@ std::string ByteLimitMessage(int maxBytes, int languageIndex) {
                     languageIndex));
 }
 
+std::string CharacterLimitMessage(int maxChars, int languageIndex) {
+    const std::string most = std::to_string(maxChars);
+    return std::string(PickMessage(
+        {"最多 " + most + " 个字符", "at most " + most + " characters fit in this field"},
+        languageIndex));
+}
+
 }  // namespace tov

@@ -48,5 +48,7 @@ std::string CodePageMessage(std::string_view characters, std::string_view codePa
                             int languageIndex);
 /// Why typing stopped at a text's byte limit.
 std::string ByteLimitMessage(int maxBytes, int languageIndex);
+/// Why typing stopped at a path's character limit.
+std::string CharacterLimitMessage(int maxChars, int languageIndex);
 
 }  // namespace tov

@@ -28,14 +28,22 @@ constexpr int kNumberDigits = 4;
 // full (setText does not validate), so that reading the form reports it instead of cutting it.
 class FolderLengthValidator final : public QValidator {
 public:
-    FolderLengthValidator(int maxChars, QObject* parent)
-        : QValidator(parent), m_maxChars(maxChars) {}
+    using Refused = std::function<void(const std::string& reason)>;
+    FolderLengthValidator(int maxChars, int languageIndex, Refused refused, QObject* parent)
+        : QValidator(parent), m_maxChars(maxChars), m_languageIndex(languageIndex),
+          m_refused(std::move(refused)) {}
     State validate(QString& input, int& /*pos*/) const override {
-        return input.size() > m_maxChars ? Invalid : Acceptable;
+        if (input.size() > m_maxChars) {
+            m_refused(CharacterLimitMessage(m_maxChars, m_languageIndex));
+            return Invalid;
+        }
+        return Acceptable;
     }
 
 private:
     int m_maxChars;
+    int m_languageIndex;
+    Refused m_refused;
 };
 
 // Typing or pasting stops where the text would pass its limit in the file's bytes, would hold
@@ -130,7 +138,9 @@ void CSetupFormDlg::connectField(const BoundField& field) {
                 [this, edit](const std::string& reason) { showRefusal(edit, reason); }, edit));
             break;
         case FieldKind::Folder:
-            edit->setValidator(new FolderLengthValidator(field.max, edit));
+            edit->setValidator(new FolderLengthValidator(
+                field.max, m_state.languageIndex,
+                [this, edit](const std::string& reason) { showRefusal(edit, reason); }, edit));
             break;
         default:
             break;

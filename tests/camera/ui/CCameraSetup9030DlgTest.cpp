@@ -310,6 +310,8 @@ void CCameraSetup9030DlgTest::folderComesFromPickerOrTyping() {
     // Typing stops at 80 characters; a longer picked path is kept whole and refused when read.
     TypeInto(folder, QString(90, 'x'));
     QCOMPARE(folder->text().size(), 80);
+    QCOMPARE(folder->property(kRefusalProperty).toString(),
+             QString("at most 80 characters fit in this field"));
     const std::string longPath = "/" + std::string(99, 'p');
     h.platform.folderAnswers.push_back(longPath);
     Click(h.form, "selectButton");
