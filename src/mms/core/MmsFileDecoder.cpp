@@ -149,6 +149,22 @@ std::vector<DecodedField> TextFields(const RecordFileBody& plain, const MmsSetti
     return fields;
 }
 
+/// "text records 1..10 (text at bytes 0..56 of the record, its length at 57)", from the table.
+std::string TextsTitle() {
+    auto first = static_cast<int>(kRecordFileBodyRecords);
+    int last = 0;
+    for (const Field<MmsSettings>& field : kMmsFields) {
+        if (field.place.first.coding == Coding::TextRecord) {
+            first = std::min(first, field.place.first.record);
+            last = std::max(last, field.place.first.record);
+        }
+    }
+    const std::string length = std::to_string(kRecordLengthOffset);
+    return "text records " + std::to_string(first) + ".." + std::to_string(last) +
+           " (text at bytes 0.." + std::to_string(kRecordLengthOffset - 1) +
+           " of the record, its length at " + length + ")";
+}
+
 }  // namespace
 
 FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int> modelIndex,
@@ -190,10 +206,8 @@ FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int>
                  (model ? std::string(model->name) : FamilyModelNames(family)) + ")",
              std::move(code)});
     }
-    report.sections.push_back({"texts",
-                               "text records 1..10 (text at bytes 0..56 of the record, its "
-                               "length at 57)",
-                               TextFields(reading.plain, decoded, showSecrets, report.notes)});
+    report.sections.push_back(
+        {"texts", TextsTitle(), TextFields(reading.plain, decoded, showSecrets, report.notes)});
 
     NoteReservedBytes(header, ReservedRanges(kMmsRows, 0), report.notes);
     return report;
