@@ -114,10 +114,17 @@ std::string OperatorsJson(std::string_view catalogue,
             for (const auto& [column, text] : op.preset) {
                 preset[column] = text;
             }
-            operators.push_back({{"position", op.position}, {"name", op.name}, {"preset", preset}});
+            nlohmann::ordered_json entry = {
+                {"position", op.position}, {"name", op.name}, {"preset", preset}};
+            if (!op.placeholder.empty()) {
+                entry["placeholder"] = op.placeholder;
+            }
+            operators.push_back(std::move(entry));
         }
-        json["countries"].push_back(
-            {{"position", country.position}, {"name", country.name}, {"operators", operators}});
+        json["countries"].push_back({{"position", country.position},
+                                     {"name", country.name},
+                                     {"englishName", country.englishName},
+                                     {"operators", operators}});
     }
     return json.dump(2);
 }

@@ -20,6 +20,14 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
+std::string_view TrimSpaces(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::optional<int> ParseInt(std::string_view text) {
     int value = 0;
     const char* end = text.data() + text.size();

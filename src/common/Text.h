@@ -11,6 +11,9 @@ namespace tov {
 /// Whether two texts are equal when ASCII letters are compared without case.
 bool SameIgnoringCase(std::string_view a, std::string_view b);
 
+/// The text without the spaces at its start and end.
+std::string_view TrimSpaces(std::string_view text);
+
 /// A whole text of decimal digits (an optional leading minus) as an int; no value for
 /// anything else, an empty text, or a number an int cannot hold.
 std::optional<int> ParseInt(std::string_view text);

@@ -4,6 +4,7 @@
 #include "common/FieldHelp.h"
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
+#include "common/ValueCheck.h"
 #include "forms/CheckIntRange.h"
 #include "forms/FieldLook.h"
 #include "forms/FocusMark.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -30,33 +32,58 @@ constexpr int kNumberDigits = 4;
 // full (setText does not validate), so that reading the form reports it instead of cutting it.
 class FolderLengthValidator final : public QValidator {
 public:
-    FolderLengthValidator(int maxChars, QObject* parent)
-        : QValidator(parent), m_maxChars(maxChars) {}
+    using Refused = std::function<void(const std::string& reason)>;
+    FolderLengthValidator(int maxChars, int languageIndex, Refused refused, QObject* parent)
+        : QValidator(parent), m_maxChars(maxChars), m_languageIndex(languageIndex),
+          m_refused(std::move(refused)) {}
     State validate(QString& input, int& /*pos*/) const override {
-        return input.size() > m_maxChars ? Invalid : Acceptable;
+        if (input.size() > m_maxChars) {
+            m_refused(CharacterLimitMessage(m_maxChars, m_languageIndex));
+            return Invalid;
+        }
+        return Acceptable;
     }
 
 private:
     int m_maxChars;
+    int m_languageIndex;
+    Refused m_refused;
 };
 
-// Typing or pasting stops where the text would pass its limit in the file's bytes, or would
-// hold a character the file's code page cannot.
+// Typing or pasting stops where the text would pass its limit in the file's bytes, would hold
+// a character the file's code page cannot, or, in a text that reaches a network, a character
+// outside ASCII; `refused` is told why, so the field can say it.
 class FileTextValidator final : public QValidator {
 public:
-    FileTextValidator(const FileTextCodec& codec, int maxBytes, QObject* parent)
-        : QValidator(parent), m_codec(codec), m_maxBytes(maxBytes) {}
+    using Refused = std::function<void(const std::string& reason)>;
+    FileTextValidator(const FileTextCodec& codec, int maxBytes, bool asciiOnly, int languageIndex,
+                      Refused refused, QObject* parent)
+        : QValidator(parent), m_codec(codec), m_maxBytes(maxBytes), m_asciiOnly(asciiOnly),
+          m_languageIndex(languageIndex), m_refused(std::move(refused)) {}
     State validate(QString& input, int& /*pos*/) const override {
         const FileTextCodec::Encoded encoded = m_codec.Encode(input.toStdString());
-        return encoded.unrepresentable.empty() &&
-                       static_cast<int>(encoded.bytes.size()) <= m_maxBytes
-                   ? Acceptable
-                   : Invalid;
+        if (!encoded.unrepresentable.empty()) {
+            m_refused(CodePageMessage(encoded.unrepresentable, m_codec.Name(), m_languageIndex));
+            return Invalid;
+        }
+        const ValueVerdict verdict = CheckTextBytes(encoded.bytes, m_maxBytes, m_asciiOnly);
+        if (verdict.fault == ValueFault::NotAscii) {
+            m_refused(AsciiOnlyMessage(m_languageIndex));
+            return Invalid;
+        }
+        if (!verdict.ok()) {
+            m_refused(ByteLimitMessage(m_maxBytes, m_languageIndex));
+            return Invalid;
+        }
+        return Acceptable;
     }
 
 private:
     const FileTextCodec& m_codec;
     int m_maxBytes;
+    bool m_asciiOnly;
+    int m_languageIndex;
+    Refused m_refused;
 };
 
 bool IsEditKind(FieldKind kind) {
@@ -102,7 +129,7 @@ void CSetupFormDlg::addField(BoundField field, int readOrder) {
 }
 
 void CSetupFormDlg::connectField(const BoundField& field) {
-    const std::string_view key = field.key;
+    const FieldKey key = field.key;
     if (field.edit != nullptr) {
         QLineEdit* edit = field.edit;
         switch (field.kind) {
@@ -114,10 +141,14 @@ void CSetupFormDlg::connectField(const BoundField& field) {
             break;
         }
         case FieldKind::Text:
-            edit->setValidator(new FileTextValidator(m_platform.FileCodec(), field.max, edit));
+            edit->setValidator(new FileTextValidator(
+                m_platform.FileCodec(), field.max, field.asciiOnly, m_state.languageIndex,
+                [this, edit](const std::string& reason) { showRefusal(edit, reason); }, edit));
             break;
         case FieldKind::Folder:
-            edit->setValidator(new FolderLengthValidator(field.max, edit));
+            edit->setValidator(new FolderLengthValidator(
+                field.max, m_state.languageIndex,
+                [this, edit](const std::string& reason) { showRefusal(edit, reason); }, edit));
             break;
         default:
             break;
@@ -147,7 +178,7 @@ void CSetupFormDlg::connectField(const BoundField& field) {
     }
 }
 
-const BoundField* CSetupFormDlg::boundField(std::string_view key) const {
+const BoundField* CSetupFormDlg::boundField(FieldKey key) const {
     const auto it = std::find_if(m_fields.begin(), m_fields.end(),
                                  [key](const BoundField& field) { return field.key == key; });
     return it == m_fields.end() ? nullptr : &*it;
@@ -170,7 +201,7 @@ void CSetupFormDlg::fillLists(const ChoicesFn& choices) {
     showSelections();
 }
 
-void CSetupFormDlg::fillList(std::string_view key, const std::vector<std::string_view>& entries,
+void CSetupFormDlg::fillList(FieldKey key, const std::vector<std::string_view>& entries,
                              int selection) {
     const BoundField* field = boundField(key);
     QComboBox* combo = field->combos.front();
@@ -218,7 +249,12 @@ bool CSetupFormDlg::readField(const BoundField& field) {
         return true;
     case FieldKind::Text: {
         *field.text = m_platform.FileCodec().Encode(text.toStdString()).bytes;
-        if (static_cast<int>(field.text->size()) > field.max) {
+        const ValueVerdict verdict = CheckTextBytes(*field.text, field.max, field.asciiOnly);
+        if (verdict.fault == ValueFault::NotAscii) {
+            m_platform.ShowMessage(AsciiOnlyMessage(m_state.languageIndex));
+            return false;
+        }
+        if (!verdict.ok()) {
             m_platform.ShowFieldMessage(StandardLengthMessage(field.max));
             return false;
         }
@@ -240,11 +276,19 @@ bool CSetupFormDlg::readField(const BoundField& field) {
     if (field.message == LimitMessage::ToolRange) {
         return CheckIntRange(m_platform, m_state.languageIndex, value, field.min, field.max);
     }
-    if (value < field.min || value > field.max) {
+    if (!CheckNumberValue(value, field.min, field.max).ok()) {
         m_platform.ShowFieldMessage(StandardRangeMessage(field.min, field.max));
         return false;
     }
     return true;
+}
+
+void CSetupFormDlg::showRefusal(QLineEdit* edit, const std::string& reason) {
+    const QString text = ToQString(reason);
+    // Kept on the field for whoever asks (tests, assistive tools); shown as a tooltip under the
+    // field, which a further refused keystroke with the same reason leaves standing.
+    edit->setProperty(kRefusalProperty, text);
+    QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), text, edit);
 }
 
 void CSetupFormDlg::writeForm() {
@@ -281,7 +325,7 @@ void CSetupFormDlg::applyLocks() {
     }
 }
 
-void CSetupFormDlg::setEditable(std::string_view key, bool editable) {
+void CSetupFormDlg::setEditable(FieldKey key, bool editable) {
     if (const BoundField* field = boundField(key)) {
         setLocked(*field, !editable);
     }
@@ -357,11 +401,11 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
     return true;
 }
 
-void CSetupFormDlg::listChanged(std::string_view /*key*/, int /*index*/) {}
+void CSetupFormDlg::listChanged(FieldKey /*key*/, int /*index*/) {}
 
-void CSetupFormDlg::fieldEdited(std::string_view /*key*/) {}
+void CSetupFormDlg::fieldEdited(FieldKey /*key*/) {}
 
-bool CSetupFormDlg::fieldRead(std::string_view /*key*/) {
+bool CSetupFormDlg::fieldRead(FieldKey /*key*/) {
     return true;
 }
 

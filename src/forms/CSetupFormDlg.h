@@ -23,6 +23,9 @@ class QScrollArea;
 
 namespace tov {
 
+/// The property of a text field holding why its last typed characters were refused.
+inline constexpr const char* kRefusalProperty = "tovRefusal";
+
 /// A widget of a form's Designer template standing for a field of the form's table, named
 /// by the generated Ui class's member, so that a missing widget fails to compile.
 template <class Ui>
@@ -73,18 +76,19 @@ constexpr bool BindsEveryField(FieldTable<S> table,
 /// A field of the form's table bound to its widgets and to the member it edits; the form
 /// base works on these whatever the form's settings type is.
 struct BoundField {
-    std::string_view key;
+    FieldKey key;
     FieldKind kind = FieldKind::Number;
     int list = -1;
     int min = 0;
     int max = 0;
     LimitMessage message = LimitMessage::ToolRange;
+    bool asciiOnly = false;  ///< Text: reaches a network, so ASCII only
     int* number = nullptr;
     std::string* text = nullptr;
     std::array<int, 4>* chars = nullptr;
     QLineEdit* edit = nullptr;
-    std::vector<QComboBox*> combos;  ///< one, or four for Chars
-    const int* toggle = nullptr;     ///< the switch that locks the field, if any
+    std::vector<QComboBox*> combos{};  ///< one, or four for Chars
+    const int* toggle = nullptr;       ///< the switch that locks the field, if any
     int lockedWhen = 0;
     bool present = true;  ///< whether the family's form shows it
 };
@@ -119,8 +123,7 @@ protected:
     /// Fills every bound list and shows the held selections (an empty list holds none).
     void fillLists(const ChoicesFn& choices);
     /// Fills one list; the held selection follows the list (none when it is empty).
-    void fillList(std::string_view key, const std::vector<std::string_view>& entries,
-                  int selection);
+    void fillList(FieldKey key, const std::vector<std::string_view>& entries, int selection);
 
     /// Reads the edit fields into the settings in the form's reading order, each checked as
     /// its field says; stops at the first failure, shows its message and focuses the field.
@@ -132,7 +135,7 @@ protected:
     /// Applies the lock of every field whose switch locks it.
     void applyLocks();
     /// Makes a field editable or read-only (lists: enabled or disabled).
-    void setEditable(std::string_view key, bool editable);
+    void setEditable(FieldKey key, bool editable);
 
     /// Wires Select to the folder picker, which opens at the folder shown; a cancelled picker
     /// leaves the folder as it was.
@@ -158,16 +161,16 @@ protected:
                          const std::optional<std::string>& confirmation);
 
     /// A list's selection changed (the held value already follows it).
-    virtual void listChanged(std::string_view key, int index);
+    virtual void listChanged(FieldKey key, int index);
     /// A number or text field was edited by the user (not yet read).
-    virtual void fieldEdited(std::string_view key);
+    virtual void fieldEdited(FieldKey key);
     /// A form's own rule on a field that was just read and passed its limit; false stops the
     /// read at that field (the rule shows its message).
-    virtual bool fieldRead(std::string_view key);
+    virtual bool fieldRead(FieldKey key);
 
     void showEvent(QShowEvent* event) override;
 
-    const BoundField* boundField(std::string_view key) const;
+    const BoundField* boundField(FieldKey key) const;
     const AppState& appState() const { return m_state; }
     Platform& platform() const { return m_platform; }
 
@@ -175,6 +178,8 @@ private:
     void addField(BoundField field, int readOrder);
     void connectField(const BoundField& field);
     bool readField(const BoundField& field);
+    /// Says beside the field, without a modal box, why the last typed characters were refused.
+    void showRefusal(QLineEdit* edit, const std::string& reason);
     void setLocked(const BoundField& field, bool locked);
 
     const AppState& m_state;
@@ -192,13 +197,13 @@ void CSetupFormDlg::bindFields(FieldTable<S> table, Family family, S& settings, 
                                const std::array<WidgetBinding<Ui>, N>& bindings) {
     for (const WidgetBinding<Ui>& binding : bindings) {
         const Field<S>& field = *FindField(table, binding.key);
-        BoundField bound;
-        bound.key = field.key;
+        BoundField bound{.key = FieldKey::Of(field)};
         bound.kind = field.kind;
         bound.list = field.list;
         bound.min = field.min;
         bound.max = MaxFor(field, family);
         bound.message = field.message;
+        bound.asciiOnly = field.asciiOnly;
         bound.present = field.present[family];
         if (field.number != nullptr) {
             bound.number = &(settings.*field.number);

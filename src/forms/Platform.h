@@ -30,8 +30,8 @@ public:
     /// The system default language identifier (0x0804 Chinese PRC, 0x1407 German
     /// Liechtenstein, ...).
     virtual std::uint16_t SystemLanguageId() = 0;
-    /// Opens an address with the desktop's default handler; failures are ignored.
-    virtual void OpenUrl(std::string_view url) = 0;
+    /// Opens an address with the desktop's default handler; false when none could be opened.
+    virtual bool OpenUrl(std::string_view url) = 0;
     /// The code page typed texts are written into files with.
     virtual const FileTextCodec& FileCodec() = 0;
 };

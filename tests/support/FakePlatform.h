@@ -17,6 +17,7 @@ public:
     std::vector<std::string> messages;       ///< ShowMessage texts, in order
     std::vector<std::string> fieldMessages;  ///< ShowFieldMessage texts, in order
     std::vector<std::string> openedUrls;
+    bool browserOpens = true;  ///< what OpenUrl answers
     /// Answers of the folder picker, in order; an empty queue or nullopt is a cancel.
     std::deque<std::optional<std::string>> folderAnswers;
     std::vector<std::string> folderPickerStarts;  ///< the folder each picker opened at
@@ -28,7 +29,10 @@ public:
     std::optional<std::string> PickFolder(std::string_view startFolder) override;
     LocalDateTime LocalTime() override { return clock; }
     std::uint16_t SystemLanguageId() override { return langId; }
-    void OpenUrl(std::string_view url) override { openedUrls.emplace_back(url); }
+    bool OpenUrl(std::string_view url) override {
+        openedUrls.emplace_back(url);
+        return browserOpens;
+    }
     /// The real code page of files for `langId`, as the application has it.
     const FileTextCodec& FileCodec() override;
 

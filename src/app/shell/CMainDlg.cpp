@@ -66,11 +66,17 @@ CMainDlg::CMainDlg(AppState& state, PreferenceStore& store, Platform& platform, 
             [this] { setupChosen(SetupButton::Mms); });
     connect(m_ui->smtpButton, &QPushButton::clicked, this,
             [this] { setupChosen(SetupButton::Smtp); });
-    connect(m_ui->updatesButton, &QPushButton::clicked, this,
-            [this] { m_platform.OpenUrl(TOV_UPDATES_URL); });
+    connect(m_ui->updatesButton, &QPushButton::clicked, this, [this] { openUpdates(); });
 }
 
 CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::openUpdates() {
+    // The address is the build's one setting, so a packager can point it elsewhere.
+    if (!m_platform.OpenUrl(TOV_UPDATES_URL)) {
+        m_platform.ShowMessage(NoBrowserMessage(TOV_UPDATES_URL, m_state.languageIndex));
+    }
+}
 
 void CMainDlg::showAbout() {
     CAboutDlg about(this);

@@ -50,8 +50,8 @@ std::uint16_t QtPlatform::SystemLanguageId() {
     return SystemDefaultLanguageId();
 }
 
-void QtPlatform::OpenUrl(std::string_view url) {
-    QDesktopServices::openUrl(QUrl(ToQString(url)));
+bool QtPlatform::OpenUrl(std::string_view url) {
+    return QDesktopServices::openUrl(QUrl(ToQString(url)));
 }
 
 const FileTextCodec& QtPlatform::FileCodec() {

@@ -20,7 +20,7 @@ public:
     std::optional<std::string> PickFolder(std::string_view startFolder) override;
     LocalDateTime LocalTime() override;
     std::uint16_t SystemLanguageId() override;
-    void OpenUrl(std::string_view url) override;
+    bool OpenUrl(std::string_view url) override;
     const FileTextCodec& FileCodec() override;
 
 private:

@@ -209,26 +209,27 @@ void CCameraSetupDlg::takeClock() {
     }
 }
 
-void CCameraSetupDlg::listChanged(std::string_view key, int /*index*/) {
-    if (key == "cameraMode" || key == "imageSize") {
+void CCameraSetupDlg::listChanged(FieldKey key, int /*index*/) {
+    if (key == CameraKey("cameraMode") || key == CameraKey("imageSize")) {
         readForm();
-    } else if (key == "intervalUnit") {
+    } else if (key == CameraKey("intervalUnit")) {
         readForm();
         if (CorrectAfterUnitChange(m_settings)) {
             writeForm();
         }
-    } else if (key == "timeLapse" || key == "timer1" || key == "timer2" || key == "serialOn") {
+    } else if (key == CameraKey("timeLapse") || key == CameraKey("timer1") ||
+               key == CameraKey("timer2") || key == CameraKey("serialOn")) {
         readForm();
         applyLocks();
         writeForm();
-    } else if (key == "dateFormat") {
+    } else if (key == CameraKey("dateFormat")) {
         takeClock();
         writeForm();
     }
     // Every other list simply holds its selection.
 }
 
-void CCameraSetupDlg::fieldEdited(std::string_view key) {
+void CCameraSetupDlg::fieldEdited(FieldKey key) {
     readForm();
     if (CorrectAfterEdit(m_settings, key)) {
         writeForm();
@@ -236,6 +237,10 @@ void CCameraSetupDlg::fieldEdited(std::string_view key) {
 }
 
 void CCameraSetupDlg::onGenerate() {
+    // The clock fields only show the clock (nobody can type a time into them), so the camera
+    // is set to the time of Generate, not of the form's opening: a user who took five minutes
+    // would otherwise set it five minutes behind. The fields show what is written.
+    takeClock();
     // Generate works on the held values: the form is not read.
     const MenuRecord record = BuildMenuRecord(m_settings, m_model.family, m_clock,
                                               appState().languageByte(), appState().TvMode);

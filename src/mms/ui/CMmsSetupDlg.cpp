@@ -80,7 +80,9 @@ constexpr std::array<ButtonSlot, 3> kButtonSlots = {{
     {&MmsLabelTexts::exit, &U::exitButton},
 }};
 
-constexpr std::array<std::string_view, 2> kPhoneOrEmail = {"phone2", "phone3"};
+constexpr std::array kPhoneOrEmail = {MmsKey("phone2"), MmsKey("phone3")};
+// The rows Auto locks, as keys of the form.
+constexpr auto kAccess = KeysOf(MmsFieldTable(), kMmsAccessKeys);
 
 }  // namespace
 
@@ -103,7 +105,7 @@ CMmsSetupDlg::CMmsSetupDlg(const AppState& state, Platform& platform, int modelI
     fillLists([this](int list) { return choices(list); });
     // Phone No and Email take typing; the access data waits for Manual mode and the Phone or
     // Email fields for a Phone No or Email long enough.
-    setEditable(kMmsAccessKeys, false);
+    setEditable(kAccess, false);
     setEditable(kPhoneOrEmail, false);
     writeForm();
     nameControls();
@@ -146,7 +148,7 @@ void CMmsSetupDlg::nameControls() {
     u.pictureLimitEdit->setToolTip(ToQString(state.message(kPictureLimitHelp)));
     u.phone2Edit->setToolTip(ToQString(state.message(kPhoneOrEmail1Help)));
     u.phone3Edit->setToolTip(ToQString(state.message(kPhoneOrEmail2Help)));
-    for (const std::string_view key : kMmsAccessKeys) {
+    for (const FieldKey key : kAccess) {
         boundField(key)->edit->setToolTip(ToQString(state.message(kAutoAccessHelp)));
     }
     u.modeCombo->setToolTip(ToQString(state.message(kAutoAccessHelp)));
@@ -181,27 +183,27 @@ bool CMmsSetupDlg::smsChosen() const {
     return MmsSmsChosen(m_model, m_settings.mmsSend);
 }
 
-void CMmsSetupDlg::setEditable(std::span<const std::string_view> keys, bool editable) {
-    for (const std::string_view key : keys) {
+void CMmsSetupDlg::setEditable(std::span<const FieldKey> keys, bool editable) {
+    for (const FieldKey key : keys) {
         setEditable(key, editable);
     }
 }
 
-void CMmsSetupDlg::listChanged(std::string_view key, int index) {
-    if (key == "mode") {
+void CMmsSetupDlg::listChanged(FieldKey key, int index) {
+    if (key == MmsKey("mode")) {
         onModeChanged();
-    } else if (key == "mmsSend") {
+    } else if (key == MmsKey("mmsSend")) {
         onSendChanged();
-    } else if (key == "country") {
+    } else if (key == MmsKey("country")) {
         onCountryChanged();
-    } else if (key == "phoneFormat") {
+    } else if (key == MmsKey("phoneFormat")) {
         // The number already typed stays as it is.
         if (index == kInternational) {
             platform().ShowMessage(appState().message(kInternationalNotice));
         }
-    } else if (key == "operator" || key == "smsRemoteHours") {
+    } else if (key == MmsKey("operator") || key == MmsKey("smsRemoteHours")) {
         readForm();
-    } else if (key == "bearer") {
+    } else if (key == MmsKey("bearer")) {
         nameApnField();
     }
     // The APN or CSD list simply holds its selection; Generate takes it.
@@ -215,14 +217,14 @@ void CMmsSetupDlg::onModeChanged() {
     }
     // Manual mode lists "Other" for Country and Operator and offers "CSD"; Auto mode lists the
     // catalogue again from its first country.
-    fillList("country", choices(kMmsCountryList), 0);
-    fillList("operator", choices(kMmsOperatorList), 0);
-    fillList("bearer", choices(kMmsBearerList), 0);
+    fillList(MmsKey("country"), choices(kMmsCountryList), 0);
+    fillList(MmsKey("operator"), choices(kMmsOperatorList), 0);
+    fillList(MmsKey("bearer"), choices(kMmsBearerList), 0);
     nameApnField();
     const bool manual = m_settings.mode == kMmsManual;
-    setEditable(kMmsAccessKeys, manual && !smsChosen());
-    setEditable("phone1", true);
-    setEditable("email", !smsChosen());
+    setEditable(kAccess, manual && !smsChosen());
+    setEditable(MmsKey("phone1"), true);
+    setEditable(MmsKey("email"), !smsChosen());
     setEditable(kPhoneOrEmail, false);
     writeForm();
 }
@@ -230,50 +232,50 @@ void CMmsSetupDlg::onModeChanged() {
 void CMmsSetupDlg::onSendChanged() {
     if (smsChosen()) {
         // Only phone numbers are sent to: the texts stay, but read-only.
-        setEditable(kMmsAccessKeys, false);
-        setEditable("email", false);
+        setEditable(kAccess, false);
+        setEditable(MmsKey("email"), false);
         setEditable(kPhoneOrEmail, false);
-        setEditable("phone1", true);
+        setEditable(MmsKey("phone1"), true);
         writeForm();
         return;
     }
     if (m_settings.mode == kMmsManual) {
-        setEditable(kMmsAccessKeys, true);
-        setEditable("phone1", true);
+        setEditable(kAccess, true);
+        setEditable(MmsKey("phone1"), true);
         setEditable(kPhoneOrEmail, false);
     }
     // Leaving "SMS" makes Email editable again in Auto mode as well, so that an e-mail
     // recipient can be typed without switching modes (which empties every text).
-    setEditable("email", true);
+    setEditable(MmsKey("email"), true);
     readForm();
 }
 
 void CMmsSetupDlg::onCountryChanged() {
     if (m_settings.mode == kMmsAuto) {
-        fillList("operator", choices(kMmsOperatorList), 0);
+        fillList(MmsKey("operator"), choices(kMmsOperatorList), 0);
     }
     writeForm();
 }
 
-void CMmsSetupDlg::fieldEdited(std::string_view key) {
-    if (key == "phone1") {
+void CMmsSetupDlg::fieldEdited(FieldKey key) {
+    if (key == MmsKey("phone1")) {
         onPhone1Edited();
-    } else if (key == "email") {
+    } else if (key == MmsKey("email")) {
         onEmailEdited();
-    } else if (key == "phone2") {
+    } else if (key == MmsKey("phone2")) {
         onPhone2Edited();
     } else {
         readForm();
-        if (key == "pictureLimit" &&
-            CorrectOutOfBounds(*FindField(MmsFieldTable(), key), m_settings)) {
+        if (key == MmsKey("pictureLimit") &&
+            CorrectOutOfBounds(*FindField(MmsFieldTable(), key.name()), m_settings)) {
             writeForm();
         }
     }
 }
 
-bool CMmsSetupDlg::fieldRead(std::string_view key) {
+bool CMmsSetupDlg::fieldRead(FieldKey key) {
     const int limit = Phone1Limit(m_model.family, m_settings.phoneFormat);
-    if (key == "phone1" && static_cast<int>(m_settings.phone1.size()) > limit) {
+    if (key == MmsKey("phone1") && static_cast<int>(m_settings.phone1.size()) > limit) {
         platform().ShowMessage(Phone1TooLongMessage(limit, appState().languageIndex));
         return false;
     }
@@ -291,7 +293,7 @@ void CMmsSetupDlg::onPhone1Edited() {
         m_settings.phone3.clear();
         setEditable(kPhoneOrEmail, false);
     } else {
-        setEditable("phone2", true);
+        setEditable(MmsKey("phone2"), true);
     }
     writeForm();
 }
@@ -304,7 +306,7 @@ void CMmsSetupDlg::onEmailEdited() {
         setEditable(kPhoneOrEmail, false);
         writeForm();
     } else if (m_settings.email.find('@') != std::string::npos) {
-        setEditable("phone2", true);
+        setEditable(MmsKey("phone2"), true);
         writeForm();
     }
 }
@@ -313,9 +315,9 @@ void CMmsSetupDlg::onPhone2Edited() {
     readForm();
     if (m_settings.phone2.size() < kUnlockingLength) {
         m_settings.phone3.clear();
-        setEditable("phone3", false);
+        setEditable(MmsKey("phone3"), false);
     } else {
-        setEditable("phone3", true);
+        setEditable(MmsKey("phone3"), true);
     }
     writeForm();
 }

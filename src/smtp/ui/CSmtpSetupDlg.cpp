@@ -174,11 +174,11 @@ void CSmtpSetupDlg::applyTexts() {
     }
 }
 
-void CSmtpSetupDlg::listChanged(std::string_view key, int /*index*/) {
-    if (key == "mode") {
+void CSmtpSetupDlg::listChanged(FieldKey key, int /*index*/) {
+    if (key == SmtpKey("mode")) {
         changeMode();
-    } else if (key == "country" && m_settings.mode == kSmtpAuto) {
-        fillList("operator", choices(kSmtpOperatorList), 0);
+    } else if (key == SmtpKey("country") && m_settings.mode == kSmtpAuto) {
+        fillList(SmtpKey("operator"), choices(kSmtpOperatorList), 0);
     }
     // The operator, SMTP status and SMS Remote Control lists simply hold their selection.
 }
@@ -187,24 +187,24 @@ void CSmtpSetupDlg::changeMode() {
     readForm();
     // Every text but the phone number starts again; the folder and Max Image No. stay.
     for (const Field<SmtpSettings>& field : kSmtpFields) {
-        if (field.kind == FieldKind::Text && field.key != "phoneNumber") {
+        if (field.kind == FieldKind::Text && FieldKey::Of(field) != SmtpKey("phoneNumber")) {
             (m_settings.*field.text).clear();
         }
     }
     // Auto lists the catalogue from China's first operator on; Manual lists "Other" only.
     m_settings.countryIndex = 0;
-    fillList("country", choices(kSmtpCountryList), 0);
-    fillList("operator", choices(kSmtpOperatorList), 0);
+    fillList(SmtpKey("country"), choices(kSmtpCountryList), 0);
+    fillList(SmtpKey("operator"), choices(kSmtpOperatorList), 0);
     applyLocks();
     writeForm();
 }
 
-void CSmtpSetupDlg::fieldEdited(std::string_view key) {
+void CSmtpSetupDlg::fieldEdited(FieldKey key) {
     readForm();
-    if (key != "maxImages") {
+    if (key != SmtpKey("maxImages")) {
         return;
     }
-    if (CorrectOutOfBounds(*FindField(SmtpFieldTable(), key), m_settings)) {
+    if (CorrectOutOfBounds(*FindField(SmtpFieldTable(), key.name()), m_settings)) {
         // Only this field shows the correction; the fields after it, which the failed read
         // left, are taken over now, so that nothing typed into them is lost.
         m_ui->maxImagesEdit->setText(QString::number(m_settings.maxImages));
