@@ -44,8 +44,14 @@ void AddModelAndLanguage(CLI::App& command, CommonOptions& options) {
                 "stored preference)");
 }
 
+void AddForce(CLI::App& command, CommonOptions& options) {
+    command.add_flag("--force", options.force,
+                     "Replace the file even when it is read-only (its mode is kept)");
+}
+
 void AddCommonOptions(CLI::App& command, CommonOptions& options) {
     AddModelAndLanguage(command, options);
+    AddForce(command, options);
     AddOptional(command, "--tv-mode", options.tvMode,
                 "TV mode byte, 0..255 (default: the stored \"TvMode\")");
 }
@@ -104,6 +110,7 @@ CLI::App& AddSmtpCommand(CLI::App& app, SmtpOptions& options) {
         app.add_subcommand("smtp", "Writes the GPRS and e-mail configuration file smtp.dat");
     command->add_option("--out", options.outDir, "Folder to write smtp.dat into")->required();
     AddModelAndLanguage(*command, options.common);
+    AddForce(*command, options.common);
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
     AddSettingSources(*command, options.settings, settings, setters,

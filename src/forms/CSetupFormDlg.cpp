@@ -3,6 +3,7 @@
 #include "common/ConfigFile.h"
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
+#include "common/Text.h"
 #include "forms/CheckIntRange.h"
 #include "forms/FieldLook.h"
 #include "forms/QtText.h"
@@ -37,13 +38,17 @@ private:
 };
 
 // Typing or pasting stops where the text would pass its limit in the file's bytes, or would
-// hold a character the file's code page cannot.
+// hold a character the file's code page cannot, a control or an invisible formatting character.
 class FileTextValidator final : public QValidator {
 public:
     FileTextValidator(const FileTextCodec& codec, int maxBytes, QObject* parent)
         : QValidator(parent), m_codec(codec), m_maxBytes(maxBytes) {}
     State validate(QString& input, int& /*pos*/) const override {
-        const FileTextCodec::Encoded encoded = m_codec.Encode(input.toStdString());
+        const std::string text = input.toStdString();
+        if (ForbiddenCharacterPosition(text)) {
+            return Invalid;
+        }
+        const FileTextCodec::Encoded encoded = m_codec.Encode(text);
         return encoded.unrepresentable.empty() &&
                        static_cast<int>(encoded.bytes.size()) <= m_maxBytes
                    ? Acceptable
@@ -209,6 +214,12 @@ bool CSetupFormDlg::readField(const BoundField& field) {
         }
         return true;
     case FieldKind::Text: {
+        // A text put in without typing (a loaded file) can hold what typing could not.
+        if (const auto at = ForbiddenCharacterPosition(text.toStdString())) {
+            // The field gets the focus; the message names the place in it.
+            m_platform.ShowMessage(ForbiddenCharacterMessage(*at, m_state.languageIndex));
+            return false;
+        }
         *field.text = m_platform.FileCodec().Encode(text.toStdString()).bytes;
         if (static_cast<int>(field.text->size()) > field.max) {
             m_platform.ShowFieldMessage(StandardLengthMessage(field.max));
@@ -306,9 +317,10 @@ void CSetupFormDlg::bindExitButton(QPushButton* exit) {
 
 bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view fileName,
                                     std::span<const std::uint8_t> bytes,
-                                    const std::optional<std::string>& confirmation) {
+                                    const std::optional<std::string>& confirmation,
+                                    WriteOptions options) {
     const std::string path = PathText(ConfigFilePath(folder, fileName));
-    const WriteResult result = WriteConfigFile(folder, fileName, bytes);
+    const WriteResult result = WriteConfigFile(folder, fileName, bytes, options);
     if (!result.ok) {
         m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex));
         return false;

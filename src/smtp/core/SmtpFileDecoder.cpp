@@ -58,12 +58,12 @@ std::vector<DecodedField> CommonFields(const RecordFileBody& plain, Family famil
     const Record60& userName = plain[kSenderUserNameRecord];
     const std::string senderEmail = ReadSmtpSettings(plain, family).senderEmail;
     const std::string stored = RecordText(userName);
-    fields.push_back(RecordPart(userName, kSenderUserNameRecord, 0, kRecordLengthOffset + 1,
-                                "senderUserName",
-                                {Quoted(stored) + (stored == SenderUserName(senderEmail)
-                                                       ? ""
-                                                       : ", not the sender's address before \"@\""),
-                                 stored == SenderUserName(senderEmail)}));
+    fields.push_back(
+        RecordPart(userName, kSenderUserNameRecord, 0, kRecordLengthOffset + 1, "senderUserName",
+                   {QuotedBytes(stored) + (stored == SenderUserName(senderEmail)
+                                               ? ""
+                                               : ", not the sender's address before \"@\""),
+                    stored == SenderUserName(senderEmail)}));
     SortByOffset(fields);
     return fields;
 }
