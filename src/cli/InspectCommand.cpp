@@ -3,10 +3,13 @@
 #include "camera/core/MenuFile.h"
 #include "cli/InputFile.h"
 #include "cli/Json.h"
+#include "common/DecodedMeanings.h"
 #include "common/FilePath.h"
 #include "common/Models.h"
 #include "common/Text.h"
+#include "mms/core/MmsFields.h"
 #include "mms/core/MmsFile.h"
+#include "smtp/core/SmtpFields.h"
 #include "smtp/core/SmtpFile.h"
 
 #include <algorithm>
@@ -21,13 +24,25 @@ namespace {
 // The configuration files are small; a larger file is read only this far to say what it is.
 constexpr std::size_t kMaxInspectedSize = 1024 * 1024;
 
-// A file the tool writes, and how to read it.
+// A file the tool writes, how to read it, and the records that hold its passwords.
 struct InspectedFile {
     std::string_view name;
     std::function<FileReport(std::span<const std::uint8_t> bytes, std::optional<int> model,
                              bool showSecrets)>
         decode;
+    std::vector<std::size_t> secretRecords{};
 };
+
+template <class S>
+std::vector<std::size_t> SecretRecords(FieldTable<S> table) {
+    std::vector<std::size_t> records;
+    for (const Field<S>& field : table) {
+        if (field.secret) {
+            records.push_back(static_cast<std::size_t>(field.place[Family::First].record));
+        }
+    }
+    return records;
+}
 
 const std::vector<InspectedFile>& InspectedFiles() {
     static const std::vector<InspectedFile> files = {
@@ -35,8 +50,8 @@ const std::vector<InspectedFile>& InspectedFiles() {
          [](std::span<const std::uint8_t> bytes, std::optional<int> model, bool) {
              return DecodeMenuFile(bytes, model);
          }},
-        {kMmsFileName, DecodeMmsFile},
-        {kSmtpFileName, DecodeSmtpFile},
+        {kMmsFileName, DecodeMmsFile, SecretRecords(MmsFieldTable())},
+        {kSmtpFileName, DecodeSmtpFile, SecretRecords(SmtpFieldTable())},
     };
     return files;
 }
@@ -169,6 +184,14 @@ int InspectFile(const std::string& file, const InspectedFile& kind, std::optiona
         return kExitBadInput;
     }
     FileReport report = kind.decode(input.bytes, model, options.showSecrets);
+    // Read as another file than its name says, the file's passwords lie where this reading
+    // sees other fields: they stay hidden all the same.
+    const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+    const InspectedFile* named = FileNamed(PathText(path.filename()));
+    if (!options.showSecrets && named != nullptr && named != &kind) {
+        HideRecords(report, named->secretRecords,
+                    "(hidden: a password of " + std::string(named->name) + ")");
+    }
     if (input.truncated && !report.problems.empty()) {
         // Only the beginning of an oversized file was read; say so instead of its size.
         report.problems.front() = "size is more than " + std::to_string(kMaxInspectedSize) +

@@ -131,6 +131,9 @@ std::vector<DecodedField> TextFields(const RecordFileBody& plain, const MmsSetti
         out.offset = record * kRecordSize + kRecordLengthOffset;
         out.name = std::string(field.key);
         out.bytes = {bytes[kRecordLengthOffset]};
+        if (hidden) {
+            MaskSecretBytes(out);
+        }
         Meaning meaning = TextMeaning(text, hidden, field.max);
         out.meaning = std::move(meaning.text);
         out.expected = meaning.expected;
