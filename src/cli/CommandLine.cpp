@@ -133,6 +133,11 @@ CLI::App& AddInspectCommand(CLI::App& app, InspectOptions& options) {
     AddOptional(*command, "--model", options.model,
                 "Camera model: " + ModelChoices() + " (default: the readings of every model)");
     command->add_flag("--json", options.json, "Print the report as one JSON object");
+    command->footer("Exit codes: 0 sound files; 4 a sound file holding values no form writes "
+                    "(see its notes); 3 a damaged file; 2 a file or folder entry that cannot be "
+                    "read (a folder's entries are read as files only, links to folders are not "
+                    "followed). Passwords are masked, every byte of their records, unless "
+                    "--show-secrets.");
     return *command;
 }
 
