@@ -11,7 +11,7 @@ if [[ $(id -u) == 0 && -z ${TOV_FAULT_NS:-} ]] && unshare -m true 2>/dev/null; t
     TOV_FAULT_NS=1 exec unshare -m --propagation private "$0" "$@"
 fi
 work=$(mktemp -d)
-trap 'kill $swapper 2>/dev/null; umount -q "$work"/* 2>/dev/null; chmod -R u+w "$work"; rm -rf "$work"' EXIT
+trap 'kill $swapper 2>/dev/null; umount -q "$work"/* 2>/dev/null; chmod -R u+rwx "$work"; rm -rf "$work"' EXIT
 export TOVBRENN_PREFERENCES=$work/never-created.ini
 # as: a command that runs the tool as another user; wrap: one that runs it in other conditions
 failures=0 as=() wrap=() swapper=
@@ -129,7 +129,7 @@ if [[ $(id -u) != 0 ]] || command -v setpriv >/dev/null; then
         run "folder without write permission, $f" 1 "Permission denied.*$kept" "$locked" -- "${c[@]}" "$locked"
     done
     run "inspect an unreadable file" 2 "unreadable\.dat: Permission denied" "" -- inspect "$work/unreadable.dat"
-    mkdir -p "$work/closed" && cp "$locked/smtp.dat" "$work/closed/" && chmod 0700 "$work/closed"
+    mkdir -p "$work/closed" && cp "$locked/smtp.dat" "$work/closed/" && chmod 0600 "$work/closed"
     run "inspect a folder it may not enter" 2 "smtp\.dat: Permission denied" "" -- inspect "$work/closed"
 else
     echo "SKIP unwritable and unreadable: root without setpriv to drop the superuser's rights"
