@@ -100,5 +100,41 @@ TEST_F(InspectHostileTest, ValuesNoFormWritesExitWithFour) {
     EXPECT_EQ(Run({"inspect", dir.str()}).code, kExitDamaged);
 }
 
+// Text read from a file reaches the terminal as printable ASCII: a direction override, an escape
+// sequence and the code page's other bytes as \xNN, in the text and the JSON report.
+TEST_F(InspectHostileTest, FileTextsAreEscaped) {
+    WriteSmtp();
+    const auto path = dir.path() / "smtp.dat";
+    const RecordFileReading reading = ReadRecordFile(ReadBytes(path));
+    RecordFileBody plain = reading.plain;
+    const std::string planted = "a\xE2\x80\xAE\x1B[2J\xC3\xA9\x81";  // and an é
+    const std::size_t record = 4;                                    // smtpServer
+    std::fill(plain[record].begin(), plain[record].begin() + kRecordLengthOffset, 0);
+    std::copy(planted.begin(), planted.end(), plain[record].begin());
+    plain[record][kRecordLengthOffset] = static_cast<std::uint8_t>(planted.size());
+    WriteBytes(path, BuildRecordFile(
+                         plain, static_cast<std::uint16_t>(reading.storedCheck - reading.crc)));
+    const std::string shown = R"("a\xE2\x80\xAE\x1B[2J\xC3\xA9\x81")";
+    for (const bool json : {false, true}) {
+        std::vector<std::string> args = {"inspect", path.string(), "--model", "4"};
+        if (json) {
+            args.emplace_back("--json");
+        }
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.out.find("\xE2\x80\xAE"), std::string::npos) << json;
+        EXPECT_EQ(run.out.find('\x1B'), std::string::npos) << json;
+        if (json) {
+            bool found = false;
+            const auto report = nlohmann::json::parse(run.out);
+            for (const auto& field : report.at("fields")) {
+                found = found || field.at("meaning") == shown;
+            }
+            EXPECT_TRUE(found) << run.out;
+        } else {
+            EXPECT_NE(run.out.find(shown), std::string::npos) << run.out;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tov::cli
