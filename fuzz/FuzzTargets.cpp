@@ -341,8 +341,7 @@ void PasswordSettings(std::span<const std::uint8_t> data) {
     const std::string text(data.begin() + 1, data.end());
     const auto json = nlohmann::json::parse(text, nullptr, false);
     if (json.is_discarded()) {
-        Check(code == cli::kExitBadInput &&
-                  err.str().find(": not valid JSON at line ") != std::string::npos,
+        Check(code == cli::kExitBadInput && err.str().find(": not valid JSON") != std::string::npos,
               "a file that is no JSON is not named by its place", said);
     } else if (json.is_object()) {
         // A password with a character no message text holds, found nowhere else in the file.

@@ -51,7 +51,11 @@ std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::
             << "\n";
         return std::nullopt;
     } catch (const nlohmann::json::exception&) {
-        err << where << ": " << state.message({"不是有效的 JSON", "not valid JSON"}) << "\n";
+        // A number too large for any type; the parser's message quotes it.
+        err << where << ": "
+            << state.message(
+                   {"不是有效的 JSON（数字超出范围）", "not valid JSON (a number out of range)"})
+            << "\n";
         return std::nullopt;
     }
     if (!json.is_object()) {

@@ -158,6 +158,7 @@ TEST_F(SecretsAndTextsTest, SettingsFileMessagesQuoteNothing) {
         {"{\"senderPassword\": \"Sekr3t\u4E2D\"}", "character 7 cannot be written"},
         {R"({"senderPassword": "Sekr3t", "senderPassword": "Sekr3t"})", "is given twice"},
         {R"({"senderPassword": ["Sekr3t"]})", "the value must be a number or a text"},
+        {R"({"senderPassword": "Sekr3t", "port": 1e99999})", "not valid JSON (a number out of"},
     };
     for (const auto& c : cases) {
         const CliRun run = Write("smtp", Joined(kSmtp, {"--settings", File("s.json", c.json)}));
