@@ -4,6 +4,7 @@
 #include "common/AppState.h"
 #include "common/FileTextCodec.h"
 #include "common/LocalDateTime.h"
+#include "common/SafeFileWriter.h"
 
 #include <cstdint>
 #include <functional>
@@ -25,6 +26,7 @@ enum ExitCode : int {
     kExitWriteFailed = 1,  ///< a file or the preferences could not be written
     kExitBadInput = 2,     ///< bad input or usage; nothing was written
     kExitDamaged = 3,      ///< inspect: the file is damaged
+    kExitUnexpected = 4,   ///< inspect: a sound file holding values no form writes
 };
 
 /// What the commands take from the host; tests pass their own.
@@ -45,7 +47,14 @@ struct CommonOptions {
     std::optional<std::string> model;
     std::optional<std::string> language;
     std::optional<std::string> tvMode;
+    bool force = false;  ///< replace a read-only file
 };
+
+/// How a file command writes its file: `holdsPasswords` makes a new file owner-only, --force
+/// replaces a read-only one.
+inline WriteOptions FileWriteOptions(const CommonOptions& options, bool holdsPasswords) {
+    return {.ownerOnly = holdsPasswords, .replaceReadOnly = options.force};
+}
 
 /// A model as 1..5, its list entry ("Tov 9030M") or its short form ("9030M").
 std::optional<int> ParseModel(std::string_view text);

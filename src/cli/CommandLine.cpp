@@ -44,8 +44,14 @@ void AddModelAndLanguage(CLI::App& command, CommonOptions& options) {
                 "stored preference)");
 }
 
+void AddForce(CLI::App& command, CommonOptions& options) {
+    command.add_flag("--force", options.force,
+                     "Replace the file even when it is read-only (its mode is kept)");
+}
+
 void AddCommonOptions(CLI::App& command, CommonOptions& options) {
     AddModelAndLanguage(command, options);
+    AddForce(command, options);
     AddOptional(command, "--tv-mode", options.tvMode,
                 "TV mode byte, 0..255 (default: the stored \"TvMode\")");
 }
@@ -104,6 +110,7 @@ CLI::App& AddSmtpCommand(CLI::App& app, SmtpOptions& options) {
         app.add_subcommand("smtp", "Writes the GPRS and e-mail configuration file smtp.dat");
     command->add_option("--out", options.outDir, "Folder to write smtp.dat into")->required();
     AddModelAndLanguage(*command, options.common);
+    AddForce(*command, options.common);
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
     AddSettingSources(*command, options.settings, settings, setters,
@@ -126,6 +133,11 @@ CLI::App& AddInspectCommand(CLI::App& app, InspectOptions& options) {
     AddOptional(*command, "--model", options.model,
                 "Camera model: " + ModelChoices() + " (default: the readings of every model)");
     command->add_flag("--json", options.json, "Print the report as one JSON object");
+    command->footer("Exit codes: 0 sound files; 4 a sound file holding values no form writes "
+                    "(see its notes); 3 a damaged file; 2 a file or folder entry that cannot be "
+                    "read (a folder's entries are read as files only, links to folders are not "
+                    "followed). Passwords are masked, every byte of their records, unless "
+                    "--show-secrets.");
     return *command;
 }
 

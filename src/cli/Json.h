@@ -21,9 +21,10 @@ namespace tov::cli {
 std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::string& where,
                                               const AppState& state, std::ostream& err);
 
-/// A file report as one JSON object (valid JSON whatever bytes the file name holds).
+/// A file report as one JSON object (valid JSON whatever bytes the file name holds);
+/// `formWritten`: whether a form writes such a file ("writtenByAForm").
 std::string FileReportJson(const std::string& file, const FileReport& report,
-                           std::optional<int> model);
+                           std::optional<int> model, bool formWritten = true);
 
 /// An operator catalogue as one JSON object: {"catalogue": ..., "countries": [...]}.
 std::string OperatorsJson(std::string_view catalogue, const std::vector<CountryListing>& countries);

@@ -3,6 +3,7 @@
 #include "app/host/SystemLanguage.h"
 #include "cli/CommandLine.h"
 
+#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -75,6 +76,11 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // Past a file-size limit (ulimit -f) the write fails with EFBIG, which the safe output
+    // reports and cleans up after; the signal would end the run with the temporary left.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     LazyPreferences preferences;
     const std::uint16_t systemLangId = tov::SystemDefaultLanguageId();
     const tov::QtFileTextCodec codec(systemLangId);

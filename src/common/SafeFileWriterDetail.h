@@ -26,9 +26,14 @@ std::string ReasonText(const std::error_code& error);
 /// Creates a new temporary file beside `target` (in an existing folder), writes `bytes`,
 /// flushes them to the medium, reads them back, renames the file over `target` in one step and
 /// reads the target back. On failure the temporary file is gone; `previousKept` says whether
-/// the failure came before the rename (the target untouched).
+/// the failure came before the rename (the target untouched). The file gets the permissions
+/// of the target it replaces, or owner-only ones when new and `options.ownerOnly`.
 WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
-                                        std::span<const std::uint8_t> bytes);
+                                        std::span<const std::uint8_t> bytes,
+                                        const WriteOptions& options);
+
+/// Whether `target` is a file its owner may not write (mode 0444, the read-only attribute).
+bool IsReadOnlyFile(const std::filesystem::path& target);
 
 /// The file-system calls of a write, in the order they come. A read-back is followed by its
 /// comparison, which a fault turns into other bytes from the medium.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,15 +58,40 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes, int& error) {
     return true;
 }
 
-// A new file under a name nobody else has. Mode 0666 goes through the umask (and a default ACL)
-// as with any new file, so the file gets the permissions a plain create would give it.
+// The permissions of a write's file: created with `create` (through the umask and a default
+// ACL, as any new file), then given `keep`, the replaced file's, if there was one.
+struct FileModes {
+    mode_t create = 0666;
+    std::optional<mode_t> keep;
+};
+
+// A replaced file's permissions are kept (without set-id bits), and until they are given the
+// file is its owner's only; a new file holding passwords stays owner-only; any other new file
+// gets what a plain create would give it.
+FileModes ModesFor(const std::filesystem::path& target, const WriteOptions& options) {
+    struct stat status {};
+    if (::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+        return {0600, status.st_mode & 0777};
+    }
+    return {static_cast<mode_t>(options.ownerOnly ? 0600 : 0666), std::nullopt};
+}
+
+// Gives the file open as `fd` the kept permissions. A file system without them (FAT) refuses
+// or ignores the change: there the mount's options decide, and that is no failure.
+void KeepMode(int fd, const FileModes& modes) {
+    if (fd >= 0 && modes.keep) {
+        (void)::fchmod(fd, *modes.keep);
+    }
+}
+
+// A new file under a name nobody else has, created with `mode`.
 int CreateTemporaryFile(const std::filesystem::path& target, std::filesystem::path& temp,
-                        int& error) {
+                        mode_t mode, int& error) {
     int fd = -1;
     RunStep(WriteStep::CreateTemporary, error, [&] {
         for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
             temp = TemporaryPathFor(target);
-            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             if (fd >= 0 || errno != EEXIST) {
                 break;
             }
@@ -151,10 +177,12 @@ std::string ReasonText(const std::error_code& error) {
 }
 
 WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
-                                        std::span<const std::uint8_t> bytes) {
+                                        std::span<const std::uint8_t> bytes,
+                                        const WriteOptions& options) {
     std::filesystem::path temp;
     int error = 0;
-    const int fd = CreateTemporaryFile(target, temp, error);
+    const FileModes modes = ModesFor(target, options);
+    const int fd = CreateTemporaryFile(target, temp, modes.create, error);
     if (fd < 0) {
         return {false, ErrnoText(error), true};
     }
@@ -173,6 +201,8 @@ WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
         return {false, ErrnoText(error), true};
     }
     const Descriptor reader(temp);
+    // Given through the reader: a kept mode without read permission must not stop the read-back.
+    KeepMode(reader.fd, modes);
     WriteResult result = ReadBack(reader, bytes, true);
     if (result.ok && !RunStep(WriteStep::Rename, error,
                               [&] { return ::rename(temp.c_str(), target.c_str()) == 0; })) {

@@ -194,7 +194,8 @@ std::string ReasonText(const std::error_code& error) {
 }
 
 WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
-                                        std::span<const std::uint8_t> bytes) {
+                                        std::span<const std::uint8_t> bytes,
+                                        const WriteOptions& /*options*/) {
     std::filesystem::path temp;
     DWORD error = 0;
     const HANDLE file = CreateTemporaryFile(target, temp, error);

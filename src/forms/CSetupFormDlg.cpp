@@ -5,6 +5,7 @@
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
 #include "common/ValueCheck.h"
+#include "common/Text.h"
 #include "forms/CheckIntRange.h"
 #include "forms/FieldLook.h"
 #include "forms/FocusMark.h"
@@ -51,8 +52,9 @@ private:
 };
 
 // Typing or pasting stops where the text would pass its limit in the file's bytes, would hold
-// a character the file's code page cannot, or, in a text that reaches a network, a character
-// outside ASCII; `refused` is told why, so the field can say it.
+// a character the file's code page cannot, a control or an invisible formatting character, or,
+// in a text that reaches a network, a character outside ASCII; `refused` is told why, so the
+// field can say it.
 class FileTextValidator final : public QValidator {
 public:
     using Refused = std::function<void(const std::string& reason)>;
@@ -61,7 +63,12 @@ public:
         : QValidator(parent), m_codec(codec), m_maxBytes(maxBytes), m_asciiOnly(asciiOnly),
           m_languageIndex(languageIndex), m_refused(std::move(refused)) {}
     State validate(QString& input, int& /*pos*/) const override {
-        const FileTextCodec::Encoded encoded = m_codec.Encode(input.toStdString());
+        const std::string text = input.toStdString();
+        if (const auto at = ForbiddenCharacterPosition(text)) {
+            m_refused(ForbiddenCharacterMessage(*at, m_languageIndex));
+            return Invalid;
+        }
+        const FileTextCodec::Encoded encoded = m_codec.Encode(text);
         if (!encoded.unrepresentable.empty()) {
             m_refused(CodePageMessage(encoded.unrepresentable, m_codec.Name(), m_languageIndex));
             return Invalid;
@@ -248,6 +255,12 @@ bool CSetupFormDlg::readField(const BoundField& field) {
         }
         return true;
     case FieldKind::Text: {
+        // A text put in without typing (a loaded file) can hold what typing could not.
+        if (const auto at = ForbiddenCharacterPosition(text.toStdString())) {
+            // The field gets the focus; the message names the place in it.
+            m_platform.ShowMessage(ForbiddenCharacterMessage(*at, m_state.languageIndex));
+            return false;
+        }
         *field.text = m_platform.FileCodec().Encode(text.toStdString()).bytes;
         const ValueVerdict verdict = CheckTextBytes(*field.text, field.max, field.asciiOnly);
         if (verdict.fault == ValueFault::NotAscii) {
@@ -387,9 +400,10 @@ void CSetupFormDlg::showEvent(QShowEvent* event) {
 
 bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view fileName,
                                     std::span<const std::uint8_t> bytes,
-                                    const std::optional<std::string>& confirmation) {
+                                    const std::optional<std::string>& confirmation,
+                                    WriteOptions options) {
     const std::string path = PathText(ConfigFilePath(folder, fileName));
-    const WriteResult result = WriteConfigFile(folder, fileName, bytes);
+    const WriteResult result = WriteConfigFile(folder, fileName, bytes, options);
     if (!result.ok) {
         m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex));
         return false;

@@ -2,6 +2,7 @@
 
 #include "common/AppState.h"
 #include "common/FieldTable.h"
+#include "common/SafeFileWriter.h"
 #include "forms/Platform.h"
 
 #include <QDialog>
@@ -155,10 +156,11 @@ protected:
 
     /// Writes `bytes` as `fileName` into `folder`. On failure shows the write-failure message
     /// (path and reason) and returns false; on success shows `confirmation`, if any, with the
-    /// written file's full path as its second line.
+    /// written file's full path as its second line. `options.ownerOnly` for a file that holds
+    /// passwords.
     bool writeConfigFile(const std::string& folder, std::string_view fileName,
                          std::span<const std::uint8_t> bytes,
-                         const std::optional<std::string>& confirmation);
+                         const std::optional<std::string>& confirmation, WriteOptions options = {});
 
     /// A list's selection changed (the held value already follows it).
     virtual void listChanged(FieldKey key, int index);

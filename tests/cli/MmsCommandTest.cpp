@@ -69,7 +69,10 @@ TEST_F(MmsCommandTest, RefusesWhatTheFormCannotProduceAndWritesNothing) {
           "--set", "gateway=gw", "--set", "port=80"},
          "gateway: GateWay Error(.)\n"},
         {{"--set", "email=中@example.cn"},
-         "email: \"中\" cannot be written in the file's code page (windows-1252)\n"},
+         "email: character 1 \"中\" cannot be written in the file's code page (windows-1252)\n"},
+        // A password's character is named by its place only.
+        {{"--set", "mode=Manual", "--set", "mmsPassword=pw中x"},
+         "mmsPassword: character 3 cannot be written in the file's code page (windows-1252)\n"},
         {{"--set", "mode=Manual", "--set", password},
          "mmsPassword: is 32 bytes long; at most 30 bytes fit\n"},
         // Addresses and access data reach the network in ASCII, whatever the code page holds.

@@ -114,11 +114,61 @@ TEST(SafeFileWriter, NewFileGetsThePermissionsOfAPlainCreate) {
     const mode_t saved = ::umask(022);
     for (const mode_t mask : {mode_t{022}, mode_t{077}, mode_t{002}, mode_t{0}}) {
         ::umask(mask);
+        std::filesystem::remove(target);
         const WriteResult result = WriteFileAtomically(target, kNew);
         EXPECT_TRUE(result.ok) << result.error;
         struct stat info {};
         EXPECT_EQ(::stat(target.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask) << "umask " << std::oct << mask;
+    }
+    ::umask(saved);
+#endif
+}
+
+// A replaced file keeps its permissions, a new one holding passwords is its owner's only, and
+// a file its owner made read-only is replaced only when asked.
+TEST(SafeFileWriter, FileModesKeptOwnerOnlyOrRefused) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows files have no permission bits";
+#else
+    const mode_t saved = ::umask(022);
+    const struct {
+        std::optional<mode_t> before;  // none: no file stood there
+        WriteOptions options;
+        bool written;
+        mode_t after;
+    } cases[] = {
+        {std::nullopt, {.ownerOnly = true}, true, 0600},
+        {std::nullopt, {}, true, 0644},
+        {0600, {}, true, 0600},
+        {0640, {.ownerOnly = true}, true, 0640},
+        {0604, {}, true, 0604},
+        {0444, {}, false, 0444},
+        {0400, {.ownerOnly = true}, false, 0400},
+        {0444, {.replaceReadOnly = true}, true, 0444},
+        {0200, {.replaceReadOnly = true}, true, 0200},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const auto target = dir.path() / "smtp.dat";
+        if (c.before) {
+            WriteBytes(target, kOld);
+            ::chmod(target.c_str(), *c.before);
+        }
+        const WriteResult result = WriteFileAtomically(target, kNew, c.options);
+        SCOPED_TRACE(std::to_string(c.before.value_or(0)) + " " + result.error);
+        EXPECT_EQ(result.ok, c.written);
+        struct stat info {};
+        EXPECT_EQ(::stat(target.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, c.after);
+        EXPECT_EQ(dir.Entries(), std::vector<std::string>{"smtp.dat"});
+        if (!c.written) {
+            EXPECT_TRUE(result.readOnly);
+            EXPECT_TRUE(result.previousKept);
+            EXPECT_EQ(result.error, kReadOnlyTarget);
+            ::chmod(target.c_str(), 0600);
+            EXPECT_EQ(ReadBytes(target), kOld);
+        }
     }
     ::umask(saved);
 #endif

@@ -28,6 +28,12 @@ bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
 }
 
+// U+0080..U+009F: Windows-1252 has bytes for five of them (0x81, 0x8D, 0x8F, 0x90, 0x9D) that
+// stand for no character, and the camera shows none of them; all are refused alike.
+bool IsC1Control(const QString& one) {
+    return one.size() == 1 && one.at(0).unicode() >= 0x80 && one.at(0).unicode() <= 0x9F;
+}
+
 }  // namespace
 
 QtFileTextCodec::QtFileTextCodec(std::uint16_t systemLangId) : m_name(CodePageName(systemLangId)) {}
@@ -47,7 +53,7 @@ FileTextCodec::Encoded QtFileTextCodec::Encode(std::string_view utf8) const {
         const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString one = text.mid(i, length);
         const QByteArray bytes = encoder.encode(one);
-        if (!encoder.isValid() || encoder.hasError()) {
+        if (!encoder.isValid() || encoder.hasError() || IsC1Control(one)) {
             result.unrepresentable = one.toStdString();
             break;
         }

@@ -129,11 +129,14 @@ std::vector<DecodedField> TextFields(const RecordFileBody& plain, const MmsSetti
         const auto record = static_cast<std::size_t>(field.place.first.record);
         const Record60& bytes = plain[record];
         const std::string& text = decoded.*field.text;
-        const bool hidden = field.secret && !showSecrets && !text.empty();
+        const bool hidden = IsHiddenSecret(field.secret, showSecrets);
         DecodedField out;
         out.offset = record * kRecordSize + kRecordLengthOffset;
         out.name = std::string(field.key);
         out.bytes = {bytes[kRecordLengthOffset]};
+        if (hidden) {
+            MaskSecretBytes(out);
+        }
         Meaning meaning = TextMeaning(text, hidden, field.max);
         out.meaning = std::move(meaning.text);
         out.expected = meaning.expected;

@@ -331,7 +331,7 @@ void CMmsSetupDlg::onGenerate() {
         return;
     }
     writeConfigFile(folder(), kMmsFileName, outcome.bytes,
-                    MmsConfirmation(m_model, appState().languageIndex));
+                    MmsConfirmation(m_model, appState().languageIndex), {.ownerOnly = true});
 }
 
 }  // namespace tov

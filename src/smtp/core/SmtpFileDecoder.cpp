@@ -49,7 +49,7 @@ std::vector<DecodedField> Describe(const RecordFileBody& plain, Family family, L
             bytes.begin() + static_cast<std::ptrdiff_t>(std::min(length, kRecordLengthOffset)));
         const bool agrees = stored == SenderUserName(decoded.senderEmail);
         return std::optional(Meaning{
-            Quoted(stored) + (agrees ? "" : ", not the sender's address before \"@\""), agrees});
+            QuotedBytes(stored) + (agrees ? "" : ", not the sender's address before \"@\""), agrees});
     };
     return DescribeLayout(
         SmtpFieldTable(), kSmtpRows, family, std::span(plain), decoded,

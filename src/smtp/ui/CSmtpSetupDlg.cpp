@@ -235,7 +235,7 @@ void CSmtpSetupDlg::onGenerate() {
     }
     writeConfigFile(folder(), kSmtpFileName,
                     BuildSmtpFile(written, m_model.family, appState().languageByte()),
-                    SmtpConfirmation(m_model, language));
+                    SmtpConfirmation(m_model, language), {.ownerOnly = true});
 }
 
 }  // namespace tov
