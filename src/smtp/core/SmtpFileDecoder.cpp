@@ -48,8 +48,9 @@ std::vector<DecodedField> Describe(const RecordFileBody& plain, Family family, L
             bytes.begin(),
             bytes.begin() + static_cast<std::ptrdiff_t>(std::min(length, kRecordLengthOffset)));
         const bool agrees = stored == SenderUserName(decoded.senderEmail);
-        return std::optional(Meaning{
-            QuotedBytes(stored) + (agrees ? "" : ", not the sender's address before \"@\""), agrees});
+        return std::optional(
+            Meaning{QuotedBytes(stored) + (agrees ? "" : ", not the sender's address before \"@\""),
+                    agrees});
     };
     return DescribeLayout(
         SmtpFieldTable(), kSmtpRows, family, std::span(plain), decoded,
