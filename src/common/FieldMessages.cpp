@@ -61,7 +61,11 @@ std::string ForbiddenCharacterMessage(std::size_t position, int languageIndex) {
 std::string UnrepresentableMessage(std::size_t position, std::string_view shown,
                                    std::string_view codePage, int languageIndex) {
     const std::string at = std::to_string(position);
-    const std::string named = shown.empty() ? std::string() : " " + Quoted(shown);
+    // Appended rather than " " + Quoted(...): GCC 12 at -O3 warns wrongly on the latter.
+    std::string named;
+    if (!shown.empty()) {
+        named.append(" ").append(Quoted(shown));
+    }
     const std::string page(codePage);
     return std::string(PickMessage(
         {"第 " + at + " 个字符" + named + " 无法用 " + page + " 编码写入文件",
