@@ -14,6 +14,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
     fonts-noto-cjk xvfb xauth
+    # the real-card test: exFAT and FAT images on loop devices, mounted through FUSE
+    exfatprogs exfat-fuse fusefat dosfstools fuse3
 )
 case "${1:-build}" in
     build) ;;
