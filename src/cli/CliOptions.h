@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/core/PreferenceBackend.h"
+#include "cards/core/CardContents.h"
+#include "cards/host/CardEject.h"
 #include "common/AppState.h"
 #include "common/FileTextCodec.h"
 #include "common/LocalDateTime.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -37,6 +40,13 @@ struct CliEnvironment {
     /// value when the input has ended. By default standard input, without echo on a terminal.
     std::function<std::optional<std::string>(std::string_view prompt, std::ostream& err)>
         readSecret = ReadSecretLine;
+    /// The memory cards mounted now; not set: none.
+    std::function<std::vector<cards::Card>()> listCards = {};
+    /// Ejects a card; not set: ejecting is refused.
+    std::function<EjectResult(const cards::Card&)> ejectCard = {};
+    /// Where the files a write replaces are kept; empty: none are kept (tests that do not
+    /// look at backups).
+    std::filesystem::path backupsFolder = {};
 };
 
 /// The options shared by the file commands; one not given takes the stored preference (a
@@ -45,6 +55,7 @@ struct CommonOptions {
     std::optional<std::string> model;
     std::optional<std::string> language;
     std::optional<std::string> tvMode;
+    bool dryRun = false;  ///< print what would change, write nothing
 };
 
 /// A model as 1..5, its list entry ("Tov 9030M") or its short form ("9030M").

@@ -43,7 +43,8 @@ int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& 
         return kExitBadInput;
     }
     return WriteConfigFileStep(options.outDir, kMmsFileName, file.bytes,
-                               MmsConfirmation(model, state->languageIndex), *state, out, err);
+                               MmsConfirmation(model, state->languageIndex), *state, env,
+                               options.common.dryRun, out, err);
 }
 
 }  // namespace tov::cli

@@ -12,6 +12,9 @@ fi
 work=$(mktemp -d)
 trap 'umount -q "$work"/* 2>/dev/null; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 export TOVBRENN_PREFERENCES=$work/never-created.ini
+# Backups of replaced files go here (any user may write: the unprivileged runs keep theirs).
+export TOVBRENN_BACKUPS=$work/backups
+mkdir -m 1777 "$TOVBRENN_BACKUPS"
 failures=0 as=()  # as: a command that runs the tool as another user
 
 # run NAME CODE REGEX CARD [VAR=VALUE...] -- ARGS...

@@ -56,11 +56,11 @@ TEST(ChangedSettings, TheDecoderReadsOfTwoRealFiles) {
     settings.videoLength = 30;
     clock.day = 9;
     const MenuRecord second = BuildMenuRecord(settings, Family::Second, clock, 2, 0);
-    const auto changed = ChangedSettings(DecodeMenuFile(first, 3), DecodeMenuFile(second, 3));
+    const auto changed = ChangedSettings(DecodeMenuFile(first, 4), DecodeMenuFile(second, 4));
     EXPECT_EQ(changed, std::vector<std::string>{"videoLength"});
     // The factory record holds no settings: every setting of the new file counts.
     EXPECT_GT(
-        ChangedSettings(DecodeMenuFile(FactoryMenuRecord(), 3), DecodeMenuFile(second, 3)).size(),
+        ChangedSettings(DecodeMenuFile(FactoryMenuRecord(), 4), DecodeMenuFile(second, 4)).size(),
         20U);
 }
 
