@@ -297,7 +297,9 @@ void CSetupFormDlg::bindFolderButton(QPushButton* select) {
             *m_folder = *picked;
         }
         writeForm();
+        updateLoadOffer();
     });
+    setUpCardRow(select->parentWidget());
 }
 
 void CSetupFormDlg::bindExitButton(QPushButton* exit) {
@@ -308,6 +310,10 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
                                     std::span<const std::uint8_t> bytes,
                                     const std::optional<std::string>& confirmation) {
     const std::string path = PathText(ConfigFilePath(folder, fileName));
+    std::string changes;
+    if (!keepReplacedFile(folder, fileName, bytes, changes)) {
+        return false;
+    }
     const WriteResult result = WriteConfigFile(folder, fileName, bytes);
     if (!result.ok) {
         m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex));
@@ -315,8 +321,9 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
     }
     if (confirmation) {
         // Where the file went, so that a wrong folder is seen at once.
-        m_platform.ShowMessage(*confirmation + "\n" + path);
+        offerEject(folder, *confirmation + "\n" + path + changes);
     }
+    updateLoadOffer();
     return true;
 }
 

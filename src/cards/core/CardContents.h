@@ -24,6 +24,12 @@ struct Card {
     bool hasDcim = false;                  ///< a DCIM folder: a camera has used it
 };
 
+/// What an eject did, in words for the user.
+struct EjectResult {
+    bool ok = false;      ///< the card may be removed now
+    std::string message;  ///< says plainly whether the card may be removed, and why not
+};
+
 /// The files the tool writes, in the order the finder lists them.
 const std::vector<std::string_view>& CameraFileNames();
 

@@ -6,11 +6,7 @@
 
 namespace tov {
 
-/// What an eject did, in words for the user.
-struct EjectResult {
-    bool ok = false;      ///< the card may be removed now
-    std::string message;  ///< says plainly whether the card may be removed, and why not
-};
+using cards::EjectResult;
 
 /// Unmounts the card and, where the system allows, powers its drive off. Linux: UDisks2
 /// (Filesystem.Unmount, then Drive.PowerOff where the drive can), `umount` where UDisks2 is
