@@ -168,7 +168,10 @@ void CSetupFormDlg::updateLoadOffer() {
                              false);
     } else {
         m_cardBar->showOffer(where + " holds settings for a " + model + " written " +
-                                 WrittenAt(report, path) + ".",
+                                 WrittenAt(report, path) +
+                                 (m_stored.load ? "."
+                                                : " (this form does not load them; "
+                                                  "tovbrenn-cli inspect shows them)."),
                              static_cast<bool>(m_stored.load));
     }
 }

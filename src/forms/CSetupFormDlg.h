@@ -148,7 +148,7 @@ protected:
     struct StoredFile {
         std::string_view fileName;
         std::function<FileReport(std::span<const std::uint8_t>)> decode;
-        std::function<void(std::span<const std::uint8_t>, const FileReport&)> load;
+        std::function<void(std::span<const std::uint8_t>, const FileReport&)> load = {};
     };
     void setStoredFile(StoredFile file);
 
