@@ -16,6 +16,8 @@ packages=(
     fonts-noto-cjk xvfb xauth
     # the real-card test: exFAT and FAT images on loop devices, mounted through FUSE
     exfatprogs exfat-fuse fusefat dosfstools fuse3
+    # the eject test: a mock UDisks2 on a private bus
+    python3-dbusmock dbus-daemon
 )
 case "${1:-build}" in
     build) ;;

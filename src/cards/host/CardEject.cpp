@@ -11,7 +11,7 @@
 // clang-format on
 #elif !defined(__APPLE__)
 #include <QDBusConnection>
-#include <QDBusInterface>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusReply>
 #include <QDBusVariant>
@@ -135,25 +135,38 @@ QString UdisksBlock(const cards::Card& card) {
     if (!bus.isConnected()) {
         return {};
     }
-    QDBusInterface manager(kUdisks, "/org/freedesktop/UDisks2/Manager",
-                           "org.freedesktop.UDisks2.Manager", bus);
-    if (!manager.isValid()) {
-        return {};
-    }
     QVariantMap spec;
     spec.insert("path", QString::fromStdString(card.device));
-    const QDBusReply<QList<QDBusObjectPath>> reply =
-        manager.call("ResolveDevice", spec, QVariantMap());
+    QDBusMessage resolve =
+        QDBusMessage::createMethodCall(kUdisks, "/org/freedesktop/UDisks2/Manager",
+                                       "org.freedesktop.UDisks2.Manager", "ResolveDevice");
+    resolve << spec << QVariantMap();
+    const QDBusReply<QList<QDBusObjectPath>> reply = bus.call(resolve);
     if (!reply.isValid() || reply.value().isEmpty()) {
         return {};
     }
     return reply.value().front().path();
 }
 
+// A property read with Properties.Get: QDBusInterface::property needs the interface's
+// introspection data, which a service need not give.
+QVariant UdisksProperty(const QString& path, const QString& interface, const QString& name) {
+    QDBusMessage get =
+        QDBusMessage::createMethodCall(kUdisks, path, "org.freedesktop.DBus.Properties", "Get");
+    get << interface << name;
+    const QDBusMessage reply = QDBusConnection::systemBus().call(get);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        return {};
+    }
+    return reply.arguments().front().value<QDBusVariant>().variant();
+}
+
 EjectResult UdisksEject(const cards::Card& card, const QString& block) {
     QDBusConnection bus = QDBusConnection::systemBus();
-    QDBusInterface filesystem(kUdisks, block, "org.freedesktop.UDisks2.Filesystem", bus);
-    const QDBusMessage unmounted = filesystem.call("Unmount", QVariantMap());
+    QDBusMessage unmount = QDBusMessage::createMethodCall(
+        kUdisks, block, "org.freedesktop.UDisks2.Filesystem", "Unmount");
+    unmount << QVariantMap();
+    const QDBusMessage unmounted = bus.call(unmount);
     if (unmounted.type() == QDBusMessage::ErrorMessage) {
         const std::string detail = unmounted.errorMessage().toStdString();
         if (unmounted.errorName() == QString(kUdisksError) + "DeviceBusy") {
@@ -162,16 +175,17 @@ EjectResult UdisksEject(const cards::Card& card, const QString& block) {
         return Failed(card, detail);
     }
     // The drive is powered off only where it says it can be (a USB reader, not a built-in slot).
-    QDBusInterface blockInterface(kUdisks, block, "org.freedesktop.UDisks2.Block", bus);
-    const QString drive = blockInterface.property("Drive").value<QDBusObjectPath>().path();
-    if (drive.isEmpty() || drive == "/") {
+    const QString drive = UdisksProperty(block, "org.freedesktop.UDisks2.Block", "Drive")
+                              .value<QDBusObjectPath>()
+                              .path();
+    if (drive.isEmpty() || drive == "/" ||
+        !UdisksProperty(drive, "org.freedesktop.UDisks2.Drive", "CanPowerOff").toBool()) {
         return Removable(card, "");
     }
-    QDBusInterface driveInterface(kUdisks, drive, "org.freedesktop.UDisks2.Drive", bus);
-    if (!driveInterface.property("CanPowerOff").toBool()) {
-        return Removable(card, "");
-    }
-    const QDBusMessage off = driveInterface.call("PowerOff", QVariantMap());
+    QDBusMessage powerOff =
+        QDBusMessage::createMethodCall(kUdisks, drive, "org.freedesktop.UDisks2.Drive", "PowerOff");
+    powerOff << QVariantMap();
+    const QDBusMessage off = bus.call(powerOff);
     return Removable(card, off.type() == QDBusMessage::ErrorMessage
                                ? " (its reader could not be powered off)"
                                : "; its reader is powered off");
