@@ -227,6 +227,11 @@ bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view
     return true;
 }
 
+std::string CSetupFormDlg::cardNamed(const std::string& folder) const {
+    const cards::Card* card = cardAt(folder);
+    return card != nullptr ? "\nMemory card: " + card->label : std::string();
+}
+
 void CSetupFormDlg::offerEject(const std::string& folder, const std::string& confirmation) {
     const cards::Card* card = cardAt(folder);
     if (card == nullptr) {

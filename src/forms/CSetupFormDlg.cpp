@@ -316,7 +316,8 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
     }
     const WriteResult result = WriteConfigFile(folder, fileName, bytes);
     if (!result.ok) {
-        m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex));
+        m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex) +
+                               cardNamed(folder));
         return false;
     }
     if (confirmation) {

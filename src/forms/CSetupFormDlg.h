@@ -187,6 +187,7 @@ private:
     bool keepReplacedFile(const std::string& folder, std::string_view fileName,
                           std::span<const std::uint8_t> bytes, std::string& changes);
     void offerEject(const std::string& folder, const std::string& confirmation);
+    std::string cardNamed(const std::string& folder) const;
 
     CardBar* m_cardBar = nullptr;
     std::vector<cards::Card> m_cards;

@@ -1,5 +1,6 @@
 #include "cards/core/BackupStore.h"
 
+#include "common/FilePath.h"
 #include "common/SafeFileWriter.h"
 
 #include <algorithm>
@@ -78,7 +79,9 @@ WriteResult BackupStore::Keep(std::string_view label, std::string_view fileName,
                               Backup* kept) const {
     const std::string card = BackupFolderName(label);
     const std::string file = BackupFolderName(fileName);
-    const std::filesystem::path folder = m_root / card / file;
+    // Names are UTF-8: on Windows a narrow path would be read in the ANSI code page.
+    const std::filesystem::path folder =
+        m_root / std::filesystem::u8path(card) / std::filesystem::u8path(file);
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
@@ -87,14 +90,16 @@ WriteResult BackupStore::Keep(std::string_view label, std::string_view fileName,
     // A second backup within one second gets a number, so that none replaces another.
     const std::string base = TimeName(time);
     std::string name = base;
-    for (int n = 2; std::filesystem::exists(folder / (name + std::string(kExtension)), ec) &&
+    for (int n = 2; std::filesystem::exists(
+                        folder / std::filesystem::u8path(name + std::string(kExtension)), ec) &&
                     n <= kSameSecondNames;
          ++n) {
         std::array<char, 8> suffix{};
         std::snprintf(suffix.data(), suffix.size(), "_%02d", n);
         name = base + suffix.data();
     }
-    const std::filesystem::path path = folder / (name + std::string(kExtension));
+    const std::filesystem::path path =
+        folder / std::filesystem::u8path(name + std::string(kExtension));
     WriteResult result = WriteFileAtomically(path, bytes);
     if (!result.ok) {
         return result;
@@ -111,13 +116,13 @@ std::vector<Backup> BackupStore::List() const {
     for (const std::filesystem::path& card : Entries(m_root, true)) {
         for (const std::filesystem::path& file : Entries(card, true)) {
             for (const std::filesystem::path& kept : Entries(file, false)) {
-                const std::string name = kept.stem().string();
+                const std::string name = PathText(kept.stem());
+                const std::string cardName = PathText(card.filename());
+                const std::string fileName = PathText(file.filename());
                 std::error_code ec;
                 const std::uintmax_t size = std::filesystem::file_size(kept, ec);
-                backups.push_back(
-                    {card.filename().string() + "/" + file.filename().string() + "/" + name,
-                     card.filename().string(), file.filename().string(), TimeText(name), kept,
-                     ec ? 0 : size});
+                backups.push_back({cardName + "/" + fileName + "/" + name, cardName, fileName,
+                                   TimeText(name), kept, ec ? 0 : size});
             }
         }
     }
@@ -126,7 +131,7 @@ std::vector<Backup> BackupStore::List() const {
 
 std::optional<Backup> BackupStore::Find(std::string_view idOrPath) const {
     std::error_code ec;
-    const std::filesystem::path given(idOrPath);
+    const std::filesystem::path given = std::filesystem::u8path(idOrPath);
     const std::filesystem::path absolute = std::filesystem::weakly_canonical(given, ec);
     for (const Backup& backup : List()) {
         if (backup.id == idOrPath ||

@@ -1,6 +1,7 @@
 #include "cards/core/CardContents.h"
 
 #include "camera/core/MenuFile.h"
+#include "common/FilePath.h"
 #include "common/Text.h"
 #include "mms/core/MmsFile.h"
 #include "smtp/core/SmtpFile.h"
@@ -42,7 +43,7 @@ void ReadCameraContents(Card& card) {
     std::filesystem::directory_iterator entries(std::filesystem::u8path(card.mountPoint), ec);
     std::vector<std::string> found;
     for (; !ec && entries != std::filesystem::directory_iterator(); entries.increment(ec)) {
-        const std::string name = entries->path().filename().string();
+        const std::string name = PathText(entries->path().filename());
         std::error_code typeError;
         if (SameIgnoringCase(name, "DCIM") && entries->is_directory(typeError)) {
             card.hasDcim = true;

@@ -5,9 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStorageInfo>
 
 #include <array>
+#include <cstdlib>
+#include <cwctype>
 #include <fstream>
 #include <sstream>
 

@@ -40,6 +40,7 @@ private slots:
     void loadOfferFillsTheFormOnlyWhenTaken();
     void fileOfAnotherFamilyIsExplainedNotLoaded();
     void defaultKeepsTheReplacedFileAndCountsTheChanges();
+    void cardPulledBeforeGenerateIsNamed();
 };
 
 void CameraFormCardsTest::folderStartsAtTheOnlyCard() {
@@ -191,6 +192,24 @@ void CameraFormCardsTest::defaultKeepsTheReplacedFileAndCountsTheChanges() {
     const std::vector<cards::Backup> after = cards::BackupStore(backups.path()).List();
     QCOMPARE(after.size(), std::size_t{2});
     QCOMPARE(ReadBytes(after[1].path), generated);
+}
+
+void CameraFormCardsTest::cardPulledBeforeGenerateIsNamed() {
+    FakePlatform platform;
+    auto card = std::make_unique<TempDir>();
+    platform.cards = {CardAt(*card, "TOVCARD")};
+    const std::string root = card->str();
+    const AppState state = StateFor(4, 2);
+    CCameraSetup9030Dlg form(state, platform);
+    form.show();
+    card.reset();  // the card is pulled: its folder is gone
+    Click(form, "generateButton");
+    QCOMPARE(platform.messages.size(), std::size_t{1});
+    const QString shown = QString::fromStdString(platform.messages[0]);
+    QVERIFY2(shown.startsWith("Could not write " + QString::fromStdString(root)),
+             qPrintable(shown));
+    QVERIFY2(shown.endsWith("\nMemory card: TOVCARD"), qPrintable(shown));
+    QVERIFY(platform.ejectOffers.empty());
 }
 
 }  // namespace tov::test
