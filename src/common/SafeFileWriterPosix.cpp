@@ -203,11 +203,10 @@ WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
         ::unlink(temp.c_str());
         return {false, ErrnoText(error), true};
     }
-    WriteResult result;
-    {
-        const Descriptor reader(temp);
-        result = ReadBack(reader, bytes, true);
-    }
+    // The temporary file's descriptor stays open to the end: while it is, no other file can
+    // take our file's identity, which tells it from another writer's under the target's name.
+    const Descriptor reader(temp);
+    WriteResult result = ReadBack(reader, bytes, true);
     if (result.ok && !RunStep(WriteStep::Rename, error,
                               [&] { return ::rename(temp.c_str(), target.c_str()) == 0; })) {
         result = {false, ErrnoText(error), true};
