@@ -16,6 +16,10 @@ packages=(
     libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
     fonts-noto-cjk xvfb xauth
     at-spi2-core python3-pyatspi dbus-daemon dbus-bin
+    # the real-card test: exFAT and FAT images on loop devices, mounted through FUSE
+    exfatprogs exfat-fuse fusefat dosfstools fuse3
+    # the eject test: a mock UDisks2 on a private bus
+    python3-dbusmock
 )
 case "${1:-build}" in
     build) ;;

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CardsCommand.h"
 #include "cli/InspectCommand.h"
 #include "cli/MenuCommand.h"
 #include "cli/MmsCommand.h"
@@ -49,9 +50,25 @@ void AddForce(CLI::App& command, CommonOptions& options) {
                      "Replace the file even when it is read-only (its mode is kept)");
 }
 
+void AddDryRun(CLI::App& command, CommonOptions& options) {
+    command.add_flag("--dry-run", options.dryRun,
+                     "Print what would change in the folder and write nothing");
+}
+
+// --out: a folder, or "card" for the only memory card.
+void AddOut(CLI::App& command, std::string& outDir, std::string_view fileName) {
+    command
+        .add_option("--out", outDir,
+                    "Folder to write " + std::string(fileName) +
+                        " into, or \"card\" for the only memory card (./card for a folder "
+                        "of that name)")
+        ->required();
+}
+
 void AddCommonOptions(CLI::App& command, CommonOptions& options) {
     AddModelAndLanguage(command, options);
     AddForce(command, options);
+    AddDryRun(command, options);
     AddOptional(command, "--tv-mode", options.tvMode,
                 "TV mode byte, 0..255 (default: the stored \"TvMode\")");
 }
@@ -76,7 +93,7 @@ CLI::App& AddPrefsCommand(CLI::App& app, PrefsOptions& options) {
 
 CLI::App& AddMenuCommand(CLI::App& app, MenuOptions& options) {
     CLI::App* command = app.add_subcommand("menu", "Writes the camera menu file menu.dat");
-    command->add_option("--out", options.outDir, "Folder to write menu.dat into")->required();
+    AddOut(*command, options.outDir, "menu.dat");
     AddCommonOptions(*command, options.common);
     CLI::Option* clock =
         AddOptional(*command, "--clock", options.clock,
@@ -95,7 +112,7 @@ CLI::App& AddMenuCommand(CLI::App& app, MenuOptions& options) {
 
 CLI::App& AddMmsCommand(CLI::App& app, MmsOptions& options) {
     CLI::App* command = app.add_subcommand("mms", "Writes the MMS configuration file setup.dat");
-    command->add_option("--out", options.outDir, "Folder to write setup.dat into")->required();
+    AddOut(*command, options.outDir, "setup.dat");
     AddCommonOptions(*command, options.common);
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
@@ -108,9 +125,10 @@ CLI::App& AddMmsCommand(CLI::App& app, MmsOptions& options) {
 CLI::App& AddSmtpCommand(CLI::App& app, SmtpOptions& options) {
     CLI::App* command =
         app.add_subcommand("smtp", "Writes the GPRS and e-mail configuration file smtp.dat");
-    command->add_option("--out", options.outDir, "Folder to write smtp.dat into")->required();
+    AddOut(*command, options.outDir, "smtp.dat");
     AddModelAndLanguage(*command, options.common);
     AddForce(*command, options.common);
+    AddDryRun(*command, options.common);
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
     AddSettingSources(*command, options.settings, settings, setters,
@@ -152,6 +170,40 @@ CLI::App& AddOperatorsCommand(CLI::App& app, OperatorsOptions& options) {
     return *command;
 }
 
+CLI::App& AddCardsCommand(CLI::App& app, CardsOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "cards", "Lists the memory cards: mount point, label, file system, size, camera files");
+    command->add_flag("--json", options.json, "Print the cards as one JSON object");
+    return *command;
+}
+
+CLI::App& AddBackupsCommand(CLI::App& app, BackupsOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "backups", "Lists the files kept before a write replaced them on a card");
+    command->add_flag("--json", options.json, "Print the backups as one JSON object");
+    return *command;
+}
+
+CLI::App& AddRestoreCommand(CLI::App& app, RestoreOptions& options) {
+    CLI::App* command =
+        app.add_subcommand("restore", "Writes a kept backup back into a folder or onto the card");
+    command->add_option("backup", options.backup, "The backup's id as `backups` lists it")
+        ->required();
+    AddOut(*command, options.outDir, "the file");
+    AddModelAndLanguage(*command, options.common);
+    AddDryRun(*command, options.common);
+    return *command;
+}
+
+CLI::App& AddEjectCommand(CLI::App& app, EjectOptions& options) {
+    CLI::App* command =
+        app.add_subcommand("eject", "Unmounts a memory card and says when it may be removed");
+    command->add_option_function<std::string>(
+        "card", [&options](const std::string& text) { options.card = text; },
+        "The card's mount point or label (default: the only card)");
+    return *command;
+}
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, std::ostream& out,
@@ -179,6 +231,10 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     SmtpOptions smtp;
     InspectOptions inspect;
     OperatorsOptions operators;
+    CardsOptions cardsOptions;
+    BackupsOptions backups;
+    RestoreOptions restore;
+    EjectOptions eject;
     struct Command {
         std::string_view name;
         std::function<CLI::App&()> declare;
@@ -209,6 +265,22 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
         {"operators", [&]() -> CLI::App& { return AddOperatorsCommand(app, operators); },
          [&] {
              return RunOperatorsCommand(operators, env, out, err);
+         }},
+        {"cards", [&]() -> CLI::App& { return AddCardsCommand(app, cardsOptions); },
+         [&] {
+             return RunCardsCommand(cardsOptions, env, out, err);
+         }},
+        {"backups", [&]() -> CLI::App& { return AddBackupsCommand(app, backups); },
+         [&] {
+             return RunBackupsCommand(backups, env, out, err);
+         }},
+        {"restore", [&]() -> CLI::App& { return AddRestoreCommand(app, restore); },
+         [&] {
+             return RunRestoreCommand(restore, env, out, err);
+         }},
+        {"eject", [&]() -> CLI::App& { return AddEjectCommand(app, eject); },
+         [&] {
+             return RunEjectCommand(eject, env, out, err);
          }},
     };
     const auto named = std::find_if(args.begin(), args.end(), [](const std::string& arg) {

@@ -1,5 +1,6 @@
 #include "cli/Json.h"
 
+#include "common/FilePath.h"
 #include "common/Text.h"
 
 #include <nlohmann/json.hpp>
@@ -164,6 +165,42 @@ std::string OperatorsJson(std::string_view catalogue,
                                      {"operators", operators}});
     }
     return json.dump(2);
+}
+
+std::string CardsJson(const std::vector<cards::Card>& found) {
+    nlohmann::ordered_json json;
+    json["cards"] = nlohmann::ordered_json::array();
+    for (const cards::Card& card : found) {
+        const std::vector<std::string> warnings = cards::CardWarnings(card);
+        json["cards"].push_back({{"mountPoint", card.mountPoint},
+                                 {"label", card.label},
+                                 {"device", card.device},
+                                 {"fileSystem", card.fileSystem},
+                                 {"size", card.totalBytes},
+                                 {"free", card.freeBytes},
+                                 {"readOnly", card.readOnly},
+                                 {"cameraFiles", card.cameraFiles},
+                                 {"dcim", card.hasDcim},
+                                 {"usable", warnings.empty()},
+                                 {"warnings", warnings}});
+    }
+    // A label or path may hold any bytes: replace what is no UTF-8 rather than throw.
+    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+std::string BackupsJson(const std::string& folder, const std::vector<cards::Backup>& backups) {
+    nlohmann::ordered_json json;
+    json["folder"] = folder;
+    json["backups"] = nlohmann::ordered_json::array();
+    for (const cards::Backup& backup : backups) {
+        json["backups"].push_back({{"id", backup.id},
+                                   {"card", backup.card},
+                                   {"file", backup.file},
+                                   {"time", backup.time},
+                                   {"size", backup.size},
+                                   {"path", PathText(backup.path)}});
+    }
+    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 }  // namespace tov::cli

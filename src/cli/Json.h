@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cards/core/BackupStore.h"
+#include "cards/core/CardContents.h"
 #include "cli/OperatorsCommand.h"
 #include "common/AppState.h"
 #include "common/FileReport.h"
@@ -28,5 +30,11 @@ std::string FileReportJson(const std::string& file, const FileReport& report,
 
 /// An operator catalogue as one JSON object: {"catalogue": ..., "countries": [...]}.
 std::string OperatorsJson(std::string_view catalogue, const std::vector<CountryListing>& countries);
+
+/// The memory cards as one JSON object: {"cards": [...]}.
+std::string CardsJson(const std::vector<cards::Card>& cards);
+
+/// The kept backups as one JSON object: {"folder": ..., "backups": [...]}.
+std::string BackupsJson(const std::string& folder, const std::vector<cards::Backup>& backups);
 
 }  // namespace tov::cli

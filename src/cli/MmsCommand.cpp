@@ -50,8 +50,8 @@ int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& 
         return kExitBadInput;
     }
     return WriteConfigFileStep(options.outDir, kMmsFileName, file.bytes,
-                               MmsConfirmation(model, state->languageIndex), *state, out, err,
-                               FileWriteOptions(options.common, true));
+                               MmsConfirmation(model, state->languageIndex), *state, env,
+                               options.common.dryRun, out, err, FileWriteOptions(options.common, true));
 }
 
 }  // namespace tov::cli

@@ -1,6 +1,9 @@
 #include "app/host/QtFileTextCodec.h"
 #include "app/host/SettingsPreferenceBackend.h"
 #include "app/host/SystemLanguage.h"
+#include "cards/host/BackupsFolder.h"
+#include "cards/host/CardEject.h"
+#include "cards/host/CardList.h"
 #include "cli/CommandLine.h"
 
 #include <csignal>
@@ -85,5 +88,8 @@ int main(int argc, char** argv) {
     const std::uint16_t systemLangId = tov::SystemDefaultLanguageId();
     const tov::QtFileTextCodec codec(systemLangId);
     tov::cli::CliEnvironment env{preferences, systemLangId, tov::cli::ReadLocalClock, codec};
+    env.listCards = tov::ListCards;
+    env.ejectCard = tov::EjectCard;
+    env.backupsFolder = tov::BackupsFolder();
     return tov::cli::RunCommandLine(Arguments(argc, argv), env, std::cout, std::cerr);
 }

@@ -67,6 +67,38 @@ bool IsReadOnlyFile(const std::filesystem::path& target) {
                std::filesystem::perms::none;
 }
 
+namespace {
+
+bool& Stale() {
+    static bool stale = false;
+    return stale;
+}
+
+unsigned& Renames() {
+    static unsigned renames = 0;
+    return renames;
+}
+
+}  // namespace
+
+void SetStaleAfterRename(bool stale) {
+    Stale() = stale;
+}
+
+unsigned RenamesSoFar() {
+    return Renames();
+}
+
+void NoteRenamed() {
+    ++Renames();
+}
+
+void ApplyStaleSeam(unsigned renamesAtOpen, std::vector<std::uint8_t>& read) {
+    if (Stale() && renamesAtOpen != Renames()) {
+        std::fill(read.begin(), read.end(), std::uint8_t{0});
+    }
+}
+
 }  // namespace detail
 
 WriteResult WriteFileAtomically(const std::filesystem::path& target,

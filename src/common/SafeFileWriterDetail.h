@@ -57,4 +57,15 @@ bool Faulted(WriteStep step);
 /// Whether `read`, the bytes a read-back gave, are `written`; the Compare step of the seam.
 bool ReadBackMatches(std::vector<std::uint8_t> read, std::span<const std::uint8_t> written);
 
+/// The seam's stand-in for a file system whose descriptors go stale after a rename (one FUSE
+/// FAT driver reads zeros through them): when set, a read through a descriptor opened before
+/// the latest rename gives zeros. Off outside tests.
+void SetStaleAfterRename(bool stale);
+/// How many renames the file layer has made; a reader notes it when it opens.
+unsigned RenamesSoFar();
+/// Called after each rename of a temporary file over its target.
+void NoteRenamed();
+/// Zeros `read` when the seam makes a reader opened at `renamesAtOpen` stale.
+void ApplyStaleSeam(unsigned renamesAtOpen, std::vector<std::uint8_t>& read);
+
 }  // namespace tov::detail

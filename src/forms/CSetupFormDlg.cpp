@@ -363,7 +363,9 @@ void CSetupFormDlg::bindFolderButton(QPushButton* select) {
             *m_folder = *picked;
         }
         writeForm();
+        updateLoadOffer();
     });
+    setUpCardRow(select->parentWidget());
 }
 
 void CSetupFormDlg::bindExitButton(QPushButton* exit) {
@@ -403,15 +405,21 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
                                     const std::optional<std::string>& confirmation,
                                     WriteOptions options) {
     const std::string path = PathText(ConfigFilePath(folder, fileName));
+    std::string changes;
+    if (!keepReplacedFile(folder, fileName, bytes, changes)) {
+        return false;
+    }
     const WriteResult result = WriteConfigFile(folder, fileName, bytes, options);
     if (!result.ok) {
-        m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex));
+        m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex) +
+                               cardNamed(folder));
         return false;
     }
     if (confirmation) {
         // Where the file went, so that a wrong folder is seen at once.
-        m_platform.ShowMessage(*confirmation + "\n" + path);
+        offerEject(folder, *confirmation + "\n" + path + changes);
     }
+    updateLoadOffer();
     return true;
 }
 

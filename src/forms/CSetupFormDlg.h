@@ -2,6 +2,7 @@
 
 #include "common/AppState.h"
 #include "common/FieldTable.h"
+#include "common/FileReport.h"
 #include "common/SafeFileWriter.h"
 #include "forms/Platform.h"
 
@@ -26,6 +27,8 @@ namespace tov {
 
 /// The property of a text field holding why its last typed characters were refused.
 inline constexpr const char* kRefusalProperty = "tovRefusal";
+
+class CardBar;
 
 /// A widget of a form's Designer template standing for a field of the form's table, named
 /// by the generated Ui class's member, so that a missing widget fails to compile.
@@ -154,6 +157,17 @@ protected:
     /// scroll where they do not fit) and puts the focus on the first field that takes typing.
     void prepareForUse(QScrollArea* rows, std::initializer_list<ButtonKey> keys);
 
+    /// The form's file and how it is read (inspect's decoder for the form's model) and
+    /// loaded into the form: for the card row's load offer, the backup of a file a write
+    /// replaces and the count of the settings it changes. `load` gets a file the decoder
+    /// found sound and without values no form writes.
+    struct StoredFile {
+        std::string_view fileName;
+        std::function<FileReport(std::span<const std::uint8_t>)> decode;
+        std::function<void(std::span<const std::uint8_t>, const FileReport&)> load = {};
+    };
+    void setStoredFile(StoredFile file);
+
     /// Writes `bytes` as `fileName` into `folder`. On failure shows the write-failure message
     /// (path and reason) and returns false; on success shows `confirmation`, if any, with the
     /// written file's full path as its second line. `options.ownerOnly` for a file that holds
@@ -183,6 +197,22 @@ private:
     /// Says beside the field, without a modal box, why the last typed characters were refused.
     void showRefusal(QLineEdit* edit, const std::string& reason);
     void setLocked(const BoundField& field, bool locked);
+
+    // The memory cards (CSetupFormCards.cpp): the row under the folder field, its refresh,
+    // the load offer, the backup before a write and the eject offer after one.
+    void setUpCardRow(QWidget* folderRow);
+    void refreshCards(bool opening);
+    void updateLoadOffer();
+    void loadStoredFile();
+    const cards::Card* cardAt(const std::string& folder) const;
+    bool keepReplacedFile(const std::string& folder, std::string_view fileName,
+                          std::span<const std::uint8_t> bytes, std::string& changes);
+    void offerEject(const std::string& folder, const std::string& confirmation);
+    std::string cardNamed(const std::string& folder) const;
+
+    CardBar* m_cardBar = nullptr;
+    std::vector<cards::Card> m_cards;
+    StoredFile m_stored;
 
     const AppState& m_state;
     Platform& m_platform;

@@ -6,6 +6,9 @@
 
 #include "app/shell/ApplicationStyle.h"
 #include "app/shell/SetupForms.h"
+#include "camera/core/CameraSettings.h"
+#include "camera/core/MenuFile.h"
+#include "common/ConfigFile.h"
 #include "support/FakePlatform.h"
 
 #include <QApplication>
@@ -13,6 +16,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -48,6 +52,27 @@ constexpr Language kLanguages[] = {
 // Languages shown only when named.
 constexpr Language kMoreLanguages[] = {{tov::kDeutsch, "german"}};
 
+bool SaveWindowPicture(QDialog& form, const std::string& fileName, const QDir& folder) {
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        std::fprintf(stderr, "%s: the window was never shown\n", fileName.c_str());
+        return false;
+    }
+    QTest::qWait(200);  // let the window system finish painting
+
+    QPixmap picture = form.screen()->grabWindow(form.winId());
+    if (picture.isNull()) {
+        picture = form.grab();  // platforms without a screen grab
+    }
+    const QString path = folder.filePath(QString::fromStdString(fileName));
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "%s: could not be saved\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s (%dx%d)\n", qPrintable(path), picture.width(), picture.height());
+    return true;
+}
+
 bool SaveShot(const Shot& shot, const Language& language, const QDir& folder) {
     tov::AppState state;
     state.modelIndex = shot.modelIndex;
@@ -68,24 +93,45 @@ bool SaveShot(const Shot& shot, const Language& language, const QDir& folder) {
     platform.folderAnswers.push_back("/media/SDCARD");
     form->findChild<QPushButton*>("selectButton")->click();
 
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) {
-        std::fprintf(stderr, "%s: the window was never shown\n", fileName.c_str());
-        return false;
-    }
-    QTest::qWait(200);  // let the window system finish painting
+    return SaveWindowPicture(*form, fileName, folder);
+}
 
-    QPixmap picture = form->screen()->grabWindow(form->winId());
-    if (picture.isNull()) {
-        picture = form->grab();  // platforms without a screen grab
+// The camera form with a memory card found (its root as the folder, label and free space
+// beside it), and with the card holding this form's file (the load offer).
+bool SaveCardShots(const QDir& folder) {
+    QTemporaryDir card;
+    tov::AppState state;
+    state.modelIndex = 4;
+    state.languageIndex = tov::kEnglish;
+    tov::cards::Card found;
+    found.mountPoint = QDir::toNativeSeparators(card.path()).toStdString();
+    found.label = "TOVCARD";
+    found.format = tov::cards::VolumeFormat::ExFat;
+    found.fileSystem = "exFAT";
+    found.totalBytes = 31'914'983'424ULL;
+    found.freeBytes = 31'806'455'808ULL;
+    int failures = 0;
+    for (const bool holdsFile : {false, true}) {
+        if (holdsFile) {
+            tov::CameraMenuSettings settings = tov::OpeningCameraSettings(4);
+            settings.cameraMode = 1;
+            settings.videoLength = 30;
+            tov::ClockSnapshot clock{2026, 12, 1, 12, 0, 0};
+            const tov::MenuRecord record =
+                tov::BuildMenuRecord(settings, tov::Family::Second, clock, 2, 0);
+            tov::WriteConfigFile(found.mountPoint, tov::kMenuFileName, record);
+        }
+        tov::test::FakePlatform platform;
+        platform.cards = {found};
+        const std::unique_ptr<QDialog> form = tov::MakeSetupForm(
+            tov::FormFor(tov::SetupButton::Camera, state.modelIndex), state, platform);
+        failures +=
+            SaveWindowPicture(
+                *form, holdsFile ? "card-load-offer-english.png" : "card-found-english.png", folder)
+                ? 0
+                : 1;
     }
-    const QString path = folder.filePath(QString::fromStdString(fileName));
-    if (!picture.save(path)) {
-        std::fprintf(stderr, "%s: could not be saved\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s (%dx%d)\n", qPrintable(path), picture.width(), picture.height());
-    return true;
+    return failures == 0;
 }
 
 }  // namespace
@@ -125,6 +171,9 @@ int main(int argc, char** argv) {
         for (const Language& language : languages) {
             failures += SaveShot(shot, language, folder) ? 0 : 1;
         }
+    }
+    if (std::string("card").rfind(prefix, 0) == 0) {
+        failures += SaveCardShots(folder) ? 0 : 1;
     }
     return failures == 0 ? 0 : 1;
 }

@@ -13,6 +13,9 @@ fi
 work=$(mktemp -d)
 trap 'kill $swapper 2>/dev/null; umount -q "$work"/* 2>/dev/null; chmod -R u+rwx "$work"; rm -rf "$work"' EXIT
 export TOVBRENN_PREFERENCES=$work/never-created.ini
+# Backups of replaced files go here (any user may write: the unprivileged runs keep theirs).
+export TOVBRENN_BACKUPS=$work/backups
+mkdir -m 1777 "$TOVBRENN_BACKUPS"
 # as: a command that runs the tool as another user; wrap: one that runs it in other conditions
 failures=0 as=() wrap=() swapper=
 umask 022

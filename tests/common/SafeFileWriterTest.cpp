@@ -333,6 +333,51 @@ TEST(SafeFileWriter, EveryStepOfAWriteFailsOnce) {
     EXPECT_EQ(failedSteps, everyStep);
 }
 
+// A file system whose descriptors opened before a rename read zeros after it (a FUSE FAT
+// driver does): the write succeeds, since the second read-back opens the final name anew,
+// and a medium that really keeps other bytes there still fails it.
+TEST(SafeFileWriter, ReadsTheFinalNameBackAfterTheRename) {
+    for (const bool withPrevious : {true, false}) {
+        SCOPED_TRACE(testing::Message() << "previous " << withPrevious);
+        TempDir dir;
+        const auto target = dir.path() / "menu.dat";
+        if (withPrevious) {
+            WriteBytes(target, kOld);
+        }
+        detail::SetStaleAfterRename(true);
+        const WriteResult result = WriteFileAtomically(target, kNew);
+        detail::SetStaleAfterRename(false);
+        EXPECT_TRUE(result.ok) << result.error;
+        EXPECT_EQ(ReadBytes(target), kNew);
+        EXPECT_EQ(dir.Entries(), kOnlyTheTarget);
+    }
+    // The first read-back (the temporary file, before the rename) and the second each catch
+    // other bytes on their own: the second comparison alone fails after the rename.
+    for (const int failingCompare : {1, 2}) {
+        SCOPED_TRACE(testing::Message() << "compare " << failingCompare);
+        TempDir dir;
+        const auto target = dir.path() / "menu.dat";
+        WriteBytes(target, kOld);
+        int compares = 0;
+        bool renamed = false;
+        bool renamedBeforeFault = false;
+        detail::SetWriteFault([&](detail::WriteStep step) {
+            renamed = renamed || step == detail::WriteStep::Rename;
+            if (step == detail::WriteStep::Compare && ++compares == failingCompare) {
+                renamedBeforeFault = renamed;
+                return true;
+            }
+            return false;
+        });
+        const WriteResult result = WriteFileAtomically(target, kNew);
+        detail::SetWriteFault(nullptr);
+        EXPECT_TRUE(result.differs);
+        EXPECT_EQ(renamedBeforeFault, failingCompare == 2);
+        EXPECT_EQ(result.previousKept, failingCompare == 1);
+        EXPECT_EQ(ReadBytes(target), failingCompare == 1 ? kOld : kNew);
+    }
+}
+
 TEST(SafeFileWriter, FolderNamedInAnyScript) {
     TempDir dir;
     const std::string name = "Karte Größe 相机";

@@ -36,6 +36,22 @@ public:
     /// The real code page of files for `langId`, as the application has it.
     const FileTextCodec& FileCodec() override;
 
+    std::vector<cards::Card> cards;  ///< what Cards() answers
+    std::filesystem::path backupsFolder;
+    bool ejectAnswer = false;               ///< whether the user takes the eject offer
+    std::vector<std::string> ejectOffers;   ///< the confirmations that offered to eject
+    std::vector<std::string> ejectedCards;  ///< mount points EjectCard was asked for
+    std::vector<cards::Card> Cards() override { return cards; }
+    std::filesystem::path BackupsFolder() override { return backupsFolder; }
+    bool ShowMessageOfferingEject(std::string_view text) override {
+        ejectOffers.emplace_back(text);
+        return ejectAnswer;
+    }
+    cards::EjectResult EjectCard(const cards::Card& card) override {
+        ejectedCards.push_back(card.mountPoint);
+        return {true, "The card " + card.label + " may be removed now."};
+    }
+
     /// All messages of both kinds, for "nothing was shown" checks.
     std::size_t MessageCount() const { return messages.size() + fieldMessages.size(); }
     void Clear() {

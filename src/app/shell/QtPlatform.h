@@ -22,6 +22,10 @@ public:
     std::uint16_t SystemLanguageId() override;
     bool OpenUrl(std::string_view url) override;
     const FileTextCodec& FileCodec() override;
+    std::vector<cards::Card> Cards() override;
+    std::filesystem::path BackupsFolder() override;
+    bool ShowMessageOfferingEject(std::string_view text) override;
+    cards::EjectResult EjectCard(const cards::Card& card) override;
 
 private:
     std::unique_ptr<QtFileTextCodec> m_codec;

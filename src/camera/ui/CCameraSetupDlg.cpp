@@ -118,6 +118,13 @@ CCameraSetupDlg::CCameraSetupDlg(const AppState& state, Platform& platform, int 
     m_ui->setupUi(this);
     takeClock();
     bindFields(CameraFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
+    setStoredFile({kMenuFileName,
+                   [this](std::span<const std::uint8_t> bytes) {
+                       return DecodeMenuFile(bytes, m_model.index);
+                   },
+                   [this](std::span<const std::uint8_t> bytes, const FileReport& report) {
+                       loadMenuFile(bytes, report);
+                   }});
     SetFieldReadOnly(m_ui->clockTextEdit, true);
 
     m_ui->generateButton->setDefault(true);
@@ -246,6 +253,16 @@ void CCameraSetupDlg::onGenerate() {
                                               appState().languageByte(), appState().TvMode);
     writeConfigFile(folder(), kMenuFileName, record,
                     MenuConfirmation(m_model, false, appState().languageIndex));
+}
+
+void CCameraSetupDlg::loadMenuFile(std::span<const std::uint8_t> bytes, const FileReport& report) {
+    if (report.factory) {
+        ApplyCameraDefault(m_settings, m_model.index);
+        return;
+    }
+    MenuRecord record{};
+    std::copy_n(bytes.begin(), std::min(bytes.size(), record.size()), record.begin());
+    m_settings = ReadMenuSettings(record, m_model.family);
 }
 
 void CCameraSetupDlg::onDefault() {

@@ -41,6 +41,7 @@ private:
     void takeClock();
     void onGenerate();
     void onDefault();
+    void loadMenuFile(std::span<const std::uint8_t> bytes, const FileReport& report);
 
     std::unique_ptr<Ui::CCameraSetupDlg> m_ui;
     const ModelInfo& m_model;

@@ -92,6 +92,10 @@ CMmsSetupDlg::CMmsSetupDlg(const AppState& state, Platform& platform, int modelI
       m_model(ModelFor(modelIndex)), m_settings(OpeningMmsSettings(modelIndex)) {
     m_ui->setupUi(this);
     bindFields(MmsFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
+    // Read for the backup and the changes a write makes; loading is the camera form's only.
+    setStoredFile({kMmsFileName, [this](std::span<const std::uint8_t> bytes) {
+                       return DecodeMmsFile(bytes, m_model.index, true);
+                   }});
     m_ui->folderEdit->setReadOnly(true);  // the folder comes from Select only
     m_ui->folderEdit->setFocusPolicy(Qt::NoFocus);
 

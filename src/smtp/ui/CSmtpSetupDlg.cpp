@@ -97,6 +97,10 @@ CSmtpSetupDlg::CSmtpSetupDlg(const AppState& state, Platform& platform, int mode
       m_model(ModelFor(modelIndex)), m_settings(OpeningSmtpSettings(m_model.family)) {
     m_ui->setupUi(this);
     bindFields(SmtpFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
+    // Read for the backup and the changes a write makes; loading is the camera form's only.
+    setStoredFile({kSmtpFileName, [this](std::span<const std::uint8_t> bytes) {
+                       return DecodeSmtpFile(bytes, m_model.index, true);
+                   }});
 
     // Enter does nothing here: no button is the default, and none becomes it with the focus
     // (the template turns autoDefault off), so Enter neither generates nor closes the form.
