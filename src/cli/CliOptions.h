@@ -57,7 +57,7 @@ struct CommonOptions {
     std::optional<std::string> model;
     std::optional<std::string> language;
     std::optional<std::string> tvMode;
-    bool force = false;  ///< replace a read-only file
+    bool force = false;   ///< replace a read-only file
     bool dryRun = false;  ///< print what would change, write nothing
 };
 

@@ -49,9 +49,9 @@ int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& 
         err << KeyMessage(file.problem->key, state->message(file.problem->message)) << "\n";
         return kExitBadInput;
     }
-    return WriteConfigFileStep(options.outDir, kMmsFileName, file.bytes,
-                               MmsConfirmation(model, state->languageIndex), *state, env,
-                               options.common.dryRun, out, err, FileWriteOptions(options.common, true));
+    return WriteConfigFileStep(
+        options.outDir, kMmsFileName, file.bytes, MmsConfirmation(model, state->languageIndex),
+        *state, env, options.common.dryRun, out, err, FileWriteOptions(options.common, true));
 }
 
 }  // namespace tov::cli

@@ -48,8 +48,8 @@ int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream
     return WriteConfigFileStep(
         options.outDir, kSmtpFileName,
         BuildSmtpFile(settings.settings, model.family, state->languageByte()),
-        SmtpConfirmation(model, state->languageIndex), *state, env, options.common.dryRun, out,
-        err, FileWriteOptions(options.common, true));
+        SmtpConfirmation(model, state->languageIndex), *state, env, options.common.dryRun, out, err,
+        FileWriteOptions(options.common, true));
 }
 
 }  // namespace tov::cli
