@@ -3,6 +3,7 @@
 // settings it changes, and the eject offer after a write to a card.
 
 #include "cards/core/BackupStore.h"
+#include "cards/core/CardMessages.h"
 #include "cards/core/ChangedSettings.h"
 #include "common/ConfigFile.h"
 #include "common/FilePath.h"
@@ -23,6 +24,8 @@
 
 namespace tov {
 namespace {
+
+namespace text = cards::text;
 
 // Cards come and go while a form is open: a look at the mounted volumes this often.
 constexpr int kCardPollMs = 2000;
@@ -81,7 +84,7 @@ void CSetupFormDlg::setStoredFile(StoredFile file) {
 }
 
 void CSetupFormDlg::setUpCardRow(QWidget* folderRow) {
-    m_cardBar = new CardBar(this);
+    m_cardBar = new CardBar(m_state.languageIndex, this);
     // Under the folder row in the form's column; inside the row where the form has no column.
     auto* column = folderRow->parentWidget() != nullptr
                        ? qobject_cast<QBoxLayout*>(folderRow->parentWidget()->layout())
@@ -154,24 +157,21 @@ void CSetupFormDlg::updateLoadOffer() {
         return;
     }
     const FileReport report = m_stored.decode(*bytes);
-    const std::string where = cardAt(folder()) != nullptr ? "This card" : "This folder";
-    const std::string model = std::string(ModelFor(m_state.modelIndex).name);
-    const std::string file(m_stored.fileName);
+    const std::string_view where =
+        m_state.message(cardAt(folder()) != nullptr ? text::kThisCard : text::kThisFolder);
+    const std::string_view model = ModelFor(m_state.modelIndex).name;
+    const std::string_view file = m_stored.fileName;
     if (report.damaged()) {
-        m_cardBar->showOffer(where + " holds a " + file +
-                                 " that cannot be loaded: " + Joined(report.problems) + ".",
+        m_cardBar->showOffer(cards::Filled(m_state.message(text::kCannotLoad),
+                                           {where, file, Joined(report.problems)}),
                              false);
     } else if (!report.notes.empty()) {
-        m_cardBar->showOffer(where + " holds a " + file + " of another model or with values " +
-                                 "this form does not write for a " + model + ": " +
-                                 Joined(report.notes) + ".",
+        m_cardBar->showOffer(cards::Filled(m_state.message(text::kOtherModel),
+                                           {where, file, model, Joined(report.notes)}),
                              false);
     } else {
-        m_cardBar->showOffer(where + " holds settings for a " + model + " written " +
-                                 WrittenAt(report, path) +
-                                 (m_stored.load ? "."
-                                                : " (this form does not load them; "
-                                                  "tovbrenn-cli inspect shows them)."),
+        m_cardBar->showOffer(cards::Filled(m_state.message(text::kHoldsSettings),
+                                           {where, model, WrittenAt(report, path)}),
                              static_cast<bool>(m_stored.load));
     }
 }
@@ -195,7 +195,7 @@ void CSetupFormDlg::loadStoredFile() {
     showSelections();
     applyLocks();
     writeForm();
-    m_cardBar->showOffer("Loaded the settings of " + std::string(m_stored.fileName) + ".", false);
+    m_cardBar->showOffer(cards::Filled(m_state.message(text::kLoaded), {m_stored.fileName}), false);
 }
 
 bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view fileName,
@@ -206,8 +206,8 @@ bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view
         return true;
     }
     if (m_stored.decode) {
-        changes = "\n" + cards::ChangesText(cards::ChangedSettings(m_stored.decode(*previous),
-                                                                   m_stored.decode(bytes)));
+        changes = "\n" + cards::ChangesBetween(m_stored.decode(*previous), m_stored.decode(bytes),
+                                               m_state.languageIndex);
     }
     const std::filesystem::path backups = m_platform.BackupsFolder();
     if (backups.empty()) {
@@ -219,17 +219,18 @@ bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view
     const WriteResult kept =
         cards::BackupStore(backups).Keep(label, fileName, *previous, m_platform.LocalTime());
     if (!kept.ok) {
-        m_platform.ShowMessage("Could not keep a copy of " + PathText(path) + " in " +
-                               PathText(backups) + ": " + kept.error + "\nNothing was written.");
+        m_platform.ShowMessage(cards::Filled(m_state.message(text::kBackupFailed),
+                                             {PathText(path), PathText(backups), kept.error}));
         return false;
     }
-    changes += "\nThe previous file is kept in " + PathText(backups) + ".";
+    changes += "\n" + cards::Filled(m_state.message(text::kBackupKept), {PathText(backups)});
     return true;
 }
 
 std::string CSetupFormDlg::cardNamed(const std::string& folder) const {
     const cards::Card* card = cardAt(folder);
-    return card != nullptr ? "\nMemory card: " + card->label : std::string();
+    return card != nullptr ? "\n" + cards::Filled(m_state.message(text::kMemoryCard), {card->label})
+                           : std::string();
 }
 
 void CSetupFormDlg::offerEject(const std::string& folder, const std::string& confirmation) {
@@ -239,8 +240,8 @@ void CSetupFormDlg::offerEject(const std::string& folder, const std::string& con
         return;
     }
     const cards::Card target = *card;
-    if (m_platform.ShowMessageOfferingEject(confirmation)) {
-        m_platform.ShowMessage(m_platform.EjectCard(target).message);
+    if (m_platform.ShowMessageOfferingEject(confirmation, m_state.message(text::kEjectButton))) {
+        m_platform.ShowMessage(m_platform.EjectCard(target, m_state.languageIndex).message);
         refreshCards(false);
     }
 }

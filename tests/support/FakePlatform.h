@@ -43,11 +43,12 @@ public:
     std::vector<std::string> ejectedCards;  ///< mount points EjectCard was asked for
     std::vector<cards::Card> Cards() override { return cards; }
     std::filesystem::path BackupsFolder() override { return backupsFolder; }
-    bool ShowMessageOfferingEject(std::string_view text) override {
+    bool ShowMessageOfferingEject(std::string_view text,
+                                  std::string_view /*ejectButton*/) override {
         ejectOffers.emplace_back(text);
         return ejectAnswer;
     }
-    cards::EjectResult EjectCard(const cards::Card& card) override {
+    cards::EjectResult EjectCard(const cards::Card& card, int /*languageIndex*/) override {
         ejectedCards.push_back(card.mountPoint);
         return {true, "The card " + card.label + " may be removed now."};
     }

@@ -73,16 +73,16 @@ std::filesystem::path QtPlatform::BackupsFolder() {
     return tov::BackupsFolder();
 }
 
-bool QtPlatform::ShowMessageOfferingEject(std::string_view text) {
+bool QtPlatform::ShowMessageOfferingEject(std::string_view text, std::string_view ejectButton) {
     QMessageBox box(QMessageBox::NoIcon, kCaption, ToQString(text), QMessageBox::Ok);
     box.setIconPixmap(ApplicationIcon().pixmap(kMessageIconSize, kMessageIconSize));
-    QPushButton* eject = box.addButton(QObject::tr("Eject the card"), QMessageBox::ActionRole);
+    QPushButton* eject = box.addButton(ToQString(ejectButton), QMessageBox::ActionRole);
     box.exec();
     return box.clickedButton() == eject;
 }
 
-cards::EjectResult QtPlatform::EjectCard(const cards::Card& card) {
-    return tov::EjectCard(card);
+cards::EjectResult QtPlatform::EjectCard(const cards::Card& card, int languageIndex) {
+    return tov::EjectCard(card, languageIndex);
 }
 
 }  // namespace tov

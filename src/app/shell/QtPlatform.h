@@ -24,8 +24,8 @@ public:
     const FileTextCodec& FileCodec() override;
     std::vector<cards::Card> Cards() override;
     std::filesystem::path BackupsFolder() override;
-    bool ShowMessageOfferingEject(std::string_view text) override;
-    cards::EjectResult EjectCard(const cards::Card& card) override;
+    bool ShowMessageOfferingEject(std::string_view text, std::string_view ejectButton) override;
+    cards::EjectResult EjectCard(const cards::Card& card, int languageIndex) override;
 
 private:
     std::unique_ptr<QtFileTextCodec> m_codec;

@@ -1,5 +1,7 @@
 #include "cards/host/CardEject.h"
 
+#include "cards/core/CardMessages.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -27,23 +29,46 @@
 namespace tov {
 namespace {
 
+namespace text = cards::text;
+
 std::string Name(const cards::Card& card) {
     return card.label.empty() ? card.mountPoint : card.label + " (" + card.mountPoint + ")";
 }
 
-EjectResult Removable(const cards::Card& card, const std::string& how) {
-    return {true, "The card " + Name(card) + " may be removed now" + how + "."};
+// What the system did, put in words in the user's language at the end.
+struct Ejected {
+    enum Kind { kRemovable, kStillOpen, kFailed } kind;
+    std::string detail;  ///< the system's own words, if any
+    MessagePair how{};   ///< how the reader took it, for a removable card
+};
+
+Ejected Removable(const cards::Card& /*card*/, MessagePair how = {}) {
+    return {Ejected::kRemovable, {}, how};
 }
 
-EjectResult Busy(const cards::Card& card, const std::string& detail) {
-    return {false, "The card " + Name(card) +
-                       " may not be removed yet: a program still holds a file open on it" +
-                       (detail.empty() ? "" : " (" + detail + ")") + ". Close it and eject again."};
+Ejected Busy(const cards::Card& /*card*/, const std::string& detail) {
+    return {Ejected::kStillOpen, detail};
 }
 
-EjectResult Failed(const cards::Card& card, const std::string& detail) {
-    return {false, "The card " + Name(card) +
-                       " could not be ejected and may not be removed yet: " + detail};
+Ejected Failed(const cards::Card& /*card*/, const std::string& detail) {
+    return {Ejected::kFailed, detail};
+}
+
+EjectResult InWords(const cards::Card& card, const Ejected& ejected, int language) {
+    const std::string name = Name(card);
+    switch (ejected.kind) {
+    case Ejected::kRemovable:
+        return {true, cards::Filled(PickMessage(text::kMayBeRemoved, language),
+                                    {name, PickMessage(ejected.how, language)})};
+    case Ejected::kStillOpen:
+        return {false, cards::Filled(PickMessage(text::kStillOpen, language),
+                                     {name, ejected.detail.empty() ? std::string()
+                                                                   : " (" + ejected.detail + ")"})};
+    case Ejected::kFailed:
+        break;
+    }
+    return {false,
+            cards::Filled(PickMessage(text::kEjectFailed, language), {name, ejected.detail})};
 }
 
 // The output of a finished program, trimmed.
@@ -70,7 +95,7 @@ bool Run(const QString& program, const QStringList& args, std::string& output) {
 
 // Lock, dismount and eject: this ejects the card from the reader, not the reader from the
 // system. Written for Windows, not tried on one.
-EjectResult EjectPlatform(const cards::Card& card) {
+Ejected EjectPlatform(const cards::Card& card) {
     if (card.mountPoint.size() < 2 || card.mountPoint[1] != ':') {
         return Failed(card, "not a drive letter");
     }
@@ -107,16 +132,16 @@ EjectResult EjectPlatform(const cards::Card& card) {
     if (!dismounted) {
         return Failed(card, "the volume could not be dismounted");
     }
-    return Removable(card, ejected ? "" : " (the reader does not eject it itself)");
+    return Removable(card, ejected ? MessagePair{} : text::kReaderKeepsIt);
 }
 
 #elif defined(__APPLE__)
 
 // Untested: diskutil unmounts every volume of the disk and ejects it.
-EjectResult EjectPlatform(const cards::Card& card) {
+Ejected EjectPlatform(const cards::Card& card) {
     std::string output;
     if (Run("diskutil", {"eject", QString::fromStdString(card.mountPoint)}, output)) {
-        return Removable(card, "");
+        return Removable(card);
     }
     if (output.find("in use") != std::string::npos) {
         return Busy(card, output);
@@ -161,7 +186,7 @@ QVariant UdisksProperty(const QString& path, const QString& interface, const QSt
     return reply.arguments().front().value<QDBusVariant>().variant();
 }
 
-EjectResult UdisksEject(const cards::Card& card, const QString& block) {
+Ejected UdisksEject(const cards::Card& card, const QString& block) {
     QDBusConnection bus = QDBusConnection::systemBus();
     QDBusMessage unmount = QDBusMessage::createMethodCall(
         kUdisks, block, "org.freedesktop.UDisks2.Filesystem", "Unmount");
@@ -180,15 +205,14 @@ EjectResult UdisksEject(const cards::Card& card, const QString& block) {
                               .path();
     if (drive.isEmpty() || drive == "/" ||
         !UdisksProperty(drive, "org.freedesktop.UDisks2.Drive", "CanPowerOff").toBool()) {
-        return Removable(card, "");
+        return Removable(card);
     }
     QDBusMessage powerOff =
         QDBusMessage::createMethodCall(kUdisks, drive, "org.freedesktop.UDisks2.Drive", "PowerOff");
     powerOff << QVariantMap();
     const QDBusMessage off = bus.call(powerOff);
-    return Removable(card, off.type() == QDBusMessage::ErrorMessage
-                               ? " (its reader could not be powered off)"
-                               : "; its reader is powered off");
+    return Removable(card, off.type() == QDBusMessage::ErrorMessage ? text::kReaderStillOn
+                                                                    : text::kReaderOff);
 }
 
 bool StillMounted(const std::string& mountPoint) {
@@ -204,7 +228,7 @@ bool StillMounted(const std::string& mountPoint) {
 }
 
 // Without UDisks2: umount, and for a FUSE mount of another user fusermount.
-EjectResult UnmountEject(const cards::Card& card) {
+Ejected UnmountEject(const cards::Card& card) {
     const QString where = QString::fromStdString(card.mountPoint);
     std::string output;
     bool done = Run("umount", {where}, output);
@@ -215,7 +239,7 @@ EjectResult UnmountEject(const cards::Card& card) {
     }
     if (done && !StillMounted(card.mountPoint)) {
         ::sync();
-        return Removable(card, "");
+        return Removable(card);
     }
     if (output.find("busy") != std::string::npos) {
         return Busy(card, output);
@@ -223,7 +247,7 @@ EjectResult UnmountEject(const cards::Card& card) {
     return Failed(card, output.empty() ? "it is still mounted" : output);
 }
 
-EjectResult EjectPlatform(const cards::Card& card) {
+Ejected EjectPlatform(const cards::Card& card) {
     const QString block = UdisksBlock(card);
     return block.isEmpty() ? UnmountEject(card) : UdisksEject(card, block);
 }
@@ -232,8 +256,8 @@ EjectResult EjectPlatform(const cards::Card& card) {
 
 }  // namespace
 
-EjectResult EjectCard(const cards::Card& card) {
-    return EjectPlatform(card);
+EjectResult EjectCard(const cards::Card& card, int languageIndex) {
+    return InWords(card, EjectPlatform(card), languageIndex);
 }
 
 }  // namespace tov

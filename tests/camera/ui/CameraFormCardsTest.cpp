@@ -78,6 +78,13 @@ void CameraFormCardsTest::folderStartsAtTheOnlyCard() {
     QCOMPARE(LabelText(single, "cardLabel"),
              QString("Memory card: TOVCARD (exFAT, 60.0 MiB free of 64.0 MiB)"));
     QVERIFY(!Combo(single, "cardCombo")->isVisible());
+
+    // The row speaks the form's language.
+    const AppState chinese = StateFor(4, kChinese);
+    CCameraSetup9030Dlg inChinese(chinese, one);
+    inChinese.show();
+    QCOMPARE(LabelText(inChinese, "cardLabel"),
+             QString("存储卡：TOVCARD（exFAT，可用 60.0 MiB，共 64.0 MiB）"));
 }
 
 void CameraFormCardsTest::severalCardsAreAChoice() {
