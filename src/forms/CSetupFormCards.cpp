@@ -27,8 +27,9 @@ namespace {
 
 namespace text = cards::text;
 
-// Cards come and go while a form is open: a look at the mounted volumes this often.
-constexpr int kCardPollMs = 2000;
+// Cards come and go while a form is open: a look at the platform's list this often (the list
+// itself is kept by the platform, away from the interface).
+constexpr int kCardPollMs = 1000;
 // A configuration file is 60 bytes to a few KiB; anything larger is not offered or compared.
 constexpr std::uintmax_t kMaxStoredSize = 64 * 1024;
 

@@ -66,7 +66,10 @@ const FileTextCodec& QtPlatform::FileCodec() {
 }
 
 std::vector<cards::Card> QtPlatform::Cards() {
-    return ListCards();
+    if (!m_cards) {
+        m_cards = std::make_unique<CardWatch>(ListCards);
+    }
+    return m_cards->Latest();
 }
 
 std::filesystem::path QtPlatform::BackupsFolder() {
@@ -82,7 +85,11 @@ bool QtPlatform::ShowMessageOfferingEject(std::string_view text, std::string_vie
 }
 
 cards::EjectResult QtPlatform::EjectCard(const cards::Card& card, int languageIndex) {
-    return tov::EjectCard(card, languageIndex);
+    cards::EjectResult result = tov::EjectCard(card, languageIndex);
+    if (m_cards) {
+        m_cards->Refresh();
+    }
+    return result;
 }
 
 }  // namespace tov
