@@ -7,6 +7,7 @@
 #include "cli/OperatorsCommand.h"
 #include "cli/PrefsCommand.h"
 #include "cli/SmtpCommand.h"
+#include "cli/WriteCommand.h"
 #include "common/Models.h"
 #include "common/Text.h"
 
@@ -137,6 +138,28 @@ CLI::App& AddSmtpCommand(CLI::App& app, SmtpOptions& options) {
     return *command;
 }
 
+CLI::App& AddWriteCommand(CLI::App& app, ProfileWriteOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "write", "Writes every file a profile holds (menu.dat, setup.dat, smtp.dat), all "
+                 "checked before any is written");
+    command
+        ->add_option("--settings", options.settings,
+                     "The profile: {\"format\": 1, \"model\": \"Tov 9030MG\", \"menu\": {...}, "
+                     "\"mms\": {...}, \"smtp\": {...}} (as inspect --json prints it); - reads "
+                     "standard input")
+        ->required();
+    AddOut(*command, options.outDir, "the files");
+    AddCommonOptions(*command, options.common);
+    AddOptional(*command, "--clock", options.clock,
+                "Camera clock \"YYYY-MM-DD HH:MM:SS\" instead of the local clock");
+    command->add_option("--set", options.setters,
+                        "KEY=VALUE over the profile, repeatable: every file that takes KEY, or "
+                        "FILE.KEY (mms.port)");
+    command->footer("--model gives or overrides the profile's model. Nothing is written when "
+                    "one file is refused (exit 2); a failed write stops the rest (exit 1).");
+    return *command;
+}
+
 CLI::App& AddInspectCommand(CLI::App& app, InspectOptions& options) {
     CLI::App* command =
         app.add_subcommand("inspect", "Checks a configuration file (" + InspectedFileNames() +
@@ -230,6 +253,7 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     MmsOptions mms;
     SmtpOptions smtp;
     InspectOptions inspect;
+    ProfileWriteOptions write;
     OperatorsOptions operators;
     CardsOptions cardsOptions;
     BackupsOptions backups;
@@ -257,6 +281,10 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
         {"smtp", [&]() -> CLI::App& { return AddSmtpCommand(app, smtp); },
          [&] {
              return RunSmtpCommand(smtp, env, out, err);
+         }},
+        {"write", [&]() -> CLI::App& { return AddWriteCommand(app, write); },
+         [&] {
+             return RunWriteCommand(write, env, out, err);
          }},
         {"inspect", [&]() -> CLI::App& { return AddInspectCommand(app, inspect); },
          [&] {

@@ -268,3 +268,74 @@ FileSettings SettingsOfFile(std::string_view member, std::span<const std::uint8_
 }
 
 }  // namespace tov::profiles
+
+namespace tov::profiles {
+
+Profile ProfileOfFiles(const std::vector<ReadFile>& files, std::optional<int> model,
+                       bool withSecrets, const FileTextCodec& codec) {
+    Profile profile;
+    std::vector<int> candidates;
+    if (model) {
+        candidates = {*model};
+    } else {
+        std::vector<std::pair<std::string_view, std::span<const std::uint8_t>>> all;
+        for (const ReadFile& file : files) {
+            all.emplace_back(file.member, file.bytes);
+        }
+        candidates = ModelsWriting(all);
+    }
+    if (candidates.size() == 1) {
+        profile.model = candidates.front();
+    }
+    for (const ReadFile& file : files) {
+        const std::string member(file.member);
+        if (candidates.empty()) {
+            // Read for the first model that writes this file alone, to name the reason.
+            int reading = 0;
+            for (const ModelInfo& each : Models()) {
+                if (reading == 0 && ModelWritesFile(each.index, file.member, file.bytes)) {
+                    reading = each.index;
+                }
+            }
+            profile.refused[member] =
+                reading == 0 ? SettingsOfFile(file.member, file.bytes,
+                                              {.modelIndex = Models().back().index}, codec)
+                                   .refusal
+                             : "the files together fit no single model; read them with --model";
+            continue;
+        }
+        // Every candidate must read the file alike: by name where they all can, else by
+        // position.
+        std::optional<FileSettings> agreed;
+        for (const bool named : {true, false}) {
+            std::optional<FileSettings> first;
+            bool alike = true;
+            for (const int candidate : candidates) {
+                FileSettings read = SettingsOfFile(
+                    file.member, file.bytes,
+                    {.modelIndex = candidate, .namedChoices = named, .withSecrets = withSecrets},
+                    codec);
+                if (!first) {
+                    first = std::move(read);
+                } else if (read.texts != first->texts || read.refusal != first->refusal) {
+                    alike = false;
+                }
+            }
+            if (alike) {
+                agreed = std::move(first);
+                break;
+            }
+        }
+        if (!agreed) {
+            profile.refused[member] =
+                "the file reads differently for the models it fits; read it with --model";
+        } else if (!agreed->refusal.empty()) {
+            profile.refused[member] = agreed->refusal;
+        } else {
+            profile.files[member] = std::move(agreed->texts);
+        }
+    }
+    return profile;
+}
+
+}  // namespace tov::profiles

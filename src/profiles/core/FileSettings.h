@@ -44,3 +44,21 @@ std::vector<int>
 ModelsWriting(const std::vector<std::pair<std::string_view, std::span<const std::uint8_t>>>& files);
 
 }  // namespace tov::profiles
+
+namespace tov::profiles {
+
+/// A file read for a profile: its member ("menu") and bytes.
+struct ReadFile {
+    std::string_view member;
+    std::span<const std::uint8_t> bytes;
+};
+
+/// The profile of `files`, read for `model` or, without it, for the models whose forms could
+/// have written all of them: the model named when only one could; choices as their English
+/// entries where every such model reads them alike, else as positions; refused (in
+/// `refused`, with the reason) where the files read differently for those models or hold
+/// what no form writes.
+Profile ProfileOfFiles(const std::vector<ReadFile>& files, std::optional<int> model,
+                       bool withSecrets, const FileTextCodec& codec);
+
+}  // namespace tov::profiles

@@ -22,7 +22,45 @@ std::vector<std::string_view> Secrets(FieldTable<S> table) {
     return keys;
 }
 
+template <class S>
+bool Takes(FieldTable<S> table, std::string_view key, Family family) {
+    const Field<S>* field = FindField(table, key);
+    return field != nullptr && IsSettingKey(*field, family);
+}
+
+bool FileTakes(std::string_view member, std::string_view key, Family family) {
+    if (member == "menu") {
+        return Takes(CameraFieldTable(), key, family);
+    }
+    if (member == "mms") {
+        return Takes(MmsFieldTable(), key, family);
+    }
+    return member == "smtp" && Takes(SmtpFieldTable(), key, family);
+}
+
 }  // namespace
+
+bool SetOverProfile(Profile& profile, std::string_view key, const std::string& value,
+                    Family family) {
+    if (const std::size_t dot = key.find('.'); dot != std::string_view::npos) {
+        const std::string_view member = key.substr(0, dot);
+        const std::string_view bare = key.substr(dot + 1);
+        const auto file = profile.files.find(member);
+        if (file == profile.files.end() || !FileTakes(member, bare, family)) {
+            return false;
+        }
+        file->second[std::string(bare)] = value;
+        return true;
+    }
+    bool taken = false;
+    for (auto& [member, texts] : profile.files) {
+        if (FileTakes(member, key, family)) {
+            texts[std::string(key)] = value;
+            taken = true;
+        }
+    }
+    return taken;
+}
 
 const ProfileFileKind* ProfileFileByMember(std::string_view member) {
     for (const ProfileFileKind& kind : kProfileFiles) {

@@ -59,3 +59,13 @@ std::optional<int> ModelNamed(std::string_view text);
 std::string ProfileRefusal(const Profile& profile, int modelIndex, int languageIndex);
 
 }  // namespace tov::profiles
+
+namespace tov::profiles {
+
+/// Sets `key` to `value` over the profile's settings: "mms.port" in that file's settings; a
+/// bare key in every file of the profile whose form for `family` takes it. False when no
+/// file of the profile takes the key (nothing changed).
+bool SetOverProfile(Profile& profile, std::string_view key, const std::string& value,
+                    Family family);
+
+}  // namespace tov::profiles

@@ -77,10 +77,23 @@ std::string ProfileJson(const Profile& profile) {
     return json.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
+namespace {
+
+// A single file's report (inspect --json) holds its profile as "settings".
+const Json& ProfilePart(const Json& json) {
+    if (json.is_object() && !json.contains("format") && json.contains("settings") &&
+        json["settings"].is_object() && json["settings"].contains("format")) {
+        return json["settings"];
+    }
+    return json;
+}
+
+}  // namespace
+
 bool LooksLikeProfile(std::string_view text) {
     try {
         const Json json = Json::parse(text);
-        return json.is_object() && json.contains("format");
+        return ProfilePart(json).is_object() && ProfilePart(json).contains("format");
     } catch (const nlohmann::json::exception&) {
         return false;
     }
@@ -93,9 +106,9 @@ std::optional<Profile> ParseProfileJson(std::string_view text, const std::string
         return std::nullopt;
     };
     std::string duplicate;
-    Json json;
+    Json whole;
     try {
-        json = ParseNoting(text, duplicate);
+        whole = ParseNoting(text, duplicate);
     } catch (const nlohmann::json::parse_error& e) {
         // The parser's message quotes the text, which may be a password: only the place.
         error = where + ": " + Place(text, e.byte, languageIndex);
@@ -103,6 +116,7 @@ std::optional<Profile> ParseProfileJson(std::string_view text, const std::string
     } catch (const nlohmann::json::exception&) {
         return refuse("不是有效的 JSON（数字超出范围）", "not valid JSON (a number out of range)");
     }
+    const Json json = ProfilePart(whole);
     if (!json.is_object() || !json.contains("format")) {
         return refuse("不是配置文件（需要 \"format\": 1 的 JSON 对象）",
                       "no profile (a JSON object with \"format\": 1)");

@@ -22,8 +22,8 @@ inline constexpr std::string_view kSecretsNotice =
 /// text holds.
 std::string ProfileJson(const Profile& profile);
 
-/// Whether `text` is meant as a profile: a JSON object with a "format" member. A flat
-/// object of one file's settings is none.
+/// Whether `text` is meant as a profile: a JSON object with a "format" member, or a file's
+/// report whose "settings" is one. A flat object of one file's settings is none.
 bool LooksLikeProfile(std::string_view text);
 
 /// A profile read from JSON, or why not (no JSON, named by line and column and never
