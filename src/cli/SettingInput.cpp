@@ -119,15 +119,6 @@ std::optional<profiles::Profile> ReadProfileFile(const std::string& path, const 
     if (!text) {
         return std::nullopt;
     }
-    if (!profiles::LooksLikeProfile(*text)) {
-        err << "--settings " << Printable(path) << ": "
-            << state.message({"需要一个配置文件：{\"format\": 1, \"model\": ..., \"menu\": "
-                              "{...}, \"mms\": {...}, \"smtp\": {...}}",
-                              "a profile is needed: {\"format\": 1, \"model\": ..., \"menu\": "
-                              "{...}, \"mms\": {...}, \"smtp\": {...}}"})
-            << "\n";
-        return std::nullopt;
-    }
     return ParseProfile(*text, path, state, err);
 }
 

@@ -38,7 +38,7 @@ std::optional<SettingsFile> ReadSettingsFile(const std::optional<std::string>& p
                                              CliEnvironment& env, std::ostream& err);
 
 /// Reads a profile (a file, or "-" for standard input) for `write` and `batch`: one file's
-/// flat object is refused with the hint of the profile's form.
+/// flat object is refused with the form a profile has.
 std::optional<profiles::Profile> ReadProfileFile(const std::string& path, const AppState& state,
                                                  CliEnvironment& env, std::ostream& err);
 
