@@ -6,6 +6,7 @@
 #include "cli/MmsCommand.h"
 #include "cli/OperatorsCommand.h"
 #include "cli/PrefsCommand.h"
+#include "cli/ProfileCommand.h"
 #include "cli/SmtpCommand.h"
 #include "cli/WriteCommand.h"
 #include "common/Models.h"
@@ -160,6 +161,23 @@ CLI::App& AddWriteCommand(CLI::App& app, ProfileWriteOptions& options) {
     return *command;
 }
 
+CLI::App& AddProfileCommand(CLI::App& app, ProfileOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "profile", "Saves the settings of a card's or folder's files as a profile for write");
+    command
+        ->add_option("source", options.source,
+                     "The folder, \"card\" for the only memory card, or one configuration file")
+        ->required();
+    command->add_option("--out", options.out, "The profile to write, or - for standard output")
+        ->required();
+    AddOptional(*command, "--model", options.model,
+                "Camera model: " + ModelChoices() + " (default: the model the files tell)");
+    command->add_flag("--include-secrets", options.includeSecrets,
+                      "Keep the passwords; the profile is then made owner-only (0600)");
+    command->add_flag("--force", options.force, "Replace the profile even when it is read-only");
+    return *command;
+}
+
 CLI::App& AddInspectCommand(CLI::App& app, InspectOptions& options) {
     CLI::App* command =
         app.add_subcommand("inspect", "Checks a configuration file (" + InspectedFileNames() +
@@ -254,6 +272,7 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     SmtpOptions smtp;
     InspectOptions inspect;
     ProfileWriteOptions write;
+    ProfileOptions profile;
     OperatorsOptions operators;
     CardsOptions cardsOptions;
     BackupsOptions backups;
@@ -285,6 +304,10 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
         {"write", [&]() -> CLI::App& { return AddWriteCommand(app, write); },
          [&] {
              return RunWriteCommand(write, env, out, err);
+         }},
+        {"profile", [&]() -> CLI::App& { return AddProfileCommand(app, profile); },
+         [&] {
+             return RunProfileCommand(profile, env, out, err);
          }},
         {"inspect", [&]() -> CLI::App& { return AddInspectCommand(app, inspect); },
          [&] {

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace tov::cli {
@@ -262,6 +264,33 @@ TEST_F(ProfileCommandTest, TheStoredModelIsNamedWhenNothingElseGivesOne) {
               {"write", "--settings", "-", "--out", card.str(), "--model", "2760MG"});
     ASSERT_EQ(overridden.code, kExitOk) << overridden.err;
     EXPECT_NE(overridden.out.find("Tov 2760"), std::string::npos) << overridden.out;
+}
+
+// A profile keeps passwords only when asked; then it says so first and only its owner may read
+// it, also where it replaces a profile others could read.
+TEST_F(ProfileCommandTest, SavedProfileHoldsPasswordsOnlyWhenAsked) {
+    Write("smtp", {"--model", "9030MG"}, kBusySmtpManual);
+    const std::filesystem::path saved = other.path() / "p.json";
+    const CliRun plain = Run({"profile", card.str(), "--out", saved.string()});
+    ASSERT_EQ(plain.code, kExitOk) << plain.err;
+    std::string text(std::istreambuf_iterator<char>(std::ifstream(saved).rdbuf()), {});
+    EXPECT_EQ(text.find("mail-pw"), std::string::npos);
+    EXPECT_EQ(text.find("passwords"), std::string::npos);
+    std::filesystem::permissions(saved, std::filesystem::perms(0644));
+
+    const CliRun secret =
+        Run({"profile", card.str(), "--out", saved.string(), "--include-secrets"});
+    ASSERT_EQ(secret.code, kExitOk) << secret.err;
+    EXPECT_NE(secret.out.find("only its owner may read it"), std::string::npos);
+    EXPECT_EQ(std::filesystem::status(saved).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms(0600));
+    const auto profile = nlohmann::ordered_json::parse(std::ifstream(saved));
+    EXPECT_EQ(profile.begin().key(), "passwords");
+    EXPECT_EQ(profile.at("smtp").at("senderPassword"), "mail-pw");
+    // And it writes the card again.
+    const CliRun written = Run({"write", "--settings", saved.string(), "--out", other.str()});
+    ASSERT_EQ(written.code, kExitOk) << written.err;
+    EXPECT_EQ(ReadBytes(other.path() / "smtp.dat"), ReadBytes(card.path() / "smtp.dat"));
 }
 
 }  // namespace
