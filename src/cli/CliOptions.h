@@ -24,6 +24,9 @@ namespace tov::cli {
 /// ended.
 std::optional<std::string> ReadSecretLine(std::string_view prompt, std::ostream& err);
 
+/// Whether standard error is a terminal.
+bool ErrorIsTerminal();
+
 /// The exit codes every command keeps to.
 enum ExitCode : int {
     kExitOk = 0,
@@ -52,6 +55,8 @@ struct CliEnvironment {
     std::filesystem::path backupsFolder = {};
     /// Where `--settings -` reads from.
     std::istream* standardInput = &std::cin;
+    /// Whether the error stream is a terminal: progress is then one line that updates.
+    bool terminal = false;
 };
 
 /// The options shared by the file commands; one not given takes the stored preference (a

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/BatchCommand.h"
 #include "cli/CardsCommand.h"
 #include "cli/InspectCommand.h"
 #include "cli/MenuCommand.h"
@@ -178,6 +179,28 @@ CLI::App& AddProfileCommand(CLI::App& app, ProfileOptions& options) {
     return *command;
 }
 
+CLI::App& AddBatchCommand(CLI::App& app, BatchOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "batch", "Writes a profile to many cards or folders in a row, each with its own values");
+    command->add_option("--settings", options.settings, "The profile (see write)")->required();
+    command
+        ->add_option("--cards", options.cards,
+                     "CSV: a first line \"destination,KEY,...\", then one line per card: a folder "
+                     "or \"card\" (wait for the next card) and its values by key")
+        ->required();
+    AddOptional(*command, "--log", options.log,
+                "Write the results as CSV: destination, card, files, result, reason");
+    command->add_flag("--again", options.again,
+                      "Write a card this batch has written already (refused otherwise)");
+    AddCommonOptions(*command, options.common);
+    AddOptional(*command, "--clock", options.clock,
+                "Camera clock \"YYYY-MM-DD HH:MM:SS\" instead of the local clock");
+    command->footer("A line with a bad value is reported and skipped. Ctrl+C stops before the "
+                    "next card; a write under way is finished first. Exit 0 all written, 2 a "
+                    "line skipped, 1 a write failed or the batch was stopped.");
+    return *command;
+}
+
 CLI::App& AddInspectCommand(CLI::App& app, InspectOptions& options) {
     CLI::App* command =
         app.add_subcommand("inspect", "Checks a configuration file (" + InspectedFileNames() +
@@ -273,6 +296,7 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     InspectOptions inspect;
     ProfileWriteOptions write;
     ProfileOptions profile;
+    BatchOptions batch;
     OperatorsOptions operators;
     CardsOptions cardsOptions;
     BackupsOptions backups;
@@ -304,6 +328,10 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
         {"write", [&]() -> CLI::App& { return AddWriteCommand(app, write); },
          [&] {
              return RunWriteCommand(write, env, out, err);
+         }},
+        {"batch", [&]() -> CLI::App& { return AddBatchCommand(app, batch); },
+         [&] {
+             return RunBatchCommand(batch, env, out, err);
          }},
         {"profile", [&]() -> CLI::App& { return AddProfileCommand(app, profile); },
          [&] {
