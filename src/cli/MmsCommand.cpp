@@ -54,6 +54,9 @@ int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& 
         return kExitBadInput;
     }
     const std::vector<std::string_view> secretKeys = SecretKeys(MmsFieldTable());
+    if (ReadsStandardInputTwice(options.settings, secretKeys, *state, err)) {
+        return kExitBadInput;
+    }
     const auto sources = ReadSecretSetters(options.settings, secretKeys, *state, env, err);
     if (!sources) {
         return kExitBadInput;

@@ -113,6 +113,27 @@ std::optional<SettingsFile> ReadSettingsFile(const std::optional<std::string>& p
     return SettingsFile{texts->second, profile->model};
 }
 
+bool ReadsStandardInputTwice(const SettingSources& sources,
+                             const std::vector<std::string_view>& secretKeys, const AppState& state,
+                             std::ostream& err) {
+    if (sources.settingsFile != kStandardInput) {
+        return false;
+    }
+    for (const std::string& setter : sources.setters) {
+        for (const std::string_view key : secretKeys) {
+            if (setter == std::string(key) + "=-") {
+                err << "--set " << key << "=-: "
+                    << state.message({"--settings - 已从标准输入读取设置；请把密码写在设置中",
+                                      "--settings - reads the settings from standard input "
+                                      "already; give the password in the settings instead"})
+                    << "\n";
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 std::optional<profiles::Profile> ReadProfileFile(const std::string& path, const AppState& state,
                                                  CliEnvironment& env, std::ostream& err) {
     const auto text = ReadSettingsText(path, state, env, err);

@@ -37,6 +37,12 @@ std::optional<SettingsFile> ReadSettingsFile(const std::optional<std::string>& p
                                              std::string_view member, const AppState& state,
                                              CliEnvironment& env, std::ostream& err);
 
+/// Whether `--settings -` and a `--set KEY=-` of one of `secretKeys` both ask for standard
+/// input, which holds one of them only: the refusal goes to `err`.
+bool ReadsStandardInputTwice(const SettingSources& sources,
+                             const std::vector<std::string_view>& secretKeys, const AppState& state,
+                             std::ostream& err);
+
 /// Reads a profile (a file, or "-" for standard input) for `write` and `batch`: one file's
 /// flat object is refused with the form a profile has.
 std::optional<profiles::Profile> ReadProfileFile(const std::string& path, const AppState& state,

@@ -56,6 +56,9 @@ int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream
     }
 
     const std::vector<std::string_view> secretKeys = SecretKeys(SmtpFieldTable());
+    if (ReadsStandardInputTwice(options.settings, secretKeys, *state, err)) {
+        return kExitBadInput;
+    }
     const auto sources = ReadSecretSetters(options.settings, secretKeys, *state, env, err);
     if (!sources) {
         return kExitBadInput;

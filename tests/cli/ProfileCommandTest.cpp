@@ -266,6 +266,18 @@ TEST_F(ProfileCommandTest, TheStoredModelIsNamedWhenNothingElseGivesOne) {
     EXPECT_NE(overridden.out.find("Tov 2760"), std::string::npos) << overridden.out;
 }
 
+// Standard input holds the settings or a password, never both.
+TEST_F(ProfileCommandTest, StandardInputIsReadOnce) {
+    const CliRun run =
+        Piped(R"({"mode": "Manual"})", {"mms", "--out", card.str(), "--model", "4", "--settings",
+                                        "-", "--set", "mmsPassword=-"});
+    EXPECT_EQ(run.code, kExitBadInput);
+    EXPECT_NE(run.err.find("--settings - reads the settings from standard input already"),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(card.Entries().empty());
+}
+
 // A profile keeps passwords only when asked; then it says so first and only its owner may read
 // it, also where it replaces a profile others could read.
 TEST_F(ProfileCommandTest, SavedProfileHoldsPasswordsOnlyWhenAsked) {
