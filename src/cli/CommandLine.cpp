@@ -80,7 +80,8 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options) {
 void AddSettingSources(CLI::App& command, SettingSources& sources, CLI::Option*& settings,
                        CLI::Option*& setters, std::string_view example) {
     settings = AddOptional(command, "--settings", sources.settingsFile,
-                           "JSON object of settings by key, e.g. " + std::string(example));
+                           "JSON object of settings by key, e.g. " + std::string(example) +
+                               ", or a profile (see write); - reads standard input");
     setters = command.add_option(
         "--set", sources.setters,
         "KEY=VALUE, repeatable, over --settings; a choice is its index or its English text");
