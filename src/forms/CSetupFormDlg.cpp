@@ -379,6 +379,7 @@ void CSetupFormDlg::prepareForUse(QScrollArea* rows, std::initializer_list<Butto
     for (const ButtonKey& key : keys) {
         GiveShortcut(key.button, key.key);
     }
+    addProfileButtons();
     for (const BoundField& field : m_fields) {
         if (field.kind == FieldKind::Folder) {
             field.edit->setAccessibleName(ToQString(m_state.message(kFolderName)));
