@@ -46,10 +46,14 @@ void CSetupFormDlg::setProfileFile(ProfileFile file) {
 }
 
 void CSetupFormDlg::addProfileButtons() {
-    auto* row = m_exit != nullptr && m_exit->parentWidget() != nullptr
-                    ? qobject_cast<QBoxLayout*>(m_exit->parentWidget()->layout())
-                    : nullptr;
-    if (m_profile.member.empty() || row == nullptr || row->indexOf(m_exit) < 0) {
+    // The row of buttons Exit stands in, wherever the template nests it.
+    QBoxLayout* row = nullptr;
+    for (QBoxLayout* layout : findChildren<QBoxLayout*>()) {
+        if (m_exit != nullptr && layout->indexOf(m_exit) >= 0) {
+            row = layout;
+        }
+    }
+    if (m_profile.member.empty() || row == nullptr) {
         return;
     }
     const auto add = [&](const char* name, const MessagePair& text, Qt::Key key,
@@ -60,9 +64,17 @@ void CSetupFormDlg::addProfileButtons() {
         row->insertWidget(row->indexOf(m_exit), button);
         GiveShortcut(button, QKeySequence(Qt::ALT | key));
         connect(button, &QPushButton::clicked, this, action);
+        return button;
     };
-    add("saveProfileButton", {"保存配置", "Save profile"}, Qt::Key_P, &CSetupFormDlg::saveProfile);
-    add("openProfileButton", {"打开配置", "Open profile"}, Qt::Key_O, &CSetupFormDlg::openProfile);
+    QWidget* before = m_exit->previousInFocusChain();
+    QPushButton* save = add("saveProfileButton", {"保存配置", "Save profile"}, Qt::Key_P,
+                            &CSetupFormDlg::saveProfile);
+    QPushButton* open = add("openProfileButton", {"打开配置", "Open profile"}, Qt::Key_O,
+                            &CSetupFormDlg::openProfile);
+    // Tab follows the row: the new buttons before Exit.
+    setTabOrder(before, save);
+    setTabOrder(save, open);
+    setTabOrder(open, m_exit);
 }
 
 void CSetupFormDlg::saveProfile() {
