@@ -224,6 +224,13 @@ private:
     void addProfileButtons();
     void saveProfile();
     void openProfile();
+    /// Opens a profile's text for the form: fills it, or says why not. Returns whether it did.
+    bool applyProfileText(const std::string& text, const std::string& name);
+    // The settings last written for the model and form: kept after each write, offered once
+    // when the form opens.
+    std::filesystem::path lastSettingsPath() const;
+    void keepLastWritten(std::span<const std::uint8_t> bytes);
+    void offerLastWritten();
     ProfileFile m_profile;
     const cards::Card* cardAt(const std::string& folder) const;
     bool keepReplacedFile(const std::string& folder, std::string_view fileName,

@@ -7,12 +7,14 @@
 #include "common/Models.h"
 #include "common/Text.h"
 #include "forms/CSetupFormDlg.h"
+#include "forms/CardBar.h"
 #include "forms/FormAccess.h"
 #include "forms/QtText.h"
 #include "profiles/core/FileSettings.h"
 #include "profiles/json/ProfileJson.h"
 
 #include <QBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 #include <fstream>
@@ -140,12 +142,21 @@ void CSetupFormDlg::openProfile() {
         say("无法读取配置 " + *path, "The profile " + *path + " cannot be read");
         return;
     }
+    if (applyProfileText(*text, PathText(std::filesystem::u8path(*path).filename()))) {
+        say("已载入配置 " + PathText(std::filesystem::u8path(*path).filename()),
+            "Loaded the profile " + PathText(std::filesystem::u8path(*path).filename()));
+    }
+}
+
+bool CSetupFormDlg::applyProfileText(const std::string& text, const std::string& name) {
+    const auto say = [this](const std::string& chinese, const std::string& english) {
+        m_platform.ShowMessage(m_state.message({chinese, english}));
+    };
     std::string error;
-    const auto profile = profiles::ParseProfileJson(
-        *text, PathText(std::filesystem::u8path(*path).filename()), m_state.languageIndex, error);
+    const auto profile = profiles::ParseProfileJson(text, name, m_state.languageIndex, error);
     if (!profile) {
         m_platform.ShowMessage(error);
-        return;
+        return false;
     }
     const std::string formModel(ModelFor(m_state.modelIndex).name);
     if (profile->model && *profile->model != m_state.modelIndex) {
@@ -153,19 +164,19 @@ void CSetupFormDlg::openProfile() {
         say("此配置属于 " + other + "，本表格为 " + formModel + " 写入文件；未载入",
             "This profile is for the " + other + "; this form writes the " + formModel +
                 "'s file. Nothing was loaded.");
-        return;
+        return false;
     }
     const std::string member(m_profile.member);
     if (const auto refused = profile->refused.find(member); refused != profile->refused.end()) {
         say("此配置的设置无法载入：" + refused->second,
             "The profile's settings cannot be loaded: " + refused->second);
-        return;
+        return false;
     }
     const auto texts = profile->files.find(member);
     if (texts == profile->files.end()) {
         say("此配置不含本表格的设置（\"" + member + "\"）",
             "The profile holds no settings of this form (\"" + member + "\").");
-        return;
+        return false;
     }
     // Texts enter the file in its code page, as typed ones do.
     SettingTexts encoded;
@@ -173,14 +184,14 @@ void CSetupFormDlg::openProfile() {
         if (const auto at = ForbiddenCharacterPosition(value)) {
             m_platform.ShowMessage(
                 KeyMessage(key, ForbiddenCharacterMessage(*at, m_state.languageIndex)));
-            return;
+            return false;
         }
         FileTextCodec::Encoded bytes = m_platform.FileCodec().Encode(value);
         if (!bytes.unrepresentable.empty()) {
             say(key + "：代码页 " + std::string(m_platform.FileCodec().Name()) + " 无法表示此文本",
                 key + ": the code page " + std::string(m_platform.FileCodec().Name()) +
                     " cannot hold this text");
-            return;
+            return false;
         }
         encoded[key] = std::move(bytes.bytes);
     }
@@ -188,11 +199,84 @@ void CSetupFormDlg::openProfile() {
     const auto bytes = m_profile.fromTexts(encoded, refusal);
     if (!bytes) {
         say("配置未载入：" + refusal, "The profile was not loaded: " + refusal);
-        return;
+        return false;
     }
     loadFileBytes(*bytes);
-    say("已载入配置 " + PathText(std::filesystem::u8path(*path).filename()),
-        "Loaded the profile " + PathText(std::filesystem::u8path(*path).filename()));
+    return true;
+}
+
+std::filesystem::path CSetupFormDlg::lastSettingsPath() const {
+    const std::filesystem::path folder = m_platform.LastSettingsFolder();
+    if (folder.empty() || m_profile.member.empty()) {
+        return {};
+    }
+    return folder / (std::string(ShortModelName(ModelFor(m_state.modelIndex))) + "-" +
+                     std::string(m_profile.member) + ".json");
+}
+
+void CSetupFormDlg::keepLastWritten(std::span<const std::uint8_t> bytes) {
+    const std::filesystem::path path = lastSettingsPath();
+    if (path.empty()) {
+        return;
+    }
+    // Passwords are never kept here (no keychain is used): the offer says so.
+    const profiles::FileSettings read = profiles::SettingsOfFile(
+        m_profile.member, bytes, {.modelIndex = m_state.modelIndex}, m_platform.FileCodec());
+    if (!read.refusal.empty()) {
+        return;
+    }
+    profiles::Profile profile;
+    profile.model = m_state.modelIndex;
+    profile.files[std::string(m_profile.member)] = read.texts;
+    const std::string json = profiles::ProfileJson(profile) + "\n";
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    // A convenience beside the written file: a failure here changes nothing the user did.
+    WriteFileAtomically(path,
+                        std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size()));
+}
+
+void CSetupFormDlg::offerLastWritten() {
+    const std::filesystem::path path = lastSettingsPath();
+    const auto text = path.empty() ? std::nullopt : ReadProfileText(PathText(path));
+    if (!text || m_cardBar == nullptr) {
+        return;
+    }
+    QBoxLayout* column = nullptr;
+    for (QBoxLayout* layout : findChildren<QBoxLayout*>()) {
+        if (layout->indexOf(m_cardBar) >= 0) {
+            column = layout;
+        }
+    }
+    if (column == nullptr) {
+        return;
+    }
+    // A quiet line as the card's load offer: nothing changes until the button is pressed.
+    auto* row = new QWidget(this);
+    row->setObjectName(QStringLiteral("lastSettingsRow"));
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    const bool secrets = !profiles::SecretKeysOf(m_profile.member).empty();
+    auto* label = new QLabel(
+        ToQString(
+            std::string(m_state.message({"使用您上次为此型号写入的设置",
+                                         "Use the settings you last wrote for this model"})) +
+            (secrets ? std::string(m_state.message({"（密码未保存）", " (passwords are not kept)"}))
+                     : std::string())),
+        row);
+    label->setObjectName(QStringLiteral("lastSettingsLabel"));
+    label->setWordWrap(true);
+    auto* use = new QPushButton(ToQString(m_state.message({"使用", "Use them"})), row);
+    use->setObjectName(QStringLiteral("useLastSettingsButton"));
+    use->setAutoDefault(false);
+    line->addWidget(label, 1);
+    line->addWidget(use);
+    column->insertWidget(column->indexOf(m_cardBar) + 1, row);
+    connect(use, &QPushButton::clicked, this, [this, row, text = *text] {
+        if (applyProfileText(text, PathText(lastSettingsPath().filename()))) {
+            row->hide();
+        }
+    });
 }
 
 }  // namespace tov

@@ -49,6 +49,9 @@ public:
         ShowMessage(text);
         return false;
     }
+    /// Where the settings last written for each model and form are kept (the preference
+    /// store's folder); empty: they are not kept.
+    virtual std::filesystem::path LastSettingsFolder() { return {}; }
     /// Where the user saves a profile, and whether the save dialog's "Include passwords" box
     /// was ticked; no value when cancelled.
     struct ProfileSaveChoice {

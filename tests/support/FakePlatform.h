@@ -53,6 +53,8 @@ public:
         return {true, "The card " + card.label + " may be removed now."};
     }
 
+    std::filesystem::path lastSettingsFolder;  ///< what LastSettingsFolder() answers
+    std::filesystem::path LastSettingsFolder() override { return lastSettingsFolder; }
     /// Answers of the profile dialogs, in order; an empty queue or nullopt is a cancel.
     std::deque<std::optional<ProfileSaveChoice>> saveAnswers;
     std::deque<std::optional<std::string>> openAnswers;

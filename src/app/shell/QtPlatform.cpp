@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace tov {
@@ -50,6 +51,19 @@ namespace {
 const QString kProfileFilter = QStringLiteral("Profiles (*.json)");
 
 }  // namespace
+
+std::filesystem::path QtPlatform::LastSettingsFolder() {
+    // Beside the preferences: the folder of $TOVBRENN_PREFERENCES, else the tool's
+    // configuration folder.
+    const QByteArray preferences = qgetenv("TOVBRENN_PREFERENCES");
+    const std::filesystem::path base =
+        !preferences.isEmpty() ? std::filesystem::u8path(preferences.toStdString()).parent_path()
+                               : std::filesystem::u8path(QStandardPaths::writableLocation(
+                                                             QStandardPaths::GenericConfigLocation)
+                                                             .toStdString()) /
+                                     "tovbrenn";
+    return base / "last-written";
+}
 
 std::optional<Platform::ProfileSaveChoice>
 QtPlatform::AskProfileToSave(std::string_view startFolder, int languageIndex) {

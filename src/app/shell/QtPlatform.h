@@ -20,6 +20,7 @@ public:
     void ShowMessage(std::string_view text) override;
     void ShowFieldMessage(std::string_view text) override;
     std::optional<std::string> PickFolder(std::string_view startFolder) override;
+    std::filesystem::path LastSettingsFolder() override;
     std::optional<ProfileSaveChoice> AskProfileToSave(std::string_view startFolder,
                                                       int languageIndex) override;
     std::optional<std::string> AskProfileToOpen(std::string_view startFolder,

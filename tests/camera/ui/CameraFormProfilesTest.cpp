@@ -19,6 +19,7 @@ private slots:
     void saveWritesTheFormsSettingsAsAProfile();
     void openFillsTheFormAsIfTyped();
     void profilesTheFormCannotTakeAreRefused();
+    void lastWrittenSettingsAreOfferedNotApplied();
 };
 
 namespace {
@@ -90,6 +91,38 @@ void CameraFormProfilesTest::profilesTheFormCannotTakeAreRefused() {
                  h.platform.messages.front().c_str());
         QCOMPARE(Edit(h.form, "videoLengthEdit")->text(), QString("10"));  // as it opened
     }
+}
+
+void CameraFormProfilesTest::lastWrittenSettingsAreOfferedNotApplied() {
+    TempDir kept;
+    {
+        Harness h(StateFor(4, kEnglish));
+        h.platform.lastSettingsFolder = kept.path();
+        TypeInto(Edit(h.form, "videoLengthEdit"), "45");
+        QTest::keyClick(Edit(h.form, "videoLengthEdit"), Qt::Key_Tab);
+        Click(h.form, "generateButton");
+        QVERIFY(std::filesystem::exists(kept.path() / "9030MG-menu.json"));
+    }
+    FakePlatform platform;
+    platform.lastSettingsFolder = kept.path();
+    const AppState state = StateFor(4, kEnglish);
+    CCameraSetup9030Dlg form(state, platform);
+    form.show();
+    QCOMPARE(LabelText(form, "lastSettingsLabel"),
+             QString("Use the settings you last wrote for this model"));
+    // The form opens as it always does until the offer is taken.
+    QCOMPARE(Edit(form, "videoLengthEdit")->text(), QString("10"));
+    QVERIFY(platform.messages.empty());
+    Click(form, "useLastSettingsButton");
+    QCOMPARE(Edit(form, "videoLengthEdit")->text(), QString("45"));
+    QVERIFY(!Child<QWidget>(form, "lastSettingsRow")->isVisible());
+
+    // The other model of the family has its own.
+    FakePlatform otherPlatform;
+    otherPlatform.lastSettingsFolder = kept.path();
+    const AppState other = StateFor(2, kEnglish);
+    CCameraSetup9030Dlg otherForm(other, otherPlatform);
+    QVERIFY(otherForm.findChild<QWidget*>("lastSettingsRow") == nullptr);
 }
 
 }  // namespace tov::test
