@@ -211,8 +211,9 @@ bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view
         return true;
     }
     if (m_stored.decode) {
-        changes = "\n" + cards::ChangesBetween(m_stored.decode(*previous), m_stored.decode(bytes),
-                                               m_state.languageIndex);
+        changes = '\n';
+        changes += cards::ChangesBetween(m_stored.decode(*previous), m_stored.decode(bytes),
+                                         m_state.languageIndex);
     }
     const std::filesystem::path backups = m_platform.BackupsFolder();
     if (backups.empty()) {
@@ -228,14 +229,19 @@ bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view
                                              {PathText(path), PathText(backups), kept.error}));
         return false;
     }
-    changes += "\n" + cards::Filled(m_state.message(text::kBackupKept), {PathText(backups)});
+    changes += '\n';
+    changes += cards::Filled(m_state.message(text::kBackupKept), {PathText(backups)});
     return true;
 }
 
 std::string CSetupFormDlg::cardNamed(const std::string& folder) const {
     const cards::Card* card = cardAt(folder);
-    return card != nullptr ? "\n" + cards::Filled(m_state.message(text::kMemoryCard), {card->label})
-                           : std::string();
+    if (card == nullptr) {
+        return {};
+    }
+    std::string line = "\n";
+    line += cards::Filled(m_state.message(text::kMemoryCard), {card->label});
+    return line;
 }
 
 void CSetupFormDlg::offerEject(const std::string& folder, const std::string& confirmation) {
