@@ -6,7 +6,8 @@
 #            desktop entry checkers)
 #   bench: also what `make bench` needs (Google Benchmark, a virtual X server)
 #   fuzz: also what `make fuzz` needs (clang and its libFuzzer runtime)
-#   windows: only the Windows cross build of the core and Wine to run its tests
+#   windows: also the Windows cross build (mingw-w64, the Qt source's unpacking tools), Wine to
+#            run its tests and NSIS for its installer
 set -euo pipefail
 
 packages=(
@@ -22,7 +23,9 @@ case "${1:-build}" in
     fuzz) packages+=(clang libclang-rt-dev) ;;
     windows)
         # googletest: the sources under /usr/src/googletest, compiled for Windows by the build.
-        packages=(cmake ninja-build make g++-mingw-w64-x86-64-posix googletest wine wine64)
+        # The host's Qt gives the cross build its tools (moc, uic, rcc) and the version whose
+        # source is built for Windows; dpkg-dev unpacks that source.
+        packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 dpkg-dev nsis)
         ;;
     *)
         echo "usage: $0 [build|package|bench|fuzz|windows]" >&2

@@ -4,12 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace tov {
 namespace {
 
 TEST(QtFileTextCodec, BytesOfTheSystemsCodePage) {
+#ifdef _WIN32
+    // Windows takes the ANSI code page the system has, whatever the language: both are tried
+    // by number, and the codec of the system's language is the system's code page.
+    const QtFileTextCodec gbk = QtFileTextCodec::ForCodePage(936);
+    const QtFileTextCodec western = QtFileTextCodec::ForCodePage(1252);
+    EXPECT_EQ(QtFileTextCodec(kLangIdChinesePrc).Name(), "windows-" + std::to_string(GetACP()));
+#else
     const QtFileTextCodec gbk(kLangIdChinesePrc);
     const QtFileTextCodec western(0x0409);
+#endif
     struct Case {
         const FileTextCodec& codec;
         std::string text;
@@ -25,6 +37,7 @@ TEST(QtFileTextCodec, BytesOfTheSystemsCodePage) {
          "b",
          "a", "\xE4\xB8\xAD"},                                // 中 has no Windows-1252 byte
         {gbk, "x\xF0\x9F\x93\xB7", "x", "\xF0\x9F\x93\xB7"},  // nor has a camera emoji in GBK
+        {western, "\xC4\x81", "", "\xC4\x81"},  // a with macron, not its best fit "a"
     };
     for (const Case& c : cases) {
         const FileTextCodec::Encoded encoded = c.codec.Encode(c.text);
@@ -34,7 +47,11 @@ TEST(QtFileTextCodec, BytesOfTheSystemsCodePage) {
             EXPECT_EQ(c.codec.Decode(encoded.bytes), c.text);
         }
     }
+#ifdef _WIN32
+    EXPECT_EQ(gbk.Name(), "windows-936");
+#else
     EXPECT_EQ(gbk.Name(), "GBK");
+#endif
     EXPECT_EQ(western.Name(), "windows-1252");
 }
 
