@@ -1,5 +1,6 @@
 # Turns an operator catalogue CSV (data/README.md) into the C++ initialisers of its rows:
-#   {countryPosition, operatorPosition, "country", "country_zh", "operator", "operator_zh", {preset}},
+#   {countryPosition, operatorPosition, "country", "country_zh", "country_en", "operator",
+#    "operator_zh", "placeholder", {preset}},
 # Run by tov_add_catalogue (TovCatalogue.cmake) at build time:
 #   cmake -DCSV=<file.csv> -DOUTPUT=<file.inc> -DCOLUMNS=<column,column,...> -P CatalogueFromCsv.cmake
 # It refuses a file whose rows are not in list order, so the lookups can trust the positions.
@@ -69,7 +70,8 @@ list(POP_FRONT lines header_line)
 split_fields(1 "${header_line}" header)
 list(LENGTH header field_count)
 string(REPLACE "," ";" preset_columns "${COLUMNS}")
-set(name_columns country_position country country_zh operator_position operator operator_zh)
+set(name_columns country_position country country_zh country_en operator_position operator
+    operator_zh placeholder)
 foreach(column IN LISTS name_columns preset_columns)
     list(FIND header "\"${column}\"" index)
     if(index EQUAL -1)
@@ -106,7 +108,8 @@ foreach(line IN LISTS lines)
         if(NOT operator_position EQUAL next_operator)
             fail(${line_number} "operator position ${operator_position}, expected ${next_operator}")
         endif()
-        if(NOT country STREQUAL previous_name OR NOT country_zh STREQUAL previous_name_zh)
+        if(NOT country STREQUAL previous_name OR NOT country_zh STREQUAL previous_name_zh
+           OR NOT country_en STREQUAL previous_name_en)
             fail(${line_number} "country ${country_position} has two names")
         endif()
     elseif(NOT country_position EQUAL next_country OR NOT operator_position EQUAL 0)
@@ -117,9 +120,10 @@ expected ${next_country}/0 or ${previous_country}/${next_operator}")
     set(previous_operator ${operator_position})
     set(previous_name "${country}")
     set(previous_name_zh "${country_zh}")
+    set(previous_name_en "${country_en}")
 
     set(names "")
-    foreach(column country country_zh operator operator_zh)
+    foreach(column country country_zh country_en operator operator_zh placeholder)
         cpp_literal("${${column}}" literal)
         string(APPEND names ", ${literal}")
     endforeach()

@@ -10,16 +10,20 @@
 #include "cli/CommandLine.h"
 #include "cli/InspectCommand.h"
 #include "cli/Json.h"
+#include "cli/KeysHelp.h"
 #include "cli/ReadOnlyPreferenceBackend.h"
 #include "common/Models.h"
 #include "common/Text.h"
+#include "mms/core/MmsFields.h"
 #include "mms/core/MmsFile.h"
 #include "mms/core/MmsRules.h"
+#include "smtp/core/SmtpFields.h"
 #include "smtp/core/SmtpFile.h"
 #include "smtp/core/SmtpSettings.h"
 #include "support/MemoryPreferenceBackend.h"
 
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -298,6 +302,191 @@ void Preferences(std::span<const std::uint8_t> data) {
     std::filesystem::remove(path.string() + ".damaged");
 }
 
+// The --settings file of an mms or smtp command with its password keys (byte 0 picks the command
+// and whether a password comes from `--set KEY=-` as well). No password reaches any output: a
+// file that is no JSON is named by line and column only, and no distinctive password of the
+// file, nor the one typed, is repeated. A refused input leaves no file; an accepted one leaves
+// one, its owner's only.
+void PasswordSettings(std::span<const std::uint8_t> data) {
+    static const QtFileTextCodec codec(0x0409);
+    if (data.empty()) {
+        return;
+    }
+    const bool smtp = (data[0] & 1) != 0;
+    const std::vector<std::string_view> keys =
+        smtp ? cli::SecretKeys(SmtpFieldTable()) : cli::SecretKeys(MmsFieldTable());
+    const std::string typed = "Typed#Secret~9";
+    const std::filesystem::path settings = Scratch("passwords.json", data.subspan(1));
+    const std::filesystem::path card = settings.parent_path() / "card";
+    MemoryPreferenceBackend prefs;
+    cli::CliEnvironment env{prefs, 0x0409, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; },
+                            codec};
+    env.readSecret = [&](std::string_view, std::ostream&) {
+        return std::optional<std::string>(typed);
+    };
+    std::vector<std::string> args = {
+        smtp ? "smtp" : "mms", "--out",          card.string(), "--model", "4",
+        "--settings",          settings.string()};
+    if ((data[0] & 2) != 0) {
+        args.insert(args.end(), {"--set", std::string(keys[(data[0] >> 2) % keys.size()]) + "=-"});
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = cli::RunCommandLine(args, env, out, err);
+    const std::string said = out.str() + err.str();
+    Check(code == cli::kExitOk || code == cli::kExitBadInput, "neither written nor refused", said);
+    Check(NoControlCharacters(said), "a message repeats a control character", said);
+    Check(said.find(typed) == std::string::npos, "the typed password is shown", said);
+
+    const std::string text(data.begin() + 1, data.end());
+    const auto json = nlohmann::json::parse(text, nullptr, false);
+    if (json.is_discarded()) {
+        Check(code == cli::kExitBadInput && err.str().find(": not valid JSON") != std::string::npos,
+              "a file that is no JSON is not named by its place", said);
+    } else if (json.is_object()) {
+        // A password with a character no message text holds, found nowhere else in the file.
+        for (const std::string_view key : keys) {
+            const auto value = json.find(std::string(key));
+            if (value == json.end() || !value->is_string()) {
+                continue;
+            }
+            const std::string secret = value->get<std::string>();
+            int holders = 0;
+            for (const auto& item : json.items()) {
+                holders +=
+                    item.key().find(secret) != std::string::npos ||
+                    (item.value().is_string() &&
+                     item.value().template get<std::string>().find(secret) != std::string::npos);
+            }
+            const bool distinctive = secret.size() >= 4 && holders == 1 &&
+                                     secret.find_first_of("#$%^&*!~|") != std::string::npos;
+            Check(!distinctive || said.find(secret) == std::string::npos,
+                  "a password of the settings file is shown", said);
+        }
+    }
+    const std::filesystem::path file = card / (smtp ? kSmtpFileName : kMmsFileName);
+    const auto files = std::distance(std::filesystem::directory_iterator(card), {});
+    Check(files == (code == cli::kExitOk ? 1 : 0), "the folder holds other files than the written");
+    if (code == cli::kExitOk) {
+        struct stat status {};
+        Check(::stat(file.c_str(), &status) == 0 && (status.st_mode & 0777) == 0600,
+              "a new file with passwords is not its owner's only");
+        std::filesystem::remove(file);
+    }
+}
+std::vector<Bytes> PasswordSettingsSeeds() {
+    std::vector<Bytes> seeds;
+    const std::pair<std::uint8_t, std::string_view> inputs[] = {
+        {1, R"({"smtpServer": "smtp.example.com", "port": 465, "senderEmail": "a@b.cd",
+               "recipientEmail": "me@example.org", "senderPassword": "Pw#1234"})"},
+        {3, R"({"smtpServer": "smtp.example.com", "port": "465", "senderEmail": "a@b.cd",
+               "recipientEmail": "me@example.org", "mode": "Manual", "gprsPassword": "G!prs"})"},
+        {0, R"({"mode": "Manual", "url": "http://mms.example/", "apn": "mms", "port": 8080,
+               "gateway": "10.0.0.1", "phone1": "07700900123", "mmsPassword": "Mm$Secret"})"},
+        {2, R"({"mode": "Manual", "mmsPassword": "Broken~Secret)"},
+        {1, "{\n \"senderPassword\": \"a\u202Eb#c\"\n}"},
+    };
+    for (const auto& [flags, json] : inputs) {
+        Bytes seed = {flags};
+        seed.insert(seed.end(), json.begin(), json.end());
+        seeds.push_back(std::move(seed));
+    }
+    return seeds;
+}
+
+// inspect of a folder built from the input: entries named like the files or not, regular files
+// with the input's bytes, folders, named pipes, and links to the folder, its parent, each other,
+// themselves or nothing. inspect ends (libFuzzer's timeout catches a hang), reads each known
+// name at most once, repeats no control character, changes nothing and gives JSON that parses.
+void InspectFolder(std::span<const std::uint8_t> data) {
+    static constexpr std::string_view kNames[] = {"menu.dat", "setup.dat", "smtp.dat",
+                                                  "SMTP.DAT", "sub",       "x"};
+    static constexpr std::string_view kTargets[] = {".",         "..",           "menu.dat",
+                                                    "setup.dat", "smtp.dat",     "sub",
+                                                    "missing",   "sub/menu.dat", "/dev/zero"};
+    static int count = 0;
+    const std::filesystem::path folder =
+        Scratch("folders", {}).parent_path() / ("folder-" + std::to_string(++count));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "sub");
+    std::size_t at = 0;
+    const auto next = [&]() -> std::uint8_t {
+        return at < data.size() ? data[at++] : 0;
+    };
+    while (at < data.size()) {
+        const std::uint8_t kind = next();
+        const std::filesystem::path entry = folder / kNames[next() % std::size(kNames)];
+        std::error_code ec;
+        if (std::filesystem::symlink_status(entry, ec).type() !=
+            std::filesystem::file_type::not_found) {
+            continue;
+        }
+        switch (kind % 4) {
+        case 0: {
+            const std::size_t length = std::min<std::size_t>(next() * 4, data.size() - at);
+            WriteFile(entry, data.subspan(at, length));
+            at += length;
+            break;
+        }
+        case 1:
+            std::filesystem::create_directory(entry, ec);
+            break;
+        case 2:
+            ::mkfifo(entry.c_str(), 0600);
+            break;
+        default:
+            std::filesystem::create_symlink(kTargets[next() % std::size(kTargets)], entry, ec);
+            break;
+        }
+    }
+    const auto listing = [&] {
+        std::vector<std::string> entries;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
+            entries.push_back(e.path().string());
+        }
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    };
+    const std::vector<std::string> before = listing();
+    MemoryPreferenceBackend prefs;
+    static const QtFileTextCodec codec(0x0409);
+    cli::CliEnvironment env{prefs, 0x0409, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; },
+                            codec};
+    const bool json = !data.empty() && (data[0] & 0x80) != 0;
+    std::vector<std::string> args = {"inspect", folder.string()};
+    if (json) {
+        args.emplace_back("--json");
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = cli::RunCommandLine(args, env, out, err);
+    Check(code >= cli::kExitOk && code <= cli::kExitUnexpected && code != cli::kExitWriteFailed,
+          "an exit code inspect does not give", err.str());
+    Check(NoControlCharacters(out.str() + err.str()), "a report repeats a control character",
+          out.str() + err.str());
+    const std::string report = out.str();
+    std::size_t reports = 0;
+    if (json) {
+        std::istringstream objects(report);
+        while ((objects >> std::ws).peek() != EOF) {
+            nlohmann::json object;
+            objects >> object;
+            ++reports;
+        }
+    } else {
+        for (std::size_t p = report.find("file: "); p != std::string::npos;
+             p = report.find("file: ", p + 1)) {
+            reports += p == 0 || report[p - 1] == '\n' ? 1 : 0;
+        }
+    }
+    const std::string errors = err.str();
+    const auto errorLines = std::count(errors.begin(), errors.end(), '\n');
+    Check(reports + static_cast<std::size_t>(errorLines) <= 3, "a file is read more than once",
+          report + errors);
+    Check(listing() == before, "inspect changed the folder");
+    std::filesystem::remove_all(folder);
+}
+
 std::vector<Bytes> TextSeeds(std::initializer_list<std::string_view> texts) {
     std::vector<Bytes> seeds;
     for (const std::string_view text : texts) {
@@ -325,6 +514,18 @@ const Target kTargets[] = {
      [] {
          return TextSeeds({"2014-05-07 13:04:09", "2040-02-29 12:00:00", "Tov 9030MG", "2760mg",
                            "5", "English", "中文", "255"});
+     }},
+    {"fuzz_password_settings", PasswordSettings, PasswordSettingsSeeds},
+    {"fuzz_inspect_folder", InspectFolder,
+     [] {
+         // A file of each kind beside links to the folder, to itself and a named pipe.
+         std::vector<Bytes> seeds = {{3, 0, 0, 3, 1, 0, 3, 2, 4, 2, 3}, {0x83, 0, 7, 2, 1}};
+         for (const Bytes& image : MmsImages()) {
+             Bytes seed = {0x00, 0x01, static_cast<std::uint8_t>(image.size() / 4)};
+             seed.insert(seed.end(), image.begin(), image.end());
+             seeds.push_back(std::move(seed));
+         }
+         return seeds;
      }},
     {"fuzz_preferences", Preferences,
      [] {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, if any is missing.
 # Usage: scripts/install-deps.sh [build|package|bench|fuzz|windows]
-#   build (default): the build, the tests and the screenshots
+#   build (default): the build, the tests (the accessibility bus check among them) and the
+#            screenshots
 #   package: also what `make package` needs (dpkg-shlibdeps, help2man, the AppStream and
 #            desktop entry checkers)
 #   bench: also what `make bench` needs (Google Benchmark, a virtual X server)
@@ -15,6 +16,11 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
     fonts-noto-cjk xvfb xauth
+    at-spi2-core python3-pyatspi dbus-daemon dbus-bin
+    # the real-card test: exFAT and FAT images on loop devices, mounted through FUSE
+    exfatprogs exfat-fuse fusefat dosfstools fuse3
+    # the eject test: a mock UDisks2 on a private bus
+    python3-dbusmock
 )
 case "${1:-build}" in
     build) ;;

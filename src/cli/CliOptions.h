@@ -1,11 +1,15 @@
 #pragma once
 
 #include "app/core/PreferenceBackend.h"
+#include "cards/core/CardContents.h"
+#include "cards/host/CardEject.h"
 #include "common/AppState.h"
 #include "common/FileTextCodec.h"
 #include "common/LocalDateTime.h"
+#include "common/SafeFileWriter.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -25,6 +29,7 @@ enum ExitCode : int {
     kExitWriteFailed = 1,  ///< a file or the preferences could not be written
     kExitBadInput = 2,     ///< bad input or usage; nothing was written
     kExitDamaged = 3,      ///< inspect: the file is damaged
+    kExitUnexpected = 4,   ///< inspect: a sound file holding values no form writes
 };
 
 /// What the commands take from the host; tests pass their own.
@@ -37,6 +42,13 @@ struct CliEnvironment {
     /// value when the input has ended. By default standard input, without echo on a terminal.
     std::function<std::optional<std::string>(std::string_view prompt, std::ostream& err)>
         readSecret = ReadSecretLine;
+    /// The memory cards mounted now; not set: none.
+    std::function<std::vector<cards::Card>()> listCards = {};
+    /// Ejects a card; not set: ejecting is refused.
+    std::function<EjectResult(const cards::Card&)> ejectCard = {};
+    /// Where the files a write replaces are kept; empty: none are kept (tests that do not
+    /// look at backups).
+    std::filesystem::path backupsFolder = {};
 };
 
 /// The options shared by the file commands; one not given takes the stored preference (a
@@ -45,7 +57,15 @@ struct CommonOptions {
     std::optional<std::string> model;
     std::optional<std::string> language;
     std::optional<std::string> tvMode;
+    bool force = false;   ///< replace a read-only file
+    bool dryRun = false;  ///< print what would change, write nothing
 };
+
+/// How a file command writes its file: `holdsPasswords` makes a new file owner-only, --force
+/// replaces a read-only one.
+inline WriteOptions FileWriteOptions(const CommonOptions& options, bool holdsPasswords) {
+    return {.ownerOnly = holdsPasswords, .replaceReadOnly = options.force};
+}
 
 /// A model as 1..5, its list entry ("Tov 9030M") or its short form ("9030M").
 std::optional<int> ParseModel(std::string_view text);

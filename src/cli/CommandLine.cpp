@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CardsCommand.h"
 #include "cli/InspectCommand.h"
 #include "cli/MenuCommand.h"
 #include "cli/MmsCommand.h"
@@ -44,8 +45,30 @@ void AddModelAndLanguage(CLI::App& command, CommonOptions& options) {
                 "stored preference)");
 }
 
+void AddForce(CLI::App& command, CommonOptions& options) {
+    command.add_flag("--force", options.force,
+                     "Replace the file even when it is read-only (its mode is kept)");
+}
+
+void AddDryRun(CLI::App& command, CommonOptions& options) {
+    command.add_flag("--dry-run", options.dryRun,
+                     "Print what would change in the folder and write nothing");
+}
+
+// --out: a folder, or "card" for the only memory card.
+void AddOut(CLI::App& command, std::string& outDir, std::string_view fileName) {
+    command
+        .add_option("--out", outDir,
+                    "Folder to write " + std::string(fileName) +
+                        " into, or \"card\" for the only memory card (./card for a folder "
+                        "of that name)")
+        ->required();
+}
+
 void AddCommonOptions(CLI::App& command, CommonOptions& options) {
     AddModelAndLanguage(command, options);
+    AddForce(command, options);
+    AddDryRun(command, options);
     AddOptional(command, "--tv-mode", options.tvMode,
                 "TV mode byte, 0..255 (default: the stored \"TvMode\")");
 }
@@ -70,7 +93,7 @@ CLI::App& AddPrefsCommand(CLI::App& app, PrefsOptions& options) {
 
 CLI::App& AddMenuCommand(CLI::App& app, MenuOptions& options) {
     CLI::App* command = app.add_subcommand("menu", "Writes the camera menu file menu.dat");
-    command->add_option("--out", options.outDir, "Folder to write menu.dat into")->required();
+    AddOut(*command, options.outDir, "menu.dat");
     AddCommonOptions(*command, options.common);
     CLI::Option* clock =
         AddOptional(*command, "--clock", options.clock,
@@ -89,7 +112,7 @@ CLI::App& AddMenuCommand(CLI::App& app, MenuOptions& options) {
 
 CLI::App& AddMmsCommand(CLI::App& app, MmsOptions& options) {
     CLI::App* command = app.add_subcommand("mms", "Writes the MMS configuration file setup.dat");
-    command->add_option("--out", options.outDir, "Folder to write setup.dat into")->required();
+    AddOut(*command, options.outDir, "setup.dat");
     AddCommonOptions(*command, options.common);
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
@@ -102,8 +125,10 @@ CLI::App& AddMmsCommand(CLI::App& app, MmsOptions& options) {
 CLI::App& AddSmtpCommand(CLI::App& app, SmtpOptions& options) {
     CLI::App* command =
         app.add_subcommand("smtp", "Writes the GPRS and e-mail configuration file smtp.dat");
-    command->add_option("--out", options.outDir, "Folder to write smtp.dat into")->required();
+    AddOut(*command, options.outDir, "smtp.dat");
     AddModelAndLanguage(*command, options.common);
+    AddForce(*command, options.common);
+    AddDryRun(*command, options.common);
     CLI::Option* settings = nullptr;
     CLI::Option* setters = nullptr;
     AddSettingSources(*command, options.settings, settings, setters,
@@ -126,6 +151,11 @@ CLI::App& AddInspectCommand(CLI::App& app, InspectOptions& options) {
     AddOptional(*command, "--model", options.model,
                 "Camera model: " + ModelChoices() + " (default: the readings of every model)");
     command->add_flag("--json", options.json, "Print the report as one JSON object");
+    command->footer("Exit codes: 0 sound files; 4 a sound file holding values no form writes "
+                    "(see its notes); 3 a damaged file; 2 a file or folder entry that cannot be "
+                    "read (a folder's entries are read as files only, links to folders are not "
+                    "followed). Passwords are masked, every byte of their records, unless "
+                    "--show-secrets.");
     return *command;
 }
 
@@ -137,6 +167,40 @@ CLI::App& AddOperatorsCommand(CLI::App& app, OperatorsOptions& options) {
     AddOptional(*command, "--country", options.country,
                 "Only this country: its position or its name");
     command->add_flag("--json", options.json, "Print the catalogue as one JSON object");
+    return *command;
+}
+
+CLI::App& AddCardsCommand(CLI::App& app, CardsOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "cards", "Lists the memory cards: mount point, label, file system, size, camera files");
+    command->add_flag("--json", options.json, "Print the cards as one JSON object");
+    return *command;
+}
+
+CLI::App& AddBackupsCommand(CLI::App& app, BackupsOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "backups", "Lists the files kept before a write replaced them on a card");
+    command->add_flag("--json", options.json, "Print the backups as one JSON object");
+    return *command;
+}
+
+CLI::App& AddRestoreCommand(CLI::App& app, RestoreOptions& options) {
+    CLI::App* command =
+        app.add_subcommand("restore", "Writes a kept backup back into a folder or onto the card");
+    command->add_option("backup", options.backup, "The backup's id as `backups` lists it")
+        ->required();
+    AddOut(*command, options.outDir, "the file");
+    AddModelAndLanguage(*command, options.common);
+    AddDryRun(*command, options.common);
+    return *command;
+}
+
+CLI::App& AddEjectCommand(CLI::App& app, EjectOptions& options) {
+    CLI::App* command =
+        app.add_subcommand("eject", "Unmounts a memory card and says when it may be removed");
+    command->add_option_function<std::string>(
+        "card", [&options](const std::string& text) { options.card = text; },
+        "The card's mount point or label (default: the only card)");
     return *command;
 }
 
@@ -167,6 +231,10 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     SmtpOptions smtp;
     InspectOptions inspect;
     OperatorsOptions operators;
+    CardsOptions cardsOptions;
+    BackupsOptions backups;
+    RestoreOptions restore;
+    EjectOptions eject;
     struct Command {
         std::string_view name;
         std::function<CLI::App&()> declare;
@@ -197,6 +265,22 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
         {"operators", [&]() -> CLI::App& { return AddOperatorsCommand(app, operators); },
          [&] {
              return RunOperatorsCommand(operators, env, out, err);
+         }},
+        {"cards", [&]() -> CLI::App& { return AddCardsCommand(app, cardsOptions); },
+         [&] {
+             return RunCardsCommand(cardsOptions, env, out, err);
+         }},
+        {"backups", [&]() -> CLI::App& { return AddBackupsCommand(app, backups); },
+         [&] {
+             return RunBackupsCommand(backups, env, out, err);
+         }},
+        {"restore", [&]() -> CLI::App& { return AddRestoreCommand(app, restore); },
+         [&] {
+             return RunRestoreCommand(restore, env, out, err);
+         }},
+        {"eject", [&]() -> CLI::App& { return AddEjectCommand(app, eject); },
+         [&] {
+             return RunEjectCommand(eject, env, out, err);
          }},
     };
     const auto named = std::find_if(args.begin(), args.end(), [](const std::string& arg) {

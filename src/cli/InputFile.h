@@ -15,10 +15,11 @@ struct InputFile {
     std::string error;       ///< empty when the bytes were read
 };
 
-/// Reads at most `limit` bytes of the file at `path` (UTF-8). Anything that is not a regular
-/// file (a folder, a named pipe, a device) is refused before it is opened, so that reading
-/// never blocks; read errors are reported, never thrown. The size is judged from the bytes
-/// read, never from what the file system says beforehand.
+/// Reads at most `limit` bytes of the file at `path` (UTF-8). The file is opened without
+/// blocking and anything that is not a regular file (a folder, a named pipe, a device) is
+/// refused by the type of what was opened, so that reading never blocks, not even when the
+/// file is swapped for a pipe; read errors are reported, never thrown. The size is judged from the
+/// bytes read, never from what the file system says beforehand.
 InputFile ReadInputFile(const std::string& path, std::size_t limit);
 
 }  // namespace tov::cli

@@ -3,12 +3,16 @@
 #include "camera/core/MenuFile.h"
 #include "cli/InputFile.h"
 #include "cli/Json.h"
+#include "common/DecodedMeanings.h"
 #include "common/FilePath.h"
 #include "common/Models.h"
 #include "common/Text.h"
+#include "mms/core/MmsFields.h"
 #include "mms/core/MmsFile.h"
+#include "smtp/core/SmtpFields.h"
 #include "smtp/core/SmtpFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <iomanip>
@@ -20,13 +24,25 @@ namespace {
 // The configuration files are small; a larger file is read only this far to say what it is.
 constexpr std::size_t kMaxInspectedSize = 1024 * 1024;
 
-// A file the tool writes, and how to read it.
+// A file the tool writes, how to read it, and the records that hold its passwords.
 struct InspectedFile {
     std::string_view name;
     std::function<FileReport(std::span<const std::uint8_t> bytes, std::optional<int> model,
                              bool showSecrets)>
         decode;
+    std::vector<std::size_t> secretRecords{};
 };
+
+template <class S>
+std::vector<std::size_t> SecretRecords(FieldTable<S> table) {
+    std::vector<std::size_t> records;
+    for (const Field<S>& field : table) {
+        if (field.secret) {
+            records.push_back(static_cast<std::size_t>(field.place[Family::First].record));
+        }
+    }
+    return records;
+}
 
 const std::vector<InspectedFile>& InspectedFiles() {
     static const std::vector<InspectedFile> files = {
@@ -34,8 +50,8 @@ const std::vector<InspectedFile>& InspectedFiles() {
          [](std::span<const std::uint8_t> bytes, std::optional<int> model, bool) {
              return DecodeMenuFile(bytes, model);
          }},
-        {kMmsFileName, DecodeMmsFile},
-        {kSmtpFileName, DecodeSmtpFile},
+        {kMmsFileName, DecodeMmsFile, SecretRecords(MmsFieldTable())},
+        {kSmtpFileName, DecodeSmtpFile, SecretRecords(SmtpFieldTable())},
     };
     return files;
 }
@@ -84,7 +100,7 @@ void PrintList(std::string_view title, const std::vector<std::string>& lines, st
 }
 
 void PrintText(const std::string& file, const FileReport& report, std::optional<int> model,
-               std::ostream& out) {
+               bool formWritten, std::ostream& out) {
     const auto ok = [](bool good) {
         return good ? " (ok)" : " (wrong)";
     };
@@ -116,9 +132,81 @@ void PrintText(const std::string& file, const FileReport& report, std::optional<
     PrintList("notes", report.notes, out);
     if (report.damaged()) {
         PrintList("result: damaged", report.problems, out);
-    } else {
+    } else if (formWritten) {
         out << "result: valid\n";
+    } else {
+        out << "result: valid, but no form writes these values (see the notes)\n";
     }
+}
+
+// How bad an exit code is for a folder's summary: a sound file, one with values no form
+// writes, one that cannot be read, a damaged one.
+int Severity(int code) {
+    switch (code) {
+    case kExitOk:
+        return 0;
+    case kExitUnexpected:
+        return 1;
+    case kExitBadInput:
+        return 2;
+    default:
+        return 3;
+    }
+}
+
+int WorseExit(int a, int b) {
+    return Severity(b) > Severity(a) ? b : a;
+}
+
+// Whether a form could have written the bytes: for the given model, or for one of them. A
+// sound frame around values no form writes is no file this tool made, and a script can tell
+// the two apart by the exit code.
+bool WrittenByAForm(const InspectedFile& kind, std::span<const std::uint8_t> bytes,
+                    std::optional<int> model) {
+    if (model) {
+        return kind.decode(bytes, model, false).notes.empty();
+    }
+    return std::any_of(Models().begin(), Models().end(), [&](const ModelInfo& each) {
+        return kind.decode(bytes, each.index, false).notes.empty();
+    });
+}
+
+// Reads one file as `kind` and prints its report.
+int InspectFile(const std::string& file, const InspectedFile& kind, std::optional<int> model,
+                const InspectOptions& options, const AppState& state, std::ostream& out,
+                std::ostream& err) {
+    const InputFile input = ReadInputFile(file, kMaxInspectedSize);
+    if (!input.error.empty()) {
+        const std::string shown = Printable(file);
+        err << state.message({"无法读取 " + shown + "：" + input.error,
+                              "cannot read " + shown + ": " + input.error})
+            << "\n";
+        return kExitBadInput;
+    }
+    FileReport report = kind.decode(input.bytes, model, options.showSecrets);
+    // Read as another file than its name says, the file's passwords lie where this reading
+    // sees other fields: they stay hidden all the same.
+    const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+    const InspectedFile* named = FileNamed(PathText(path.filename()));
+    if (!options.showSecrets && named != nullptr && named != &kind) {
+        HideRecords(report, named->secretRecords,
+                    "(hidden: a password of " + std::string(named->name) + ")");
+    }
+    if (input.truncated && !report.problems.empty()) {
+        // Only the beginning of an oversized file was read; say so instead of its size.
+        report.problems.front() = "size is more than " + std::to_string(kMaxInspectedSize) +
+                                  " bytes, expected " + std::to_string(report.expectedSize);
+    }
+    const bool formWritten = report.damaged() || WrittenByAForm(kind, input.bytes, model);
+    if (options.json) {
+        out << FileReportJson(file, report, model, formWritten) << "\n";
+    } else {
+        PrintText(file, report, model, formWritten, out);
+    }
+    if (report.damaged()) {
+        return kExitDamaged;
+    }
+    return formWritten ? kExitOk : kExitUnexpected;
 }
 
 }  // namespace
@@ -149,7 +237,8 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
         }
     }
 
-    // A folder: every configuration file in it, each read as its name says.
+    // A folder: every configuration file in it, each read as its name says. An entry is only
+    // ever read as a file: one that is a folder, or a link to one, is reported, never entered.
     const std::filesystem::path path(std::u8string(options.file.begin(), options.file.end()));
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
@@ -157,16 +246,16 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
         int found = 0;
         for (const InspectedFile& file : InspectedFiles()) {
             const std::filesystem::path inside = path / file.name;
-            if (!std::filesystem::exists(inside, ec)) {
+            // An entry that cannot be looked at (no permission) is read, to tell the reason.
+            if (std::filesystem::symlink_status(inside, ec).type() ==
+                std::filesystem::file_type::not_found) {
                 continue;
             }
             if (found++ > 0 && !options.json) {
                 out << "\n";
             }
-            InspectOptions one = options;
-            one.file = PathText(inside);
-            one.as.reset();
-            worst = std::max(worst, RunInspectCommand(one, env, out, err));
+            worst = WorseExit(worst,
+                              InspectFile(PathText(inside), file, model, options, state, out, err));
         }
         if (found == 0) {
             const std::string folder = Printable(options.file);
@@ -179,30 +268,11 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
         return worst;
     }
 
-    const InputFile input = ReadInputFile(options.file, kMaxInspectedSize);
-    if (!input.error.empty()) {
-        const std::string file = Printable(options.file);
-        err << state.message({"无法读取 " + file + "：" + input.error,
-                              "cannot read " + file + ": " + input.error})
-            << "\n";
-        return kExitBadInput;
-    }
     const InspectedFile* kind = as != nullptr ? as : FileNamed(PathText(path.filename()));
     if (kind == nullptr) {
         kind = FileNamed(kMenuFileName);
     }
-    FileReport report = kind->decode(input.bytes, model, options.showSecrets);
-    if (input.truncated && !report.problems.empty()) {
-        // Only the beginning of an oversized file was read; say so instead of its size.
-        report.problems.front() = "size is more than " + std::to_string(kMaxInspectedSize) +
-                                  " bytes, expected " + std::to_string(report.expectedSize);
-    }
-    if (options.json) {
-        out << FileReportJson(options.file, report, model) << "\n";
-    } else {
-        PrintText(options.file, report, model, out);
-    }
-    return report.damaged() ? kExitDamaged : kExitOk;
+    return InspectFile(options.file, *kind, model, options, state, out, err);
 }
 
 std::vector<std::pair<std::string_view, FileDecoder>> InspectedDecoders() {

@@ -35,8 +35,10 @@ std::vector<std::pair<std::string_view, FileDecoder>> InspectedDecoders();
 
 /// Prints what a configuration file holds and whether it is sound, or, for a folder, each
 /// configuration file in it. The file's name says what it is (a name the tool does not write
-/// is read as menu.dat, or as `as`). Exit 0 for sound files, 3 when one is damaged (the
-/// reasons are part of the report), 2 when nothing can be read.
+/// is read as menu.dat, or as `as`). Exit 0 for sound files, 4 for a sound file holding values
+/// no form writes (the notes say which), 3 when one is damaged (the reasons are part of the
+/// report), 2 when a file cannot be read. Entries of a folder are read as files only: a
+/// folder or a link to one among them is reported, never entered.
 int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::ostream& out,
                       std::ostream& err);
 

@@ -1,12 +1,29 @@
 #include "cli/Json.h"
 
+#include "common/FilePath.h"
 #include "common/Text.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <set>
+#include <utility>
 
 namespace tov::cli {
+namespace {
+
+// The line and column (from 1) of the byte after `consumed` bytes of `text`, as texts.
+std::pair<std::string, std::string> LineAndColumn(std::string_view text, std::size_t consumed) {
+    const std::string_view before =
+        text.substr(0, std::min(consumed > 0 ? consumed - 1 : 0, text.size()));
+    const std::size_t lineStart = before.rfind('\n');
+    const auto line = std::count(before.begin(), before.end(), '\n') + 1;
+    const std::size_t column =
+        before.size() - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+    return {std::to_string(line), std::to_string(column)};
+}
+
+}  // namespace
 
 std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::string& where,
                                               const AppState& state, std::ostream& err) {
@@ -25,9 +42,21 @@ std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::
     nlohmann::json json;
     try {
         json = nlohmann::json::parse(text, noteKeys);
-    } catch (const nlohmann::json::exception& e) {
-        // The parser's message quotes the text it stopped at.
-        err << where << ": " << Printable(e.what()) << "\n";
+    } catch (const nlohmann::json::parse_error& e) {
+        // The parser's own message quotes the text it stopped at, which may be a password:
+        // only the place is told.
+        const auto [line, column] = LineAndColumn(text, e.byte);
+        err << where << ": "
+            << state.message({"第 " + line + " 行第 " + column + " 列不是有效的 JSON",
+                              "not valid JSON at line " + line + ", column " + column})
+            << "\n";
+        return std::nullopt;
+    } catch (const nlohmann::json::exception&) {
+        // A number too large for any type; the parser's message quotes it.
+        err << where << ": "
+            << state.message(
+                   {"不是有效的 JSON（数字超出范围）", "not valid JSON (a number out of range)"})
+            << "\n";
         return std::nullopt;
     }
     if (!json.is_object()) {
@@ -47,9 +76,17 @@ std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::
     for (const auto& [key, value] : json.items()) {
         if (value.is_string()) {
             texts[key] = value.get<std::string>();
-        } else if (value.is_number()) {
-            // A fraction stays visible in its text, so the number check refuses it.
+        } else if (value.is_number_integer()) {
+            // A whole number keeps its digits exactly; one too large for 64 bits arrives as a
+            // float and is refused below, as a fraction is.
             texts[key] = value.dump();
+        } else if (value.is_number()) {
+            err << Printable(key) << ": "
+                << state.message({"数字必须是整数；其他文本请加引号（\"...\"）",
+                                  "a number must be a whole number that fits 64 bits; give any "
+                                  "other value as a text in quotes (\"...\")"})
+                << "\n";
+            return std::nullopt;
         } else {
             err << Printable(key) << ": "
                 << state.message({"值必须是数字或文本", "the value must be a number or a text"})
@@ -78,11 +115,12 @@ nlohmann::ordered_json FieldsJson(const std::vector<DecodedField>& fields) {
 }  // namespace
 
 std::string FileReportJson(const std::string& file, const FileReport& report,
-                           std::optional<int> model) {
+                           std::optional<int> model, bool formWritten) {
     nlohmann::ordered_json json;
     json["file"] = file;
     json["size"] = report.size;
     json["valid"] = !report.damaged();
+    json["writtenByAForm"] = !report.damaged() && formWritten;
     json["sizeOk"] = report.sizeOk;
     json["lineEndOk"] = report.lineEndOk;
     json["checksum"] = {{"stored", report.storedChecksum},
@@ -114,12 +152,55 @@ std::string OperatorsJson(std::string_view catalogue,
             for (const auto& [column, text] : op.preset) {
                 preset[column] = text;
             }
-            operators.push_back({{"position", op.position}, {"name", op.name}, {"preset", preset}});
+            nlohmann::ordered_json entry = {
+                {"position", op.position}, {"name", op.name}, {"preset", preset}};
+            if (!op.placeholder.empty()) {
+                entry["placeholder"] = op.placeholder;
+            }
+            operators.push_back(std::move(entry));
         }
-        json["countries"].push_back(
-            {{"position", country.position}, {"name", country.name}, {"operators", operators}});
+        json["countries"].push_back({{"position", country.position},
+                                     {"name", country.name},
+                                     {"englishName", country.englishName},
+                                     {"operators", operators}});
     }
     return json.dump(2);
+}
+
+std::string CardsJson(const std::vector<cards::Card>& found) {
+    nlohmann::ordered_json json;
+    json["cards"] = nlohmann::ordered_json::array();
+    for (const cards::Card& card : found) {
+        const std::vector<std::string> warnings = cards::CardWarnings(card);
+        json["cards"].push_back({{"mountPoint", card.mountPoint},
+                                 {"label", card.label},
+                                 {"device", card.device},
+                                 {"fileSystem", card.fileSystem},
+                                 {"size", card.totalBytes},
+                                 {"free", card.freeBytes},
+                                 {"readOnly", card.readOnly},
+                                 {"cameraFiles", card.cameraFiles},
+                                 {"dcim", card.hasDcim},
+                                 {"usable", warnings.empty()},
+                                 {"warnings", warnings}});
+    }
+    // A label or path may hold any bytes: replace what is no UTF-8 rather than throw.
+    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+std::string BackupsJson(const std::string& folder, const std::vector<cards::Backup>& backups) {
+    nlohmann::ordered_json json;
+    json["folder"] = folder;
+    json["backups"] = nlohmann::ordered_json::array();
+    for (const cards::Backup& backup : backups) {
+        json["backups"].push_back({{"id", backup.id},
+                                   {"card", backup.card},
+                                   {"file", backup.file},
+                                   {"time", backup.time},
+                                   {"size", backup.size},
+                                   {"path", PathText(backup.path)}});
+    }
+    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 }  // namespace tov::cli

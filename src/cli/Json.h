@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cards/core/BackupStore.h"
+#include "cards/core/CardContents.h"
 #include "cli/OperatorsCommand.h"
 #include "common/AppState.h"
 #include "common/FileReport.h"
@@ -21,11 +23,18 @@ namespace tov::cli {
 std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::string& where,
                                               const AppState& state, std::ostream& err);
 
-/// A file report as one JSON object (valid JSON whatever bytes the file name holds).
+/// A file report as one JSON object (valid JSON whatever bytes the file name holds);
+/// `formWritten`: whether a form writes such a file ("writtenByAForm").
 std::string FileReportJson(const std::string& file, const FileReport& report,
-                           std::optional<int> model);
+                           std::optional<int> model, bool formWritten = true);
 
 /// An operator catalogue as one JSON object: {"catalogue": ..., "countries": [...]}.
 std::string OperatorsJson(std::string_view catalogue, const std::vector<CountryListing>& countries);
+
+/// The memory cards as one JSON object: {"cards": [...]}.
+std::string CardsJson(const std::vector<cards::Card>& cards);
+
+/// The kept backups as one JSON object: {"folder": ..., "backups": [...]}.
+std::string BackupsJson(const std::string& folder, const std::vector<cards::Backup>& backups);
 
 }  // namespace tov::cli

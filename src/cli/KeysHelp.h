@@ -55,4 +55,22 @@ std::string KeysHelp(FieldTable<S> table, bool (*hasForm)(const ModelInfo&),
     return notes.empty() ? help : help.append(" (").append(notes).append(")");
 }
 
+/// The keys of a form's passwords, in table order.
+template <class S>
+std::vector<std::string_view> SecretKeys(FieldTable<S> table) {
+    std::vector<std::string_view> keys;
+    for (const Field<S>& field : table) {
+        if (field.secret) {
+            keys.push_back(field.key);
+        }
+    }
+    return keys;
+}
+
+/// The help's sentence on reading passwords: "--set KEY=- reads ... (KEY: a and b)".
+inline std::string SecretKeysHelp(const std::vector<std::string_view>& keys) {
+    return ". Passwords (" + JoinedNames(keys) +
+           "): --set KEY=- reads the value from standard input, without echo on a terminal";
+}
+
 }  // namespace tov::cli

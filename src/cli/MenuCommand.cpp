@@ -72,7 +72,7 @@ int RunMenuCommand(const MenuOptions& options, CliEnvironment& env, std::ostream
     return WriteConfigFileStep(
         options.outDir, kMenuFileName, record,
         MenuConfirmation(ModelFor(state->modelIndex), options.factory, state->languageIndex),
-        *state, out, err);
+        *state, env, options.common.dryRun, out, err, FileWriteOptions(options.common, false));
 }
 
 }  // namespace tov::cli

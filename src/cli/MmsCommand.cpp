@@ -2,6 +2,7 @@
 
 #include "cli/FileOutput.h"
 #include "cli/KeysHelp.h"
+#include "cli/SecretInput.h"
 #include "common/Models.h"
 #include "mms/core/MmsFields.h"
 #include "mms/core/MmsFile.h"
@@ -14,9 +15,10 @@ std::string MmsKeysHelp() {
     std::vector<std::string_view> access(kMmsAccessKeys.begin(), kMmsAccessKeys.end());
     access.push_back("bearer CSD");
     return KeysHelp(
-        MmsFieldTable(), [](const ModelInfo&) { return true; },
-        "country and operator: Auto mode only, see `tovbrenn-cli operators mms`; " +
-            JoinedNames(access) + ": Manual mode only");
+               MmsFieldTable(), [](const ModelInfo&) { return true; },
+               "country and operator: Auto mode only, see `tovbrenn-cli operators mms`; " +
+                   JoinedNames(access) + ": Manual mode only") +
+           SecretKeysHelp(SecretKeys(MmsFieldTable()));
 }
 
 int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& out,
@@ -25,7 +27,12 @@ int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& 
     if (!state) {
         return kExitBadInput;
     }
-    const auto texts = CollectSettings(options.settings, *state, env.codec, err);
+    const std::vector<std::string_view> secretKeys = SecretKeys(MmsFieldTable());
+    const auto sources = ReadSecretSetters(options.settings, secretKeys, *state, env, err);
+    if (!sources) {
+        return kExitBadInput;
+    }
+    const auto texts = CollectSettings(*sources, *state, env.codec, err, secretKeys);
     if (!texts) {
         return kExitBadInput;
     }
@@ -42,8 +49,9 @@ int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& 
         err << KeyMessage(file.problem->key, state->message(file.problem->message)) << "\n";
         return kExitBadInput;
     }
-    return WriteConfigFileStep(options.outDir, kMmsFileName, file.bytes,
-                               MmsConfirmation(model, state->languageIndex), *state, out, err);
+    return WriteConfigFileStep(
+        options.outDir, kMmsFileName, file.bytes, MmsConfirmation(model, state->languageIndex),
+        *state, env, options.common.dryRun, out, err, FileWriteOptions(options.common, true));
 }
 
 }  // namespace tov::cli

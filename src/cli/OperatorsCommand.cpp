@@ -18,7 +18,10 @@ struct Catalogue {
 };
 
 CountryListing MmsCountry(int country) {
-    CountryListing listing{country, std::string(MmsCountryName(country, false)), {}};
+    CountryListing listing{country,
+                           std::string(MmsCountryName(country, false)),
+                           std::string(MmsCountryEnglishName(country)),
+                           {}};
     for (int op = 0; op < MmsOperatorCount(country); ++op) {
         const MmsPreset& p = *FindMmsPreset(country, op);
         listing.operators.push_back({op,
@@ -28,20 +31,25 @@ CountryListing MmsCountry(int country) {
                                       {"gateway", std::string(p.gateway)},
                                       {"port", std::string(p.port)},
                                       {"account", std::string(p.account)},
-                                      {"password", std::string(p.password)}}});
+                                      {"password", std::string(p.password)}},
+                                     std::string(MmsPresetPlaceholder(country, op))});
     }
     return listing;
 }
 
 CountryListing GprsCountry(int country) {
-    CountryListing listing{country, std::string(GprsCountryName(country)), {}};
+    CountryListing listing{country,
+                           std::string(GprsCountryName(country)),
+                           std::string(GprsCountryEnglishName(country)),
+                           {}};
     for (int op = 0; op < GprsOperatorCount(country); ++op) {
         const GprsPreset& p = *LookupGprsPreset(country, op);
         listing.operators.push_back({op,
                                      std::string(GprsOperatorName(country, op)),
                                      {{"apn", std::string(p.apn)},
                                       {"account", std::string(p.account)},
-                                      {"password", std::string(p.password)}}});
+                                      {"password", std::string(p.password)}},
+                                     std::string(GprsPresetPlaceholder(country, op))});
     }
     return listing;
 }
@@ -56,11 +64,19 @@ const std::vector<Catalogue>& Catalogues() {
 
 void PrintText(const std::vector<CountryListing>& countries, std::ostream& out) {
     for (const CountryListing& country : countries) {
-        out << country.position << " " << country.name << "\n";
+        out << country.position << " " << country.name;
+        if (country.englishName != country.name) {
+            out << " (" << country.englishName << ")";
+        }
+        out << "\n";
         for (const OperatorListing& op : country.operators) {
             out << "  " << op.position << " " << Quoted(op.name) << ":";
             for (const auto& [column, text] : op.preset) {
                 out << " " << column << "=" << Quoted(text);
+            }
+            if (!op.placeholder.empty()) {
+                // Auto mode refuses this row; the reason tells the user what to type instead.
+                out << " [no working preset: " << op.placeholder << "; use Manual mode]";
             }
             out << "\n";
         }
@@ -98,7 +114,8 @@ int RunOperatorsCommand(const OperatorsOptions& options, CliEnvironment& env, st
     for (int country = 0; country < catalogue->countryCount(); ++country) {
         CountryListing listing = catalogue->country(country);
         const bool wanted = !options.country || *options.country == std::to_string(country) ||
-                            SameIgnoringCase(*options.country, listing.name);
+                            SameIgnoringCase(*options.country, listing.name) ||
+                            SameIgnoringCase(*options.country, listing.englishName);
         if (wanted) {
             countries.push_back(std::move(listing));
         }

@@ -15,12 +15,14 @@ struct OperatorListing {
     int position = 0;
     std::string name;
     std::vector<std::pair<std::string, std::string>> preset;  ///< column name, text
+    std::string placeholder;  ///< why the preset cannot work; empty for a real preset
 };
 
 /// One country of a catalogue with its operators.
 struct CountryListing {
     int position = 0;
     std::string name;
+    std::string englishName;  ///< the same as `name` where the list's name is English
     std::vector<OperatorListing> operators;
 };
 

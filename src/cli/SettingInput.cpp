@@ -2,7 +2,10 @@
 
 #include "cli/InputFile.h"
 #include "cli/Json.h"
+#include "common/FieldMessages.h"
 #include "common/Text.h"
+
+#include <algorithm>
 
 namespace tov::cli {
 namespace {
@@ -10,10 +13,18 @@ namespace {
 // A settings file holds a few dozen short values; anything larger is not one.
 constexpr std::size_t kMaxSettingsFileSize = 1024 * 1024;
 
+// The characters of a UTF-8 text: its bytes that start one.
+std::size_t CharacterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 }  // namespace
 
 std::optional<SettingTexts> CollectSettings(const SettingSources& sources, const AppState& state,
-                                            const FileTextCodec& codec, std::ostream& err) {
+                                            const FileTextCodec& codec, std::ostream& err,
+                                            const std::vector<std::string_view>& secretKeys) {
     SettingTexts texts;
     if (sources.settingsFile) {
         const InputFile input = ReadInputFile(*sources.settingsFile, kMaxSettingsFileSize);
@@ -53,14 +64,20 @@ std::optional<SettingTexts> CollectSettings(const SettingSources& sources, const
     // Texts enter the file in its code page: encoded here, once, so that every limit counts
     // the bytes the camera will read.
     for (auto& [key, value] : texts) {
+        if (const auto at = ForbiddenCharacterPosition(value)) {
+            err << KeyMessage(key, ForbiddenCharacterMessage(*at, state.languageIndex)) << "\n";
+            return std::nullopt;
+        }
         FileTextCodec::Encoded encoded = codec.Encode(value);
         if (!encoded.unrepresentable.empty()) {
-            err << Printable(key) << ": "
-                << state.message({Quoted(encoded.unrepresentable) + " 无法用 " +
-                                      std::string(codec.Name()) + " 编码写入文件",
-                                  Quoted(encoded.unrepresentable) +
-                                      " cannot be written in the file's code page (" +
-                                      std::string(codec.Name()) + ")"})
+            // The encoder stops at the first character it lacks: its first occurrence.
+            const std::size_t at =
+                CharacterCount(value.substr(0, value.find(encoded.unrepresentable)));
+            const bool secret =
+                std::find(secretKeys.begin(), secretKeys.end(), key) != secretKeys.end();
+            err << KeyMessage(key,
+                              UnrepresentableMessage(at + 1, secret ? "" : encoded.unrepresentable,
+                                                     codec.Name(), state.languageIndex))
                 << "\n";
             return std::nullopt;
         }

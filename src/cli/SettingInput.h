@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tov::cli {
@@ -19,8 +20,11 @@ struct SettingSources {
 
 /// The settings texts of a file command, encoded into the file's code page: the settings
 /// file, then each --set over it. A refusal goes to `err` and there is no value: an unreadable
-/// or malformed file, a setter without "=", a value with a character the code page lacks.
+/// or malformed file, a setter without "=", a value with a control or invisible formatting
+/// character or a character the code page lacks (named by its position; the character too,
+/// unless the key is one of `secretKeys`). No message repeats the settings file's content.
 std::optional<SettingTexts> CollectSettings(const SettingSources& sources, const AppState& state,
-                                            const FileTextCodec& codec, std::ostream& err);
+                                            const FileTextCodec& codec, std::ostream& err,
+                                            const std::vector<std::string_view>& secretKeys = {});
 
 }  // namespace tov::cli

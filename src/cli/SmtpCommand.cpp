@@ -15,7 +15,7 @@ std::string SmtpKeysHelp() {
                SmtpFieldTable(), [](const ModelInfo& model) { return model.hasEmailForm; },
                "country and operator in Auto mode, apn, account and gprsPassword in Manual "
                "mode") +
-           ". --set senderPassword=- reads the password from standard input.";
+           SecretKeysHelp(SecretKeys(SmtpFieldTable()));
 }
 
 int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream& out,
@@ -30,17 +30,12 @@ int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream
         return kExitBadInput;
     }
 
-    std::vector<std::string_view> secretKeys;
-    for (const Field<SmtpSettings>& field : kSmtpFields) {
-        if (field.secret) {
-            secretKeys.push_back(field.key);
-        }
-    }
+    const std::vector<std::string_view> secretKeys = SecretKeys(SmtpFieldTable());
     const auto sources = ReadSecretSetters(options.settings, secretKeys, *state, env, err);
     if (!sources) {
         return kExitBadInput;
     }
-    const auto texts = CollectSettings(*sources, *state, env.codec, err);
+    const auto texts = CollectSettings(*sources, *state, env.codec, err, secretKeys);
     if (!texts) {
         return kExitBadInput;
     }
@@ -53,7 +48,8 @@ int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream
     return WriteConfigFileStep(
         options.outDir, kSmtpFileName,
         BuildSmtpFile(settings.settings, model.family, state->languageByte()),
-        SmtpConfirmation(model, state->languageIndex), *state, out, err);
+        SmtpConfirmation(model, state->languageIndex), *state, env, options.common.dryRun, out, err,
+        FileWriteOptions(options.common, true));
 }
 
 }  // namespace tov::cli

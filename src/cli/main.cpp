@@ -1,8 +1,12 @@
 #include "app/host/QtFileTextCodec.h"
 #include "app/host/SettingsPreferenceBackend.h"
 #include "app/host/SystemLanguage.h"
+#include "cards/host/BackupsFolder.h"
+#include "cards/host/CardEject.h"
+#include "cards/host/CardList.h"
 #include "cli/CommandLine.h"
 
+#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -75,9 +79,17 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // Past a file-size limit (ulimit -f) the write fails with EFBIG, which the safe output
+    // reports and cleans up after; the signal would end the run with the temporary left.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     LazyPreferences preferences;
     const std::uint16_t systemLangId = tov::SystemDefaultLanguageId();
     const tov::QtFileTextCodec codec(systemLangId);
     tov::cli::CliEnvironment env{preferences, systemLangId, tov::cli::ReadLocalClock, codec};
+    env.listCards = tov::ListCards;
+    env.ejectCard = tov::EjectCard;
+    env.backupsFolder = tov::BackupsFolder();
     return tov::cli::RunCommandLine(Arguments(argc, argv), env, std::cout, std::cerr);
 }

@@ -107,6 +107,31 @@ void CheckRecordFileFrame(const RecordFileReading& reading, std::uint16_t checkA
     }
 }
 
+void HideRecords(FileReport& report, std::span<const std::size_t> records,
+                 const std::string& meaning) {
+    for (FieldSection& section : report.sections) {
+        for (DecodedField& field : section.fields) {
+            const bool inside = std::any_of(records.begin(), records.end(), [&](std::size_t r) {
+                return field.offset < (r + 1) * kRecordSize &&
+                       field.offset + field.length > r * kRecordSize;
+            });
+            if (!inside) {
+                continue;
+            }
+            MaskSecretBytes(field);
+            field.meaning = meaning;
+            // The note on an unexpected value repeats its bytes.
+            const std::string where =
+                (field.length == 1 ? "byte " : "bytes ") + OffsetRange(field) + " (" + field.name;
+            for (std::string& note : report.notes) {
+                if (note.starts_with(where)) {
+                    note = where + "): " + meaning + " is not a value the forms write";
+                }
+            }
+        }
+    }
+}
+
 void NoteReservedBytes(const Record60& record,
                        std::span<const std::pair<std::size_t, std::size_t>> ranges,
                        std::vector<std::string>& notes) {

@@ -46,6 +46,13 @@ bool CheckFileSize(std::size_t size, std::size_t expected, FileReport& report);
 void CheckRecordFileFrame(const RecordFileReading& reading, std::uint16_t checkAddend,
                           std::string_view addendText, FileReport& report);
 
+/// Hides every field of the report that lies in one of `records` (record indexes of a file of
+/// 60-byte records): no byte, and `meaning` in place of what they mean, in the fields and in
+/// the notes on them. For a file read as
+/// another kind than its name says, whose passwords lie where this reading sees other fields.
+void HideRecords(FileReport& report, std::span<const std::size_t> records,
+                 const std::string& meaning);
+
 /// A note for each range [begin, end) of `record` that should be 0 and is not.
 void NoteReservedBytes(const Record60& record,
                        std::span<const std::pair<std::size_t, std::size_t>> ranges,

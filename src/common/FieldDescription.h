@@ -16,21 +16,33 @@ struct Meaning {
     bool expected = true;
 };
 
-/// What a text of a file means: the text, printable and quoted, or only its length when it is
-/// hidden (a password); expected when it fits `maxBytes`.
+/// What a text of a file means: the text quoted with every byte that is not printable ASCII
+/// as "\xNN" (no control or direction mark from a file reaches a terminal), or only its
+/// length when it is hidden (a password); expected when it fits `maxBytes`.
 inline Meaning TextMeaning(const std::string& text, bool hidden, int maxBytes) {
     Meaning meaning;
-    if (hidden && !text.empty()) {
+    if (hidden) {
         // Built by appending: GCC 12 at -O3 warns, wrongly, about assigning or prepending here.
         std::string shown(1, '(');
         shown += std::to_string(text.size());
         shown += " bytes, hidden)";
         meaning.text = std::move(shown);
     } else {
-        meaning.text = Quoted(text);
+        meaning.text = QuotedBytes(text);
     }
     meaning.expected = static_cast<int>(text.size()) <= maxBytes;
     return meaning;
+}
+
+/// Whether inspect hides a field: every password, unless asked to show them, whatever its
+/// record's length byte says (a length of 0 does not make the bytes behind it harmless).
+inline bool IsHiddenSecret(bool secret, bool showSecrets) {
+    return secret && !showSecrets;
+}
+
+/// Takes every stored byte out of a hidden field's report: the bytes would tell the secret.
+inline void MaskSecretBytes(DecodedField& field) {
+    field.bytes.clear();
 }
 
 /// The meaning of choice `value` in list `list` ("Camera+Video"; "not in the list").
@@ -72,10 +84,10 @@ DescribeFields(FieldTable<S> table, Family family, std::span<const Record60> rec
             }
             break;
         case FieldKind::Text: {
-            const bool hidden = field.secret && !showSecrets && !(decoded.*field.text).empty();
+            const bool hidden = IsHiddenSecret(field.secret, showSecrets);
             meaning = TextMeaning(decoded.*field.text, hidden, MaxFor(field, family));
             if (hidden) {
-                out.bytes.clear();  // the bytes would tell the secret as well
+                MaskSecretBytes(out);
             }
             break;
         }

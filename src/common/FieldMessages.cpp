@@ -49,6 +49,30 @@ std::string NotAnIntegerMessage(int languageIndex) {
     return WithEnglish(NotAnIntegerMessage(), "Please enter an integer.", languageIndex);
 }
 
+std::string ForbiddenCharacterMessage(std::size_t position, int languageIndex) {
+    const std::string at = std::to_string(position);
+    return std::string(PickMessage(
+        {"第 " + at + " 个字符是控制字符或不可见的格式字符，相机无法使用",
+         "character " + at +
+             " is a control or invisible formatting character, which the camera cannot take"},
+        languageIndex));
+}
+
+std::string UnrepresentableMessage(std::size_t position, std::string_view shown,
+                                   std::string_view codePage, int languageIndex) {
+    const std::string at = std::to_string(position);
+    // Appended rather than " " + Quoted(...): GCC 12 at -O3 warns wrongly on the latter.
+    std::string named;
+    if (!shown.empty()) {
+        named.append(" ").append(Quoted(shown));
+    }
+    const std::string page(codePage);
+    return std::string(PickMessage(
+        {"第 " + at + " 个字符" + named + " 无法用 " + page + " 编码写入文件",
+         "character " + at + named + " cannot be written in the file's code page (" + page + ")"},
+        languageIndex));
+}
+
 std::string WriteFailureMessage(const std::string& path, const WriteResult& result,
                                 int languageIndex) {
     const std::string reason =

@@ -2,7 +2,9 @@
 
 #include "common/SafeFileWriter.h"
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace tov {
 
@@ -21,6 +23,16 @@ std::string NotAnIntegerMessage();                   ///< an empty or non-numeri
 /// integer.)").
 std::string StandardRangeMessage(int min, int max, int languageIndex);
 std::string NotAnIntegerMessage(int languageIndex);
+
+/// A text holding a control or invisible formatting character (ForbiddenCharacterPosition):
+/// names its position, never the character, which may be part of a password; in Chinese when
+/// `languageIndex` is 1.
+std::string ForbiddenCharacterMessage(std::size_t position, int languageIndex);
+
+/// A character the file's code page cannot hold, at `position` (from 1) of the text. The
+/// character is named only when `shown` is not empty (never for a password).
+std::string UnrepresentableMessage(std::size_t position, std::string_view shown,
+                                   std::string_view codePage, int languageIndex);
 
 /// The message shown when a configuration file could not be written: names the path and
 /// the operating system's reason (or that the card gave back other bytes), and says that the

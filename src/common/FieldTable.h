@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tov {
@@ -120,6 +121,7 @@ struct Field {
     std::optional<int> reset{};  ///< what Default puts in; none: Default keeps the value
     Lock lock{};
     bool secret = false;      ///< a password: inspect masks it
+    bool asciiOnly = false;   ///< Text: reaches an operator's network or a mail server
     std::string_view unit{};  ///< what a number counts ("Sec"), told after it by inspect
 };
 
@@ -152,10 +154,56 @@ constexpr Field<S> Secret(Field<S> field) {
     return field;
 }
 
+/// A text that reaches an operator's network or a mail server (an address, a number, access
+/// data): ASCII only, whatever the file's code page could hold.
+template <class S>
+constexpr Field<S> Network(Field<S> field) {
+    field.asciiOnly = true;
+    return field;
+}
+
 /// The field's upper bound or byte limit in the family's form.
 template <class S>
 constexpr int MaxFor(const Field<S>& field, Family family) {
     return field.familyMax ? (*field.familyMax)[family] : field.max;
+}
+
+/// A field's key checked against its table: each form's key function (CameraKey, MmsKey,
+/// SmtpKey) is consteval, so that a handler naming a key no row has does not compile.
+class FieldKey {
+public:
+    /// `name` as a key of `table`; a name no row has is no constant.
+    template <class S>
+    static constexpr FieldKey In(std::span<const Field<S>> table, std::string_view name) {
+        for (const Field<S>& field : table) {
+            if (field.key == name) {
+                return FieldKey(field.key);
+            }
+        }
+        throw "no row of the table has this key";
+    }
+    /// The key of a row.
+    template <class S>
+    static constexpr FieldKey Of(const Field<S>& field) {
+        return FieldKey(field.key);
+    }
+
+    constexpr std::string_view name() const { return m_name; }
+    friend constexpr bool operator==(FieldKey a, FieldKey b) { return a.m_name == b.m_name; }
+
+private:
+    constexpr explicit FieldKey(std::string_view name) : m_name(name) {}
+    std::string_view m_name;
+};
+
+/// `names` as keys of `table`.
+template <class S, std::size_t N>
+constexpr std::array<FieldKey, N> KeysOf(FieldTable<S> table,
+                                         const std::array<std::string_view, N>& names) {
+    return [&]<std::size_t... I>(std::index_sequence<I...>) {
+        return std::array<FieldKey, N>{FieldKey::In(table, names[I])...};
+    }
+    (std::make_index_sequence<N>{});
 }
 
 /// The row for `key`, or null.
@@ -175,6 +223,27 @@ constexpr const Field<S>* FindField(FieldTable<S> table, std::string_view key) {
 template <class S>
 constexpr std::size_t FieldOffset(FieldTable<S> table, std::string_view key, Family family) {
     return static_cast<std::size_t>(FindField(table, key)->place[family].offset);
+}
+
+/// The keys of the `N` rows that `lock` locks, in table order; a count other than the table's
+/// does not compile where this is a constant.
+template <class S, std::size_t N>
+constexpr std::array<std::string_view, N> LockedKeys(FieldTable<S> table, Lock lock) {
+    std::array<std::string_view, N> keys{};
+    std::size_t count = 0;
+    for (const Field<S>& field : table) {
+        if (field.lock.toggleKey == lock.toggleKey && field.lock.lockedWhen == lock.lockedWhen &&
+            !lock.toggleKey.empty()) {
+            if (count == N) {
+                throw "more rows have this lock";
+            }
+            keys[count++] = field.key;
+        }
+    }
+    if (count != N) {
+        throw "fewer rows have this lock";
+    }
+    return keys;
 }
 
 /// Whether the command line takes the field as a key: it is in the family's form and in its
@@ -235,6 +304,12 @@ void ApplyDefaultReset(FieldTable<S> table, Family family, S& settings, ListSize
     }
 }
 
+/// The first key of `keys` whose field its switch locks in `settings`, if any: what the command
+/// line refuses, as the form would not take it.
+template <class S, class Keys>
+std::optional<std::string_view> FirstLockedKey(FieldTable<S> table, const Keys& keys,
+                                               const S& settings);
+
 /// Whether the field's switch locks it in the current settings.
 template <class S>
 bool IsLocked(FieldTable<S> table, const Field<S>& field, const S& settings) {
@@ -244,6 +319,19 @@ bool IsLocked(FieldTable<S> table, const Field<S>& field, const S& settings) {
     const Field<S>* toggle = FindField(table, field.lock.toggleKey);
     return toggle != nullptr && toggle->number != nullptr &&
            settings.*toggle->number == field.lock.lockedWhen;
+}
+
+template <class S, class Keys>
+std::optional<std::string_view> FirstLockedKey(FieldTable<S> table, const Keys& keys,
+                                               const S& settings) {
+    for (const auto& entry : keys) {
+        const std::string_view key = entry.first;
+        const Field<S>* field = FindField(table, key);
+        if (field != nullptr && IsLocked(table, *field, settings)) {
+            return field->key;
+        }
+    }
+    return std::nullopt;
 }
 
 /// What a form does after a number was typed: a value outside its bounds becomes the field's

@@ -14,8 +14,12 @@ struct OperatorRow {
     int operatorPosition;
     std::string_view country;
     std::string_view countryZh;
+    std::string_view countryEn;  ///< the English name where the list shows another; else empty
     std::string_view name;
     std::string_view nameZh;
+    /// Why the preset cannot work as it stands (placeholder texts, another country's
+    /// operator); empty for a real preset. The row keeps its place: the camera counts rows.
+    std::string_view placeholder;
     Preset preset;
 };
 
@@ -38,6 +42,18 @@ public:
     std::string_view CountryName(int country, bool chinese) const {
         const Row* row = Find(country, 0);
         return row ? Shown(row->country, row->countryZh, chinese) : std::string_view{};
+    }
+
+    /// The country's English name: the list's own name unless the CSV gives another.
+    std::string_view CountryEnglishName(int country) const {
+        const Row* row = Find(country, 0);
+        return row ? (row->countryEn.empty() ? row->country : row->countryEn) : std::string_view{};
+    }
+
+    /// Why the operator's preset cannot work; empty for a real preset or positions out of range.
+    std::string_view Placeholder(int country, int op) const {
+        const Row* row = Find(country, op);
+        return row ? row->placeholder : std::string_view{};
     }
 
     std::string_view OperatorName(int country, int op, bool chinese) const {

@@ -59,10 +59,50 @@ bool ReadBackMatches(std::vector<std::uint8_t> read, std::span<const std::uint8_
     return std::equal(read.begin(), read.end(), written.begin(), written.end());
 }
 
+bool IsReadOnlyFile(const std::filesystem::path& target) {
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(target, ec);
+    return !ec && std::filesystem::is_regular_file(status) &&
+           (status.permissions() & std::filesystem::perms::owner_write) ==
+               std::filesystem::perms::none;
+}
+
+namespace {
+
+bool& Stale() {
+    static bool stale = false;
+    return stale;
+}
+
+unsigned& Renames() {
+    static unsigned renames = 0;
+    return renames;
+}
+
+}  // namespace
+
+void SetStaleAfterRename(bool stale) {
+    Stale() = stale;
+}
+
+unsigned RenamesSoFar() {
+    return Renames();
+}
+
+void NoteRenamed() {
+    ++Renames();
+}
+
+void ApplyStaleSeam(unsigned renamesAtOpen, std::vector<std::uint8_t>& read) {
+    if (Stale() && renamesAtOpen != Renames()) {
+        std::fill(read.begin(), read.end(), std::uint8_t{0});
+    }
+}
+
 }  // namespace detail
 
 WriteResult WriteFileAtomically(const std::filesystem::path& target,
-                                std::span<const std::uint8_t> bytes) {
+                                std::span<const std::uint8_t> bytes, WriteOptions options) {
     const std::filesystem::path folder = target.parent_path();
     if (folder.empty()) {
         return {false, "No destination folder was given"};
@@ -83,7 +123,13 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target,
     }
     // Whether a previous file stands there, so that a failure says it was kept only then.
     const bool previous = std::filesystem::is_regular_file(target, ec);
-    WriteResult result = detail::ReplaceThroughTemporaryFile(target, bytes);
+    // A file made read-only is protected on purpose: replaced only when asked.
+    if (!options.replaceReadOnly && detail::IsReadOnlyFile(target)) {
+        WriteResult refused{false, std::string(kReadOnlyTarget), true};
+        refused.readOnly = true;
+        return refused;
+    }
+    WriteResult result = detail::ReplaceThroughTemporaryFile(target, bytes, options);
     result.previousKept = result.previousKept && previous;
     return result;
 }

@@ -26,9 +26,14 @@ std::string ReasonText(const std::error_code& error);
 /// Creates a new temporary file beside `target` (in an existing folder), writes `bytes`,
 /// flushes them to the medium, reads them back, renames the file over `target` in one step and
 /// reads the target back. On failure the temporary file is gone; `previousKept` says whether
-/// the failure came before the rename (the target untouched).
+/// the failure came before the rename (the target untouched). The file gets the permissions
+/// of the target it replaces, or owner-only ones when new and `options.ownerOnly`.
 WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
-                                        std::span<const std::uint8_t> bytes);
+                                        std::span<const std::uint8_t> bytes,
+                                        const WriteOptions& options);
+
+/// Whether `target` is a file its owner may not write (mode 0444, the read-only attribute).
+bool IsReadOnlyFile(const std::filesystem::path& target);
 
 /// The file-system calls of a write, in the order they come. A read-back is followed by its
 /// comparison, which a fault turns into other bytes from the medium.
@@ -51,5 +56,16 @@ bool Faulted(WriteStep step);
 
 /// Whether `read`, the bytes a read-back gave, are `written`; the Compare step of the seam.
 bool ReadBackMatches(std::vector<std::uint8_t> read, std::span<const std::uint8_t> written);
+
+/// The seam's stand-in for a file system whose descriptors go stale after a rename (one FUSE
+/// FAT driver reads zeros through them): when set, a read through a descriptor opened before
+/// the latest rename gives zeros. Off outside tests.
+void SetStaleAfterRename(bool stale);
+/// How many renames the file layer has made; a reader notes it when it opens.
+unsigned RenamesSoFar();
+/// Called after each rename of a temporary file over its target.
+void NoteRenamed();
+/// Zeros `read` when the seam makes a reader opened at `renamesAtOpen` stale.
+void ApplyStaleSeam(unsigned renamesAtOpen, std::vector<std::uint8_t>& read);
 
 }  // namespace tov::detail

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,15 +58,40 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes, int& error) {
     return true;
 }
 
-// A new file under a name nobody else has. Mode 0666 goes through the umask (and a default ACL)
-// as with any new file, so the file gets the permissions a plain create would give it.
+// The permissions of a write's file: created with `create` (through the umask and a default
+// ACL, as any new file), then given `keep`, the replaced file's, if there was one.
+struct FileModes {
+    mode_t create = 0666;
+    std::optional<mode_t> keep;
+};
+
+// A replaced file's permissions are kept (without set-id bits), and until they are given the
+// file is its owner's only; a new file holding passwords stays owner-only; any other new file
+// gets what a plain create would give it.
+FileModes ModesFor(const std::filesystem::path& target, const WriteOptions& options) {
+    struct stat status {};
+    if (::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+        return {0600, status.st_mode & 0777};
+    }
+    return {static_cast<mode_t>(options.ownerOnly ? 0600 : 0666), std::nullopt};
+}
+
+// Gives the file open as `fd` the kept permissions. A file system without them (FAT) refuses
+// or ignores the change: there the mount's options decide, and that is no failure.
+void KeepMode(int fd, const FileModes& modes) {
+    if (fd >= 0 && modes.keep) {
+        (void)::fchmod(fd, *modes.keep);
+    }
+}
+
+// A new file under a name nobody else has, created with `mode`.
 int CreateTemporaryFile(const std::filesystem::path& target, std::filesystem::path& temp,
-                        int& error) {
+                        mode_t mode, int& error) {
     int fd = -1;
     RunStep(WriteStep::CreateTemporary, error, [&] {
         for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
             temp = TemporaryPathFor(target);
-            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             if (fd >= 0 || errno != EEXIST) {
                 break;
             }
@@ -78,9 +104,11 @@ int CreateTemporaryFile(const std::filesystem::path& target, std::filesystem::pa
 // A descriptor opened for reading, closed when it goes out of scope.
 struct Descriptor {
     explicit Descriptor(const std::filesystem::path& path)
-        : fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), error(errno) {}
+        : fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), error(errno),
+          renamesAtOpen(RenamesSoFar()) {}
     int fd;
-    int error;  ///< why it could not be opened
+    int error;               ///< why it could not be opened
+    unsigned renamesAtOpen;  ///< for the test seam's stale descriptors
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     ~Descriptor() {
@@ -124,6 +152,7 @@ WriteResult ReadBack(const Descriptor& reader, std::span<const std::uint8_t> byt
         return {false, ErrnoText(error), previousKept};
     }
     read.resize(done);
+    ApplyStaleSeam(reader.renamesAtOpen, read);
     if (!ReadBackMatches(std::move(read), bytes)) {
         return {false, std::string(kReadBackDiffers), previousKept, true};
     }
@@ -144,6 +173,35 @@ bool SyncFolder(const std::filesystem::path& folder, int& error) {
     return synced;
 }
 
+// Which file a descriptor stands for, to tell our file from another writer's under one name.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+FileIdentity IdentityOf(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return {};
+    }
+    return {info.st_dev, info.st_ino};
+}
+
+// The second read-back, from the final name opened anew after the rename and the folder's
+// sync: that is what the camera will read, and some drivers give stale bytes through a
+// descriptor opened before a rename. When the name already stands for another writer's file
+// (a later write won), the bytes were checked before the rename and the write stands.
+WriteResult ReadBackFinalName(const std::filesystem::path& target, const FileIdentity& ours,
+                              std::span<const std::uint8_t> bytes) {
+    const Descriptor reader(target);
+    WriteResult result = ReadBack(reader, bytes, false);
+    if (!result.ok && result.differs && reader.fd >= 0 && !(IdentityOf(reader.fd) == ours)) {
+        return {true, {}};
+    }
+    return result;
+}
+
 }  // namespace
 
 std::string ReasonText(const std::error_code& error) {
@@ -151,13 +209,16 @@ std::string ReasonText(const std::error_code& error) {
 }
 
 WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
-                                        std::span<const std::uint8_t> bytes) {
+                                        std::span<const std::uint8_t> bytes,
+                                        const WriteOptions& options) {
     std::filesystem::path temp;
     int error = 0;
-    const int fd = CreateTemporaryFile(target, temp, error);
+    const FileModes modes = ModesFor(target, options);
+    const int fd = CreateTemporaryFile(target, temp, modes.create, error);
     if (fd < 0) {
         return {false, ErrnoText(error), true};
     }
+    const FileIdentity ours = IdentityOf(fd);
     bool ok = WriteAll(fd, bytes, error) &&
               RunStep(WriteStep::Flush, error, [fd] { return ::fsync(fd) == 0; });
     // Closed in any case; its failure is the reason only when nothing failed before.
@@ -166,17 +227,22 @@ WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
         ok = false;
         error = closeFaulted ? kInjectedError : errno;
     }
-    // The bytes are read back through a descriptor of their own that follows the file through
-    // the rename: the target's name may already stand for another writer's file by then.
     if (!ok) {
         ::unlink(temp.c_str());
         return {false, ErrnoText(error), true};
     }
+    // The temporary file's descriptor stays open to the end: while it is, no other file can
+    // take our file's identity, which tells it from another writer's under the target's name.
     const Descriptor reader(temp);
+    // Given through the reader: a kept mode without read permission must not stop the read-back.
+    KeepMode(reader.fd, modes);
     WriteResult result = ReadBack(reader, bytes, true);
     if (result.ok && !RunStep(WriteStep::Rename, error,
                               [&] { return ::rename(temp.c_str(), target.c_str()) == 0; })) {
         result = {false, ErrnoText(error), true};
+    }
+    if (result.ok) {
+        NoteRenamed();
     }
     if (!result.ok) {
         ::unlink(temp.c_str());
@@ -186,7 +252,7 @@ WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
     if (!SyncFolder(target.parent_path(), error)) {
         return {false, ErrnoText(error), false};
     }
-    return ReadBack(reader, bytes, false);
+    return ReadBackFinalName(target, ours, bytes);
 }
 
 }  // namespace tov::detail

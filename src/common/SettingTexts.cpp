@@ -80,9 +80,21 @@ std::string TextLengthMessage(std::string_view key, std::size_t bytes, int limit
                                 "is " + size + " bytes long; at most " + most + " bytes fit"));
 }
 
+std::string AsciiTextMessage(std::string_view key, std::string_view text, std::size_t at,
+                             const SettingContext& context) {
+    const std::string quoted = Quoted(text);
+    const std::string position = std::to_string(at);
+    return KeyMessage(
+        key, Pick(context,
+                  quoted + " 的第 " + position + " 个字节不是 ASCII；" + AsciiOnlyMessage(kChinese),
+                  quoted + " has a character outside ASCII at byte " + position + "; " +
+                      AsciiOnlyMessage(kEnglish)));
+}
+
 std::optional<int> FindEntry(std::string_view text, const std::vector<std::string_view>& entries) {
+    // Some entries carry spaces the forms show ("Domestic "); nobody types them.
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (SameIgnoringCase(text, entries[i])) {
+        if (SameIgnoringCase(TrimSpaces(text), TrimSpaces(entries[i]))) {
             return static_cast<int>(i);
         }
     }

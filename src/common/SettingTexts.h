@@ -3,6 +3,7 @@
 #include "common/FieldMessages.h"
 #include "common/FieldTable.h"
 #include "common/Text.h"
+#include "common/ValueCheck.h"
 
 #include <functional>
 #include <map>
@@ -23,6 +24,9 @@ struct SettingContext {
     int languageIndex = kEnglish;
     /// The English entries of a list, in order, for the model.
     std::function<std::vector<std::string_view>(int list)> entries;
+    /// Other names of a list's entries by position, also accepted (an empty name: none); the
+    /// English names of the countries. May be empty.
+    std::function<std::vector<std::string_view>(int list)> aliases{};
 };
 
 /// The messages of ApplySettingTexts, each starting with the key.
@@ -37,6 +41,9 @@ std::string CharsMessage(std::string_view key, std::string_view text,
                          const SettingContext& context);
 std::string TextLengthMessage(std::string_view key, std::size_t bytes, int limit,
                               const SettingContext& context);
+/// A text with a byte outside ASCII, at `at`, in a field that reaches a network.
+std::string AsciiTextMessage(std::string_view key, std::string_view text, std::size_t at,
+                             const SettingContext& context);
 /// "key: message": a form's message for the command line (the key made Printable).
 std::string KeyMessage(std::string_view key, std::string_view message);
 
@@ -98,7 +105,7 @@ std::optional<std::string> ApplySettingTexts(FieldTable<S> table, Family family,
             }
             settings.*field->number = *value;
             const int max = MaxFor(*field, family);
-            if (*value < field->min || *value > max) {
+            if (!CheckFieldNumber(*field, family, *value).ok()) {
                 return KeyMessage(
                     field->key, field->message == LimitMessage::ToolRange
                                     ? RangeMessage(field->min, max, context.languageIndex)
@@ -106,15 +113,23 @@ std::optional<std::string> ApplySettingTexts(FieldTable<S> table, Family family,
             }
             break;
         }
-        case FieldKind::Text:
-            if (static_cast<int>(text.size()) > MaxFor(*field, family)) {
-                return TextLengthMessage(field->key, text.size(), MaxFor(*field, family), context);
+        case FieldKind::Text: {
+            const ValueVerdict verdict = CheckFieldText(*field, family, text);
+            if (verdict.fault == ValueFault::NotAscii) {
+                return AsciiTextMessage(field->key, text, verdict.at, context);
+            }
+            if (!verdict.ok()) {
+                return TextLengthMessage(field->key, text.size(), verdict.limit, context);
             }
             settings.*field->text = text;
             break;
+        }
         case FieldKind::Choice: {
             const auto entries = context.entries(field->list);
-            const auto index = ParseChoiceText(text, entries);
+            auto index = ParseChoiceText(text, entries);
+            if (!index && context.aliases && !TrimSpaces(text).empty()) {
+                index = FindEntry(text, context.aliases(field->list));
+            }
             if (!index) {
                 return ChoiceMessage(field->key, text, entries, context);
             }

@@ -20,6 +20,14 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
+std::string_view TrimSpaces(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::optional<int> ParseInt(std::string_view text) {
     int value = 0;
     const char* end = text.data() + text.size();
@@ -68,20 +76,51 @@ std::size_t Utf8Length(std::string_view text) {
 
 }  // namespace
 
+namespace {
+
+// The code point of the UTF-8 character of `length` bytes at the start of `text`.
+char32_t CodePoint(std::string_view text, std::size_t length) {
+    const auto byte = [&](std::size_t i) {
+        return static_cast<char32_t>(static_cast<unsigned char>(text[i]));
+    };
+    if (length == 1) {
+        return byte(0);
+    }
+    char32_t value = byte(0) & (0x7FU >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        value = (value << 6) | (byte(i) & 0x3FU);
+    }
+    return value;
+}
+
+bool IsControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// Characters that take no place on the screen but change what is around them: the soft
+// hyphen, joiners and zero-width spaces, direction marks, embeddings, overrides and isolates,
+// line and paragraph separators, invisible operators, the byte-order mark, annotation marks
+// and tags.
+bool IsInvisibleFormat(char32_t c) {
+    return c == 0xAD || c == 0x61C || c == 0x180E || (c >= 0x200B && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || c == 0xFEFF ||
+           (c >= 0xFFF9 && c <= 0xFFFB) || (c >= 0xE0000 && c <= 0xE007F);
+}
+
+}  // namespace
+
 std::string Printable(std::string_view text) {
     std::string shown;
     shown.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = Utf8Length(text.substr(i));
-        const unsigned c = static_cast<unsigned char>(text[i]);
-        // C1 controls are U+0080..U+009F, in UTF-8 C2 80..C2 9F.
-        const bool control = length == 1 ? (c < 0x20 || c == 0x7F)
-                                         : length == 2 && c == 0xC2 &&
-                                               static_cast<unsigned char>(text[i + 1]) < 0xA0;
-        if (length != 0 && !control) {
-            shown.append(text.substr(i, length));
-            i += length;
-            continue;
+        if (length != 0) {
+            const char32_t c = CodePoint(text.substr(i), length);
+            if (!IsControl(c) && !IsInvisibleFormat(c)) {
+                shown.append(text.substr(i, length));
+                i += length;
+                continue;
+            }
         }
         for (const std::size_t end = i + std::max<std::size_t>(length, 1); i < end; ++i) {
             const char b = text[i];
@@ -102,6 +141,38 @@ std::string Quoted(std::string_view text) {
     quoted += Printable(text);
     quoted += '"';
     return quoted;
+}
+
+std::string QuotedBytes(std::string_view bytes) {
+    std::string quoted(1, '"');
+    for (const char b : bytes) {
+        const auto c = static_cast<unsigned char>(b);
+        if (c < 0x20 || c >= 0x7F || b == '\\' || b == '"') {
+            // A quote or backslash of the text is escaped too, so the quoting stays readable.
+            quoted += "\\x";
+            quoted += Hex2(c);
+        } else {
+            quoted += b;
+        }
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::optional<std::size_t> ForbiddenCharacterPosition(std::string_view utf8) {
+    std::size_t position = 1;
+    for (std::size_t i = 0; i < utf8.size(); ++position) {
+        const std::size_t length = Utf8Length(utf8.substr(i));
+        if (length == 0) {
+            return position;
+        }
+        const char32_t c = CodePoint(utf8.substr(i), length);
+        if (IsControl(c) || IsInvisibleFormat(c)) {
+            return position;
+        }
+        i += length;
+    }
+    return std::nullopt;
 }
 
 std::string Hex2(unsigned value) {

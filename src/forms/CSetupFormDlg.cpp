@@ -1,17 +1,24 @@
 #include "forms/CSetupFormDlg.h"
 
 #include "common/ConfigFile.h"
+#include "common/FieldHelp.h"
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
+#include "common/Text.h"
+#include "common/ValueCheck.h"
 #include "forms/CheckIntRange.h"
 #include "forms/FieldLook.h"
+#include "forms/FocusMark.h"
+#include "forms/FormAccess.h"
 #include "forms/QtText.h"
+#include "forms/WindowFit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -26,33 +33,64 @@ constexpr int kNumberDigits = 4;
 // full (setText does not validate), so that reading the form reports it instead of cutting it.
 class FolderLengthValidator final : public QValidator {
 public:
-    FolderLengthValidator(int maxChars, QObject* parent)
-        : QValidator(parent), m_maxChars(maxChars) {}
+    using Refused = std::function<void(const std::string& reason)>;
+    FolderLengthValidator(int maxChars, int languageIndex, Refused refused, QObject* parent)
+        : QValidator(parent), m_maxChars(maxChars), m_languageIndex(languageIndex),
+          m_refused(std::move(refused)) {}
     State validate(QString& input, int& /*pos*/) const override {
-        return input.size() > m_maxChars ? Invalid : Acceptable;
+        if (input.size() > m_maxChars) {
+            m_refused(CharacterLimitMessage(m_maxChars, m_languageIndex));
+            return Invalid;
+        }
+        return Acceptable;
     }
 
 private:
     int m_maxChars;
+    int m_languageIndex;
+    Refused m_refused;
 };
 
-// Typing or pasting stops where the text would pass its limit in the file's bytes, or would
-// hold a character the file's code page cannot.
+// Typing or pasting stops where the text would pass its limit in the file's bytes, would hold
+// a character the file's code page cannot, a control or an invisible formatting character, or,
+// in a text that reaches a network, a character outside ASCII; `refused` is told why, so the
+// field can say it.
 class FileTextValidator final : public QValidator {
 public:
-    FileTextValidator(const FileTextCodec& codec, int maxBytes, QObject* parent)
-        : QValidator(parent), m_codec(codec), m_maxBytes(maxBytes) {}
+    using Refused = std::function<void(const std::string& reason)>;
+    FileTextValidator(const FileTextCodec& codec, int maxBytes, bool asciiOnly, int languageIndex,
+                      Refused refused, QObject* parent)
+        : QValidator(parent), m_codec(codec), m_maxBytes(maxBytes), m_asciiOnly(asciiOnly),
+          m_languageIndex(languageIndex), m_refused(std::move(refused)) {}
     State validate(QString& input, int& /*pos*/) const override {
-        const FileTextCodec::Encoded encoded = m_codec.Encode(input.toStdString());
-        return encoded.unrepresentable.empty() &&
-                       static_cast<int>(encoded.bytes.size()) <= m_maxBytes
-                   ? Acceptable
-                   : Invalid;
+        const std::string text = input.toStdString();
+        if (const auto at = ForbiddenCharacterPosition(text)) {
+            m_refused(ForbiddenCharacterMessage(*at, m_languageIndex));
+            return Invalid;
+        }
+        const FileTextCodec::Encoded encoded = m_codec.Encode(text);
+        if (!encoded.unrepresentable.empty()) {
+            m_refused(CodePageMessage(encoded.unrepresentable, m_codec.Name(), m_languageIndex));
+            return Invalid;
+        }
+        const ValueVerdict verdict = CheckTextBytes(encoded.bytes, m_maxBytes, m_asciiOnly);
+        if (verdict.fault == ValueFault::NotAscii) {
+            m_refused(AsciiOnlyMessage(m_languageIndex));
+            return Invalid;
+        }
+        if (!verdict.ok()) {
+            m_refused(ByteLimitMessage(m_maxBytes, m_languageIndex));
+            return Invalid;
+        }
+        return Acceptable;
     }
 
 private:
     const FileTextCodec& m_codec;
     int m_maxBytes;
+    bool m_asciiOnly;
+    int m_languageIndex;
+    Refused m_refused;
 };
 
 bool IsEditKind(FieldKind kind) {
@@ -62,7 +100,11 @@ bool IsEditKind(FieldKind kind) {
 }  // namespace
 
 CSetupFormDlg::CSetupFormDlg(const AppState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), m_state(state), m_platform(platform) {}
+    : QDialog(parent), m_state(state), m_platform(platform) {
+    // Before any control is built, so that every list answers screen readers with its label.
+    InstallAccessibleListNames();
+    AddFocusMark(this);
+}
 
 CSetupFormDlg::~CSetupFormDlg() = default;
 
@@ -94,7 +136,7 @@ void CSetupFormDlg::addField(BoundField field, int readOrder) {
 }
 
 void CSetupFormDlg::connectField(const BoundField& field) {
-    const std::string_view key = field.key;
+    const FieldKey key = field.key;
     if (field.edit != nullptr) {
         QLineEdit* edit = field.edit;
         switch (field.kind) {
@@ -106,10 +148,14 @@ void CSetupFormDlg::connectField(const BoundField& field) {
             break;
         }
         case FieldKind::Text:
-            edit->setValidator(new FileTextValidator(m_platform.FileCodec(), field.max, edit));
+            edit->setValidator(new FileTextValidator(
+                m_platform.FileCodec(), field.max, field.asciiOnly, m_state.languageIndex,
+                [this, edit](const std::string& reason) { showRefusal(edit, reason); }, edit));
             break;
         case FieldKind::Folder:
-            edit->setValidator(new FolderLengthValidator(field.max, edit));
+            edit->setValidator(new FolderLengthValidator(
+                field.max, m_state.languageIndex,
+                [this, edit](const std::string& reason) { showRefusal(edit, reason); }, edit));
             break;
         default:
             break;
@@ -139,7 +185,7 @@ void CSetupFormDlg::connectField(const BoundField& field) {
     }
 }
 
-const BoundField* CSetupFormDlg::boundField(std::string_view key) const {
+const BoundField* CSetupFormDlg::boundField(FieldKey key) const {
     const auto it = std::find_if(m_fields.begin(), m_fields.end(),
                                  [key](const BoundField& field) { return field.key == key; });
     return it == m_fields.end() ? nullptr : &*it;
@@ -162,7 +208,7 @@ void CSetupFormDlg::fillLists(const ChoicesFn& choices) {
     showSelections();
 }
 
-void CSetupFormDlg::fillList(std::string_view key, const std::vector<std::string_view>& entries,
+void CSetupFormDlg::fillList(FieldKey key, const std::vector<std::string_view>& entries,
                              int selection) {
     const BoundField* field = boundField(key);
     QComboBox* combo = field->combos.front();
@@ -209,8 +255,19 @@ bool CSetupFormDlg::readField(const BoundField& field) {
         }
         return true;
     case FieldKind::Text: {
+        // A text put in without typing (a loaded file) can hold what typing could not.
+        if (const auto at = ForbiddenCharacterPosition(text.toStdString())) {
+            // The field gets the focus; the message names the place in it.
+            m_platform.ShowMessage(ForbiddenCharacterMessage(*at, m_state.languageIndex));
+            return false;
+        }
         *field.text = m_platform.FileCodec().Encode(text.toStdString()).bytes;
-        if (static_cast<int>(field.text->size()) > field.max) {
+        const ValueVerdict verdict = CheckTextBytes(*field.text, field.max, field.asciiOnly);
+        if (verdict.fault == ValueFault::NotAscii) {
+            m_platform.ShowMessage(AsciiOnlyMessage(m_state.languageIndex));
+            return false;
+        }
+        if (!verdict.ok()) {
             m_platform.ShowFieldMessage(StandardLengthMessage(field.max));
             return false;
         }
@@ -232,11 +289,19 @@ bool CSetupFormDlg::readField(const BoundField& field) {
     if (field.message == LimitMessage::ToolRange) {
         return CheckIntRange(m_platform, m_state.languageIndex, value, field.min, field.max);
     }
-    if (value < field.min || value > field.max) {
+    if (!CheckNumberValue(value, field.min, field.max).ok()) {
         m_platform.ShowFieldMessage(StandardRangeMessage(field.min, field.max));
         return false;
     }
     return true;
+}
+
+void CSetupFormDlg::showRefusal(QLineEdit* edit, const std::string& reason) {
+    const QString text = ToQString(reason);
+    // Kept on the field for whoever asks (tests, assistive tools); shown as a tooltip under the
+    // field, which a further refused keystroke with the same reason leaves standing.
+    edit->setProperty(kRefusalProperty, text);
+    QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), text, edit);
 }
 
 void CSetupFormDlg::writeForm() {
@@ -273,7 +338,7 @@ void CSetupFormDlg::applyLocks() {
     }
 }
 
-void CSetupFormDlg::setEditable(std::string_view key, bool editable) {
+void CSetupFormDlg::setEditable(FieldKey key, bool editable) {
     if (const BoundField* field = boundField(key)) {
         setLocked(*field, !editable);
     }
@@ -289,6 +354,7 @@ void CSetupFormDlg::setLocked(const BoundField& field, bool locked) {
 }
 
 void CSetupFormDlg::bindFolderButton(QPushButton* select) {
+    m_select = select;
     connect(select, &QPushButton::clicked, this, [this] {
         // A cancelled picker keeps the folder: the next file must not go to a folder the user
         // never chose.
@@ -297,34 +363,71 @@ void CSetupFormDlg::bindFolderButton(QPushButton* select) {
             *m_folder = *picked;
         }
         writeForm();
+        updateLoadOffer();
     });
+    setUpCardRow(select->parentWidget());
 }
 
 void CSetupFormDlg::bindExitButton(QPushButton* exit) {
+    m_exit = exit;
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CSetupFormDlg::prepareForUse(QScrollArea* rows, std::initializer_list<ButtonKey> keys) {
+    GiveShortcut(m_select, QKeySequence(Qt::ALT | Qt::Key_S));
+    GiveShortcut(m_exit, QKeySequence(Qt::ALT | Qt::Key_X));
+    for (const ButtonKey& key : keys) {
+        GiveShortcut(key.button, key.key);
+    }
+    for (const BoundField& field : m_fields) {
+        if (field.kind == FieldKind::Folder) {
+            field.edit->setAccessibleName(ToQString(m_state.message(kFolderName)));
+        }
+    }
+    m_rows = rows;
+    FitToScreen(this, rows);
+    if (QWidget* first = FirstEditableControl(this)) {
+        first->setFocus();
+    }
+}
+
+void CSetupFormDlg::showEvent(QShowEvent* event) {
+    // Again on the screen it opens on, now that the lists have settled their sizes.
+    if (m_rows != nullptr) {
+        FitToScreen(this, m_rows);
+        m_rows = nullptr;
+    }
+    QDialog::showEvent(event);
 }
 
 bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view fileName,
                                     std::span<const std::uint8_t> bytes,
-                                    const std::optional<std::string>& confirmation) {
+                                    const std::optional<std::string>& confirmation,
+                                    WriteOptions options) {
     const std::string path = PathText(ConfigFilePath(folder, fileName));
-    const WriteResult result = WriteConfigFile(folder, fileName, bytes);
+    std::string changes;
+    if (!keepReplacedFile(folder, fileName, bytes, changes)) {
+        return false;
+    }
+    const WriteResult result = WriteConfigFile(folder, fileName, bytes, options);
     if (!result.ok) {
-        m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex));
+        m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex) +
+                               cardNamed(folder));
         return false;
     }
     if (confirmation) {
         // Where the file went, so that a wrong folder is seen at once.
-        m_platform.ShowMessage(*confirmation + "\n" + path);
+        offerEject(folder, *confirmation + "\n" + path + changes);
     }
+    updateLoadOffer();
     return true;
 }
 
-void CSetupFormDlg::listChanged(std::string_view /*key*/, int /*index*/) {}
+void CSetupFormDlg::listChanged(FieldKey /*key*/, int /*index*/) {}
 
-void CSetupFormDlg::fieldEdited(std::string_view /*key*/) {}
+void CSetupFormDlg::fieldEdited(FieldKey /*key*/) {}
 
-bool CSetupFormDlg::fieldRead(std::string_view /*key*/) {
+bool CSetupFormDlg::fieldRead(FieldKey /*key*/) {
     return true;
 }
 

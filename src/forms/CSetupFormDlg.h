@@ -2,9 +2,12 @@
 
 #include "common/AppState.h"
 #include "common/FieldTable.h"
+#include "common/FileReport.h"
+#include "common/SafeFileWriter.h"
 #include "forms/Platform.h"
 
 #include <QDialog>
+#include <QKeySequence>
 
 #include <array>
 #include <cstdint>
@@ -18,8 +21,14 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace tov {
+
+/// The property of a text field holding why its last typed characters were refused.
+inline constexpr const char* kRefusalProperty = "tovRefusal";
+
+class CardBar;
 
 /// A widget of a form's Designer template standing for a field of the form's table, named
 /// by the generated Ui class's member, so that a missing widget fails to compile.
@@ -71,18 +80,19 @@ constexpr bool BindsEveryField(FieldTable<S> table,
 /// A field of the form's table bound to its widgets and to the member it edits; the form
 /// base works on these whatever the form's settings type is.
 struct BoundField {
-    std::string_view key;
+    FieldKey key;
     FieldKind kind = FieldKind::Number;
     int list = -1;
     int min = 0;
     int max = 0;
     LimitMessage message = LimitMessage::ToolRange;
+    bool asciiOnly = false;  ///< Text: reaches a network, so ASCII only
     int* number = nullptr;
     std::string* text = nullptr;
     std::array<int, 4>* chars = nullptr;
     QLineEdit* edit = nullptr;
-    std::vector<QComboBox*> combos;  ///< one, or four for Chars
-    const int* toggle = nullptr;     ///< the switch that locks the field, if any
+    std::vector<QComboBox*> combos{};  ///< one, or four for Chars
+    const int* toggle = nullptr;       ///< the switch that locks the field, if any
     int lockedWhen = 0;
     bool present = true;  ///< whether the family's form shows it
 };
@@ -117,8 +127,7 @@ protected:
     /// Fills every bound list and shows the held selections (an empty list holds none).
     void fillLists(const ChoicesFn& choices);
     /// Fills one list; the held selection follows the list (none when it is empty).
-    void fillList(std::string_view key, const std::vector<std::string_view>& entries,
-                  int selection);
+    void fillList(FieldKey key, const std::vector<std::string_view>& entries, int selection);
 
     /// Reads the edit fields into the settings in the form's reading order, each checked as
     /// its field says; stops at the first failure, shows its message and focuses the field.
@@ -130,7 +139,7 @@ protected:
     /// Applies the lock of every field whose switch locks it.
     void applyLocks();
     /// Makes a field editable or read-only (lists: enabled or disabled).
-    void setEditable(std::string_view key, bool editable);
+    void setEditable(FieldKey key, bool editable);
 
     /// Wires Select to the folder picker, which opens at the folder shown; a cancelled picker
     /// leaves the folder as it was.
@@ -138,22 +147,46 @@ protected:
     /// Wires Exit (and so Escape and the close box) to closing the form.
     void bindExitButton(QPushButton* exit);
 
+    /// A button and the key that presses it.
+    struct ButtonKey {
+        QPushButton* button;
+        QKeySequence key;
+    };
+    /// Called last by each form, with its texts set: gives Select (Alt+S), Exit (Alt+X) and the
+    /// form's own `keys` their shortcuts, sizes the form to the screen (its rows in `rows`
+    /// scroll where they do not fit) and puts the focus on the first field that takes typing.
+    void prepareForUse(QScrollArea* rows, std::initializer_list<ButtonKey> keys);
+
+    /// The form's file and how it is read (inspect's decoder for the form's model) and
+    /// loaded into the form: for the card row's load offer, the backup of a file a write
+    /// replaces and the count of the settings it changes. `load` gets a file the decoder
+    /// found sound and without values no form writes.
+    struct StoredFile {
+        std::string_view fileName;
+        std::function<FileReport(std::span<const std::uint8_t>)> decode;
+        std::function<void(std::span<const std::uint8_t>, const FileReport&)> load = {};
+    };
+    void setStoredFile(StoredFile file);
+
     /// Writes `bytes` as `fileName` into `folder`. On failure shows the write-failure message
     /// (path and reason) and returns false; on success shows `confirmation`, if any, with the
-    /// written file's full path as its second line.
+    /// written file's full path as its second line. `options.ownerOnly` for a file that holds
+    /// passwords.
     bool writeConfigFile(const std::string& folder, std::string_view fileName,
                          std::span<const std::uint8_t> bytes,
-                         const std::optional<std::string>& confirmation);
+                         const std::optional<std::string>& confirmation, WriteOptions options = {});
 
     /// A list's selection changed (the held value already follows it).
-    virtual void listChanged(std::string_view key, int index);
+    virtual void listChanged(FieldKey key, int index);
     /// A number or text field was edited by the user (not yet read).
-    virtual void fieldEdited(std::string_view key);
+    virtual void fieldEdited(FieldKey key);
     /// A form's own rule on a field that was just read and passed its limit; false stops the
     /// read at that field (the rule shows its message).
-    virtual bool fieldRead(std::string_view key);
+    virtual bool fieldRead(FieldKey key);
 
-    const BoundField* boundField(std::string_view key) const;
+    void showEvent(QShowEvent* event) override;
+
+    const BoundField* boundField(FieldKey key) const;
     const AppState& appState() const { return m_state; }
     Platform& platform() const { return m_platform; }
 
@@ -161,13 +194,34 @@ private:
     void addField(BoundField field, int readOrder);
     void connectField(const BoundField& field);
     bool readField(const BoundField& field);
+    /// Says beside the field, without a modal box, why the last typed characters were refused.
+    void showRefusal(QLineEdit* edit, const std::string& reason);
     void setLocked(const BoundField& field, bool locked);
+
+    // The memory cards (CSetupFormCards.cpp): the row under the folder field, its refresh,
+    // the load offer, the backup before a write and the eject offer after one.
+    void setUpCardRow(QWidget* folderRow);
+    void refreshCards(bool opening);
+    void updateLoadOffer();
+    void loadStoredFile();
+    const cards::Card* cardAt(const std::string& folder) const;
+    bool keepReplacedFile(const std::string& folder, std::string_view fileName,
+                          std::span<const std::uint8_t> bytes, std::string& changes);
+    void offerEject(const std::string& folder, const std::string& confirmation);
+    std::string cardNamed(const std::string& folder) const;
+
+    CardBar* m_cardBar = nullptr;
+    std::vector<cards::Card> m_cards;
+    StoredFile m_stored;
 
     const AppState& m_state;
     Platform& m_platform;
     std::vector<BoundField> m_fields;
     std::vector<std::pair<int, std::size_t>> m_readOrder;  // (place, index into m_fields)
     std::string* m_folder = nullptr;
+    QPushButton* m_select = nullptr;
+    QPushButton* m_exit = nullptr;
+    QScrollArea* m_rows = nullptr;  ///< sized to the screen when the form is first shown
 };
 
 template <class S, class Ui, std::size_t N>
@@ -175,13 +229,13 @@ void CSetupFormDlg::bindFields(FieldTable<S> table, Family family, S& settings, 
                                const std::array<WidgetBinding<Ui>, N>& bindings) {
     for (const WidgetBinding<Ui>& binding : bindings) {
         const Field<S>& field = *FindField(table, binding.key);
-        BoundField bound;
-        bound.key = field.key;
+        BoundField bound{.key = FieldKey::Of(field)};
         bound.kind = field.kind;
         bound.list = field.list;
         bound.min = field.min;
         bound.max = MaxFor(field, family);
         bound.message = field.message;
+        bound.asciiOnly = field.asciiOnly;
         bound.present = field.present[family];
         if (field.number != nullptr) {
             bound.number = &(settings.*field.number);

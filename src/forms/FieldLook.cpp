@@ -7,6 +7,8 @@ namespace tov {
 
 void SetFieldReadOnly(QLineEdit* edit, bool readOnly) {
     edit->setReadOnly(readOnly);
+    // Tab passes over a locked field: there is nothing to type there.
+    edit->setFocusPolicy(readOnly ? Qt::NoFocus : Qt::StrongFocus);
     if (!readOnly) {
         // An empty palette hands the edit back to the colours it inherits.
         edit->setPalette(QPalette());

@@ -10,7 +10,8 @@ namespace tov {
 inline const QColor kReadOnlyBackground(0xe4, 0xe4, 0xe4);
 inline const QColor kReadOnlyText(0x40, 0x40, 0x40);
 
-/// Locks or unlocks a line edit: read-only and greyed, or editable with the normal colours.
+/// Locks or unlocks a line edit: read-only, greyed and passed over by Tab, or editable with the
+/// normal colours and a Tab stop.
 /// Forms call this instead of QLineEdit::setReadOnly.
 void SetFieldReadOnly(QLineEdit* edit, bool readOnly);
 

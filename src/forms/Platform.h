@@ -1,12 +1,15 @@
 #pragma once
 
+#include "cards/core/CardContents.h"
 #include "common/FileTextCodec.h"
 #include "common/LocalDateTime.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tov {
 
@@ -30,10 +33,24 @@ public:
     /// The system default language identifier (0x0804 Chinese PRC, 0x1407 German
     /// Liechtenstein, ...).
     virtual std::uint16_t SystemLanguageId() = 0;
-    /// Opens an address with the desktop's default handler; failures are ignored.
-    virtual void OpenUrl(std::string_view url) = 0;
+    /// Opens an address with the desktop's default handler; false when none could be opened.
+    virtual bool OpenUrl(std::string_view url) = 0;
     /// The code page typed texts are written into files with.
     virtual const FileTextCodec& FileCodec() = 0;
+
+    /// The memory cards mounted now (none where the host cannot tell).
+    virtual std::vector<cards::Card> Cards() { return {}; }
+    /// Where the files a write replaces are kept; empty: none are kept.
+    virtual std::filesystem::path BackupsFolder() { return {}; }
+    /// The tool's message box with an "Eject" button beside OK; true when Eject was chosen.
+    virtual bool ShowMessageOfferingEject(std::string_view text) {
+        ShowMessage(text);
+        return false;
+    }
+    /// Unmounts the card and says whether it may be removed.
+    virtual cards::EjectResult EjectCard(const cards::Card& /*card*/) {
+        return {false, "Ejecting is not available here."};
+    }
 };
 
 }  // namespace tov

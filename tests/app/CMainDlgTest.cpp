@@ -145,6 +145,15 @@ private slots:
         QCOMPARE(window.platform.openedUrls, std::vector<std::string>{TOV_UPDATES_URL});
         QVERIFY(window.dialog->isVisible());
         QVERIFY(!window.dialog->chosenButton());
+        QVERIFY(window.platform.messages.empty());
+
+        // Without a browser the address is shown, to be opened by hand.
+        window.platform.browserOpens = false;
+        QTest::mouseClick(window.Find<QPushButton>("updatesButton"), Qt::LeftButton);
+        QCOMPARE(window.platform.messages,
+                 std::vector<std::string>{
+                     std::string("No web browser could be opened. The latest updates are at:\n") +
+                     TOV_UPDATES_URL});
     }
 
     void disabledSmtpButtonDoesNothing() {

@@ -37,7 +37,13 @@ TEST(QtFileTextCodec, BytesOfTheSystemsCodePage) {
          "b",
          "a", "\xE4\xB8\xAD"},                                // 中 has no Windows-1252 byte
         {gbk, "x\xF0\x9F\x93\xB7", "x", "\xF0\x9F\x93\xB7"},  // nor has a camera emoji in GBK
-        {western, "\xC4\x81", "", "\xC4\x81"},  // a with macron, not its best fit "a"
+        {western, "\xC4\x81", "", "\xC4\x81"},                // a with macron, not its best fit "a"
+        // C1 controls: Windows-1252 keeps bytes for five of them, which stand for nothing.
+        {western, "a\u0081", "a", "\u0081"},
+        {western, "a\u008D", "a", "\u008D"},
+        {western, "a\u0085", "a", "\u0085"},
+        {western, "a\u009D", "a", "\u009D"},
+        {gbk, "a\u0090", "a", "\u0090"},
     };
     for (const Case& c : cases) {
         const FileTextCodec::Encoded encoded = c.codec.Encode(c.text);

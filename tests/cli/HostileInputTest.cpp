@@ -78,7 +78,8 @@ TEST_F(HostileInputTest, OptionValues) {
         {with({"--settings", twice}), 2, "a\\x1B: is given twice"},
         // Control characters are shown, not obeyed.
         {with({"--set", "vid\x1b[31m=5"}), 2, "vid\\x1B[31m: unknown setting"},
-        {with({"--set", "cameraMode=\x1b]0;x\x07"}), 2, "\"\\x1B]0;x\\x07\" is not in the list"},
+        {with({"--set", "cameraMode=\x1b]0;x\x07"}), 2,
+         "cameraMode: character 1 is a control or invisible formatting character"},
         {with({"--bogus\x1b[2J"}), 2, "--bogus\\x1B[2J"},
         {{"inspect", card + "/\x1b[2J"}, 2, "cannot read " + card + "/\\x1B[2J: No such file"},
     };

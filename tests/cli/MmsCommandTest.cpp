@@ -57,7 +57,7 @@ TEST_F(MmsCommandTest, AutoModeWritesThePresetOfTheNamedOperator) {
 }
 
 TEST_F(MmsCommandTest, RefusesWhatTheFormCannotProduceAndWritesNothing) {
-    const std::string gateway = "gateway=" + std::string("网关网关网关网关网关网关");
+    const std::string password = "mmsPassword=" + std::string("密码密码密码密码密码密码密码密码");
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--set", "phone1=12345", "--set", "apn=internet"},
          "apn: the operator preset sets it in Auto mode; use --set mode=Manual\n"},
@@ -69,21 +69,54 @@ TEST_F(MmsCommandTest, RefusesWhatTheFormCannotProduceAndWritesNothing) {
           "--set", "gateway=gw", "--set", "port=80"},
          "gateway: GateWay Error(.)\n"},
         {{"--set", "email=中@example.cn"},
-         "email: \"中\" cannot be written in the file's code page (windows-1252)\n"},
-        {{"--set", "mode=Manual", "--set", gateway},
-         "gateway: is 24 bytes long; at most 20 bytes fit\n"},
+         "email: character 1 \"中\" cannot be written in the file's code page (windows-1252)\n"},
+        // A password's character is named by its place only.
+        {{"--set", "mode=Manual", "--set", "mmsPassword=pw中x"},
+         "mmsPassword: character 3 cannot be written in the file's code page (windows-1252)\n"},
+        {{"--set", "mode=Manual", "--set", password},
+         "mmsPassword: is 32 bytes long; at most 30 bytes fit\n"},
+        // Addresses and access data reach the network in ASCII, whatever the code page holds.
+        {{"--set", "phone1=12345", "--set", "email=hans.müller@web.de"},
+         "email: \"hans.m\\xFCller@web.de\" has a character outside ASCII at byte 6; only ASCII "
+         "characters: this text goes to the operator's network or the mail server\n"},
+        {{"--set", "mode=Manual", "--set", "gateway=10.0.0.1\xC2\xA0"},
+         "gateway: \"10.0.0.1\\xA0\" has a character outside ASCII at byte 8; only ASCII "
+         "characters: this text goes to the operator's network or the mail server\n"},
+        // Catalogue rows without real data: Namibia's placeholders, Australia's "Mic1".
+        {{"--set", "phone1=12345", "--set", "country=Namibia"},
+         "operator: this operator's preset holds no working MMS data; choose MMS Mode Manual and "
+         "type the operator's access data\n"},
+        {{"--set", "phone1=12345", "--set", "country=Australia", "--set", "operator=Mic1"},
+         "operator: this operator's preset holds no working MMS data; choose MMS Mode Manual and "
+         "type the operator's access data\n"},
     };
     for (const auto& [args, message] : cases) {
         std::vector<std::string> all = {"--model", "4", "--language", "English"};
         all.insert(all.end(), args.begin(), args.end());
-        // The Chinese gateway fits in characters but not in the bytes of a Chinese system.
-        const CliRun run = Mms(all, message.starts_with("gateway: is") ? 0x0804 : 0x0409);
+        // The Chinese password fits in characters but not in the bytes of a Chinese system.
+        const CliRun run = Mms(all, message.starts_with("mmsPassword: is") ? 0x0804 : 0x0409);
         EXPECT_EQ(run.code, kExitBadInput) << message;
         EXPECT_EQ(run.err, message);
         EXPECT_TRUE(dir.Entries().empty()) << message;
     }
     const CliRun chinese = Mms({"--language", "Chinese", "--set", "phone1=1234"}, 0x0804);
     EXPECT_EQ(chinese.err, "phone1: 手机号码错误(01)\n");
+}
+
+// Choices are matched without their surrounding spaces and without case ("Domestic " on the
+// form), and countries also by their English names.
+TEST_F(MmsCommandTest, ChoicesTrimmedWithoutCaseAndCountriesByEnglishName) {
+    const CliRun run =
+        Mms({"--model", "4", "--set", "phoneFormat=Domestic", "--set", "country=germany", "--set",
+             "operator= t-mobile ", "--set", "phone1=13800138000"});
+    ASSERT_EQ(run.code, kExitOk) << run.err;
+    MmsSettings expected = OpeningMmsSettings(4);
+    expected.phone1 = "13800138000";
+    ASSERT_TRUE(LoadMmsPreset(expected, 2, 1));  // Deutschland, T-Mobile
+    EXPECT_EQ(ReadBytes(File()), BuildMmsFile(expected, ModelFor(4), kEnglish, 0));
+    EXPECT_EQ(Mms({"--set", "phone1=13800138000", "--set", "country=Austria"}).code, kExitOk);
+    EXPECT_EQ(Mms({"--set", "phone1=13800138000", "--set", "country=Atlantis"}).code,
+              kExitBadInput);
 }
 
 // Every key, set away from its opening value, comes back from inspect with the meaning it was

@@ -114,11 +114,61 @@ TEST(SafeFileWriter, NewFileGetsThePermissionsOfAPlainCreate) {
     const mode_t saved = ::umask(022);
     for (const mode_t mask : {mode_t{022}, mode_t{077}, mode_t{002}, mode_t{0}}) {
         ::umask(mask);
+        std::filesystem::remove(target);
         const WriteResult result = WriteFileAtomically(target, kNew);
         EXPECT_TRUE(result.ok) << result.error;
         struct stat info {};
         EXPECT_EQ(::stat(target.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask) << "umask " << std::oct << mask;
+    }
+    ::umask(saved);
+#endif
+}
+
+// A replaced file keeps its permissions, a new one holding passwords is its owner's only, and
+// a file its owner made read-only is replaced only when asked.
+TEST(SafeFileWriter, FileModesKeptOwnerOnlyOrRefused) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows files have no permission bits";
+#else
+    const mode_t saved = ::umask(022);
+    const struct {
+        std::optional<mode_t> before;  // none: no file stood there
+        WriteOptions options;
+        bool written;
+        mode_t after;
+    } cases[] = {
+        {std::nullopt, {.ownerOnly = true}, true, 0600},
+        {std::nullopt, {}, true, 0644},
+        {0600, {}, true, 0600},
+        {0640, {.ownerOnly = true}, true, 0640},
+        {0604, {}, true, 0604},
+        {0444, {}, false, 0444},
+        {0400, {.ownerOnly = true}, false, 0400},
+        {0444, {.replaceReadOnly = true}, true, 0444},
+        {0200, {.replaceReadOnly = true}, true, 0200},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const auto target = dir.path() / "smtp.dat";
+        if (c.before) {
+            WriteBytes(target, kOld);
+            ::chmod(target.c_str(), *c.before);
+        }
+        const WriteResult result = WriteFileAtomically(target, kNew, c.options);
+        SCOPED_TRACE(std::to_string(c.before.value_or(0)) + " " + result.error);
+        EXPECT_EQ(result.ok, c.written);
+        struct stat info {};
+        EXPECT_EQ(::stat(target.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, c.after);
+        EXPECT_EQ(dir.Entries(), std::vector<std::string>{"smtp.dat"});
+        if (!c.written) {
+            EXPECT_TRUE(result.readOnly);
+            EXPECT_TRUE(result.previousKept);
+            EXPECT_EQ(result.error, kReadOnlyTarget);
+            ::chmod(target.c_str(), 0600);
+            EXPECT_EQ(ReadBytes(target), kOld);
+        }
     }
     ::umask(saved);
 #endif
@@ -281,6 +331,51 @@ TEST(SafeFileWriter, EveryStepOfAWriteFailsOnce) {
     everyStep.insert(WriteStep::SyncFolder);  // Windows writes the move through instead
 #endif
     EXPECT_EQ(failedSteps, everyStep);
+}
+
+// A file system whose descriptors opened before a rename read zeros after it (a FUSE FAT
+// driver does): the write succeeds, since the second read-back opens the final name anew,
+// and a medium that really keeps other bytes there still fails it.
+TEST(SafeFileWriter, ReadsTheFinalNameBackAfterTheRename) {
+    for (const bool withPrevious : {true, false}) {
+        SCOPED_TRACE(testing::Message() << "previous " << withPrevious);
+        TempDir dir;
+        const auto target = dir.path() / "menu.dat";
+        if (withPrevious) {
+            WriteBytes(target, kOld);
+        }
+        detail::SetStaleAfterRename(true);
+        const WriteResult result = WriteFileAtomically(target, kNew);
+        detail::SetStaleAfterRename(false);
+        EXPECT_TRUE(result.ok) << result.error;
+        EXPECT_EQ(ReadBytes(target), kNew);
+        EXPECT_EQ(dir.Entries(), kOnlyTheTarget);
+    }
+    // The first read-back (the temporary file, before the rename) and the second each catch
+    // other bytes on their own: the second comparison alone fails after the rename.
+    for (const int failingCompare : {1, 2}) {
+        SCOPED_TRACE(testing::Message() << "compare " << failingCompare);
+        TempDir dir;
+        const auto target = dir.path() / "menu.dat";
+        WriteBytes(target, kOld);
+        int compares = 0;
+        bool renamed = false;
+        bool renamedBeforeFault = false;
+        detail::SetWriteFault([&](detail::WriteStep step) {
+            renamed = renamed || step == detail::WriteStep::Rename;
+            if (step == detail::WriteStep::Compare && ++compares == failingCompare) {
+                renamedBeforeFault = renamed;
+                return true;
+            }
+            return false;
+        });
+        const WriteResult result = WriteFileAtomically(target, kNew);
+        detail::SetWriteFault(nullptr);
+        EXPECT_TRUE(result.differs);
+        EXPECT_EQ(renamedBeforeFault, failingCompare == 2);
+        EXPECT_EQ(result.previousKept, failingCompare == 1);
+        EXPECT_EQ(ReadBytes(target), failingCompare == 1 ? kOld : kNew);
+    }
 }
 
 TEST(SafeFileWriter, FolderNamedInAnyScript) {

@@ -17,6 +17,7 @@ public:
     std::vector<std::string> messages;       ///< ShowMessage texts, in order
     std::vector<std::string> fieldMessages;  ///< ShowFieldMessage texts, in order
     std::vector<std::string> openedUrls;
+    bool browserOpens = true;  ///< what OpenUrl answers
     /// Answers of the folder picker, in order; an empty queue or nullopt is a cancel.
     std::deque<std::optional<std::string>> folderAnswers;
     std::vector<std::string> folderPickerStarts;  ///< the folder each picker opened at
@@ -28,9 +29,28 @@ public:
     std::optional<std::string> PickFolder(std::string_view startFolder) override;
     LocalDateTime LocalTime() override { return clock; }
     std::uint16_t SystemLanguageId() override { return langId; }
-    void OpenUrl(std::string_view url) override { openedUrls.emplace_back(url); }
+    bool OpenUrl(std::string_view url) override {
+        openedUrls.emplace_back(url);
+        return browserOpens;
+    }
     /// The real code page of files for `langId`, as the application has it.
     const FileTextCodec& FileCodec() override;
+
+    std::vector<cards::Card> cards;  ///< what Cards() answers
+    std::filesystem::path backupsFolder;
+    bool ejectAnswer = false;               ///< whether the user takes the eject offer
+    std::vector<std::string> ejectOffers;   ///< the confirmations that offered to eject
+    std::vector<std::string> ejectedCards;  ///< mount points EjectCard was asked for
+    std::vector<cards::Card> Cards() override { return cards; }
+    std::filesystem::path BackupsFolder() override { return backupsFolder; }
+    bool ShowMessageOfferingEject(std::string_view text) override {
+        ejectOffers.emplace_back(text);
+        return ejectAnswer;
+    }
+    cards::EjectResult EjectCard(const cards::Card& card) override {
+        ejectedCards.push_back(card.mountPoint);
+        return {true, "The card " + card.label + " may be removed now."};
+    }
 
     /// All messages of both kinds, for "nothing was shown" checks.
     std::size_t MessageCount() const { return messages.size() + fieldMessages.size(); }

@@ -1,5 +1,7 @@
 #include "app/core/MainWindowTexts.h"
 
+#include "common/AppState.h"
+
 #include <array>
 
 namespace tov {
@@ -36,6 +38,15 @@ const MainWindowTexts& MainTextsFor(int languageIndex) {
         return kTexts[1];
     }
     return kTexts[static_cast<std::size_t>(languageIndex - 1)];
+}
+
+std::string NoBrowserMessage(std::string_view address, int languageIndex) {
+    std::string text = languageIndex == kChinese
+                           ? "无法打开网页浏览器。最新版本请访问：\n"
+                           : "No web browser could be opened. The latest updates "
+                             "are at:\n";
+    text += address;
+    return text;
 }
 
 }  // namespace tov

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace tov {
@@ -17,5 +18,9 @@ struct MainWindowTexts {
 
 /// The texts for `languageIndex`; a code outside 1..11 gets the English texts.
 const MainWindowTexts& MainTextsFor(int languageIndex);
+
+/// What the updates button says when no browser could be opened: the address to open by hand;
+/// Chinese when `languageIndex` is 1.
+std::string NoBrowserMessage(std::string_view address, int languageIndex);
 
 }  // namespace tov

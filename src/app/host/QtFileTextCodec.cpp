@@ -30,6 +30,12 @@ bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
 }
 
+// U+0080..U+009F: Windows-1252 has bytes for five of them (0x81, 0x8D, 0x8F, 0x90, 0x9D) that
+// stand for no character, and the camera shows none of them; all are refused alike.
+bool IsC1Control(const QString& one) {
+    return one.size() == 1 && one.at(0).unicode() >= 0x80 && one.at(0).unicode() <= 0x9F;
+}
+
 }  // namespace
 
 QtFileTextCodec::QtFileTextCodec(std::uint16_t systemLangId) : m_name(CodePageName(systemLangId)) {
@@ -68,14 +74,14 @@ FileTextCodec::Encoded QtFileTextCodec::Encode(std::string_view utf8) const {
         const std::optional<std::string> bytes = EncodeInCodePage(
             m_codePage, std::u16string_view(reinterpret_cast<const char16_t*>(one.utf16()),
                                             static_cast<std::size_t>(one.size())));
-        if (!bytes) {
+        if (!bytes || IsC1Control(one)) {
             result.unrepresentable = one.toStdString();
             break;
         }
         result.bytes += *bytes;
 #else
         const QByteArray bytes = encoder.encode(one);
-        if (!encoder.isValid() || encoder.hasError()) {
+        if (!encoder.isValid() || encoder.hasError() || IsC1Control(one)) {
             result.unrepresentable = one.toStdString();
             break;
         }

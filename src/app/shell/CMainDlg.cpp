@@ -5,7 +5,10 @@
 #include "app/shell/CAboutDlg.h"
 #include "common/LanguageRules.h"
 #include "common/Models.h"
+#include "forms/FocusMark.h"
+#include "forms/FormAccess.h"
 #include "forms/QtText.h"
+#include "forms/WindowFit.h"
 #include "ui_CMainDlg.h"
 
 #include <QAction>
@@ -38,7 +41,9 @@ bool IsEnterKey(const QKeyEvent& event) {
 CMainDlg::CMainDlg(AppState& state, PreferenceStore& store, Platform& platform, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CMainDlg>()), m_state(state), m_store(store),
       m_platform(platform) {
+    InstallAccessibleListNames();  // before the lists are built
     m_ui->setupUi(this);
+    AddFocusMark(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tov Brenn"));
@@ -50,6 +55,8 @@ CMainDlg::CMainDlg(AppState& state, PreferenceStore& store, Platform& platform, 
     fillLanguageList(LanguageListSelection(m_state));
     fillModelList();
     updateSmtpButton();
+    FitEntries(m_ui->languageCombo);
+    FitEntries(m_ui->modelCombo);
 
     connect(m_ui->languageCombo, &QComboBox::currentIndexChanged, this, &CMainDlg::languageChosen);
     connect(m_ui->modelCombo, &QComboBox::currentIndexChanged, this, &CMainDlg::modelChosen);
@@ -59,11 +66,17 @@ CMainDlg::CMainDlg(AppState& state, PreferenceStore& store, Platform& platform, 
             [this] { setupChosen(SetupButton::Mms); });
     connect(m_ui->smtpButton, &QPushButton::clicked, this,
             [this] { setupChosen(SetupButton::Smtp); });
-    connect(m_ui->updatesButton, &QPushButton::clicked, this,
-            [this] { m_platform.OpenUrl(TOV_UPDATES_URL); });
+    connect(m_ui->updatesButton, &QPushButton::clicked, this, [this] { openUpdates(); });
 }
 
 CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::openUpdates() {
+    // The address is the build's one setting, so a packager can point it elsewhere.
+    if (!m_platform.OpenUrl(TOV_UPDATES_URL)) {
+        m_platform.ShowMessage(NoBrowserMessage(TOV_UPDATES_URL, m_state.languageIndex));
+    }
+}
 
 void CMainDlg::showAbout() {
     CAboutDlg about(this);
@@ -100,6 +113,11 @@ void CMainDlg::writeTexts() {
     m_ui->versionLabel->setText(ToQString(texts.versionLine));
     m_ui->languageLabel->setText(ToQString(texts.languageLabel));
     m_ui->modelLabel->setText(ToQString(texts.modelLabel));
+    // Setting a button's text drops its shortcut.
+    GiveShortcut(m_ui->cameraButton, QKeySequence(Qt::ALT | Qt::Key_C));
+    GiveShortcut(m_ui->mmsButton, QKeySequence(Qt::ALT | Qt::Key_M));
+    GiveShortcut(m_ui->smtpButton, QKeySequence(Qt::ALT | Qt::Key_S));
+    GiveShortcut(m_ui->updatesButton, QKeySequence(Qt::ALT | Qt::Key_U));
 }
 
 void CMainDlg::fillLanguageList(int position) {

@@ -35,6 +35,8 @@ public:
     /// How the About box is run: exec() unless replaced.
     void setDialogRunner(DialogRunner runner) { m_runner = std::move(runner); }
     void showAbout();
+    /// Opens the updates address; where no browser opens, shows the address instead.
+    void openUpdates();
 
     void setVisible(bool visible) override;
 

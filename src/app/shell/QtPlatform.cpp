@@ -2,6 +2,9 @@
 
 #include "app/host/SystemLanguage.h"
 #include "app/shell/ApplicationStyle.h"
+#include "cards/host/BackupsFolder.h"
+#include "cards/host/CardEject.h"
+#include "cards/host/CardList.h"
 #include "forms/QtText.h"
 
 #include <QDateTime>
@@ -9,6 +12,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace tov {
@@ -50,8 +54,8 @@ std::uint16_t QtPlatform::SystemLanguageId() {
     return SystemDefaultLanguageId();
 }
 
-void QtPlatform::OpenUrl(std::string_view url) {
-    QDesktopServices::openUrl(QUrl(ToQString(url)));
+bool QtPlatform::OpenUrl(std::string_view url) {
+    return QDesktopServices::openUrl(QUrl(ToQString(url)));
 }
 
 const FileTextCodec& QtPlatform::FileCodec() {
@@ -59,6 +63,26 @@ const FileTextCodec& QtPlatform::FileCodec() {
         m_codec = std::make_unique<QtFileTextCodec>(SystemLanguageId());
     }
     return *m_codec;
+}
+
+std::vector<cards::Card> QtPlatform::Cards() {
+    return ListCards();
+}
+
+std::filesystem::path QtPlatform::BackupsFolder() {
+    return tov::BackupsFolder();
+}
+
+bool QtPlatform::ShowMessageOfferingEject(std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, kCaption, ToQString(text), QMessageBox::Ok);
+    box.setIconPixmap(ApplicationIcon().pixmap(kMessageIconSize, kMessageIconSize));
+    QPushButton* eject = box.addButton(QObject::tr("Eject the card"), QMessageBox::ActionRole);
+    box.exec();
+    return box.clickedButton() == eject;
+}
+
+cards::EjectResult QtPlatform::EjectCard(const cards::Card& card) {
+    return tov::EjectCard(card);
 }
 
 }  // namespace tov

@@ -20,8 +20,12 @@ public:
     std::optional<std::string> PickFolder(std::string_view startFolder) override;
     LocalDateTime LocalTime() override;
     std::uint16_t SystemLanguageId() override;
-    void OpenUrl(std::string_view url) override;
+    bool OpenUrl(std::string_view url) override;
     const FileTextCodec& FileCodec() override;
+    std::vector<cards::Card> Cards() override;
+    std::filesystem::path BackupsFolder() override;
+    bool ShowMessageOfferingEject(std::string_view text) override;
+    cards::EjectResult EjectCard(const cards::Card& card) override;
 
 private:
     std::unique_ptr<QtFileTextCodec> m_codec;

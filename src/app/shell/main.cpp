@@ -6,7 +6,14 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char* argv[]) {
+#ifdef SIGXFSZ
+    // Past a file-size limit the write fails with EFBIG and the form says so; the signal would
+    // end the program with the temporary file left.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     tov::QuitAfterFirstPaintIfAsked();
     QApplication::setApplicationName(QStringLiteral("Tov Brenn Setup"));

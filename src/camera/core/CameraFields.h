@@ -181,4 +181,9 @@ inline constexpr FieldTable<CameraMenuSettings> CameraFieldTable() {
     return kCameraFields;
 }
 
+/// A camera field's key, checked while compiling.
+consteval FieldKey CameraKey(std::string_view name) {
+    return FieldKey::In(CameraFieldTable(), name);
+}
+
 }  // namespace tov

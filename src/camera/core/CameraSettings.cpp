@@ -27,15 +27,15 @@ void ApplyCameraDefault(CameraMenuSettings& settings, int modelIndex) {
     ApplyDefaultReset(CameraFieldTable(), FamilyOf(modelIndex), settings, ListSizes(modelIndex));
 }
 
-bool CorrectAfterEdit(CameraMenuSettings& settings, std::string_view key) {
-    const Field<CameraMenuSettings>* field = FindField(CameraFieldTable(), key);
+bool CorrectAfterEdit(CameraMenuSettings& settings, FieldKey key) {
+    const Field<CameraMenuSettings>* field = FindField(CameraFieldTable(), key.name());
     if (field == nullptr) {
         return false;
     }
     if (CorrectOutOfBounds(*field, settings)) {
         return true;
     }
-    return key == "intervalValue" && CorrectAfterUnitChange(settings);
+    return key == CameraKey("intervalValue") && CorrectAfterUnitChange(settings);
 }
 
 bool CorrectAfterUnitChange(CameraMenuSettings& settings) {

@@ -21,7 +21,7 @@ void ApplyCameraDefault(CameraMenuSettings& settings, int modelIndex);
 /// bounds becomes the field's replacement (10 for the video length, 1 for the interval, 0 for
 /// a time); an interval of 0 with the unit Min becomes 1. Returns whether a value changed
 /// (the form is then written).
-bool CorrectAfterEdit(CameraMenuSettings& settings, std::string_view key);
+bool CorrectAfterEdit(CameraMenuSettings& settings, FieldKey key);
 
 /// Switching the interval unit to Min turns an interval of 0 into 1. Returns whether it did.
 bool CorrectAfterUnitChange(CameraMenuSettings& settings);

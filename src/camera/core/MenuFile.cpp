@@ -8,6 +8,10 @@
 namespace tov {
 namespace {
 
+std::size_t OffsetOf(ByteRole role) {
+    return static_cast<std::size_t>(RowOf(kMenuRows, role).offset);
+}
+
 void Finish(MenuRecord& record) {
     PutChecksum(record, kMenuChecksumOffset, MenuChecksum(record));
 }
@@ -30,10 +34,11 @@ MenuRecord BuildMenuRecord(const CameraMenuSettings& settings, Family family, Cl
                                            clock.hour,
                                            clock.minute,
                                            clock.second};
-    std::transform(clockBytes.begin(), clockBytes.end(), record.begin() + kMenuClockOffset,
+    std::transform(clockBytes.begin(), clockBytes.end(),
+                   record.begin() + static_cast<std::ptrdiff_t>(OffsetOf(ByteRole::Clock)),
                    LowByte);
-    record[kMenuLanguageOffset] = LowByte(languageByte);
-    record[kMenuTvModeOffset] = LowByte(tvMode);
+    record[OffsetOf(ByteRole::Language)] = LowByte(languageByte);
+    record[OffsetOf(ByteRole::TvMode)] = LowByte(tvMode);
     Finish(record);
     return record;
 }

@@ -2,6 +2,7 @@
 
 #include "camera/core/CameraMenuSettings.h"
 #include "camera/core/ClockSnapshot.h"
+#include "camera/core/MenuLayout.h"
 #include "common/AppState.h"
 #include "common/FileReport.h"
 #include "common/Record60.h"
@@ -19,12 +20,8 @@ using MenuRecord = Record60;
 inline constexpr std::string_view kMenuFileName = "menu.dat";
 /// The checksum covers bytes 0..49; 50..55 are reserved and outside it.
 inline constexpr std::size_t kMenuChecksumLength = 50;
-inline constexpr std::size_t kMenuChecksumOffset = 56;
-/// Bytes no field gives, set by the builder beside the table's fields: the clock (six bytes),
-/// the language byte and the TV mode's low byte.
-inline constexpr std::size_t kMenuClockOffset = 14;
-inline constexpr std::size_t kMenuLanguageOffset = 29;
-inline constexpr std::size_t kMenuTvModeOffset = 30;
+inline constexpr auto kMenuChecksumOffset =
+    static_cast<std::size_t>(RowOf(kMenuRows, ByteRole::Check).offset);
 
 /// The checksum menu.dat carries: CRC-16/XMODEM of bytes 0..49.
 std::uint16_t MenuChecksum(const MenuRecord& record);

@@ -2,6 +2,7 @@
 #include "camera/core/CameraFields.h"
 #include "camera/core/MenuFile.h"
 #include "common/DecodedMeanings.h"
+#include "common/LayoutDescriber.h"
 #include "common/Models.h"
 #include "common/Text.h"
 
@@ -12,10 +13,8 @@
 namespace tov {
 namespace {
 
-// menu.dat's own parts beside the fields: bytes 0..30 lie alike in both families, 31..37
-// differ; the first family leaves 36..37 reserved, and both leave 38..55 at 0.
-constexpr std::size_t kFamilyBytesOffset = 31;
-constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kReserved = {{{38, 50}, {50, 56}}};
+// The bytes the two families read differently.
+constexpr std::pair<int, int> kFamilyBytes = kMenuFamilyBytes;
 
 // Models whose lists stand for each family when the model is not known.
 constexpr int kFirstFamilyModel = 1;
@@ -33,32 +32,28 @@ Meaning ChoiceMeaning(int list, int modelIndex, int value) {
     return {"not in the list", false};
 }
 
-DecodedField Part(const MenuRecord& record, std::size_t offset, std::size_t length,
-                  std::string name, Meaning meaning) {
-    return {
-        offset,
-        length,
-        std::move(name),
-        std::vector<std::uint8_t>(record.begin() + static_cast<std::ptrdiff_t>(offset),
-                                  record.begin() + static_cast<std::ptrdiff_t>(offset + length)),
-        std::move(meaning.text),
-        meaning.expected};
+/// "56..57": bytes `offset` and on, as the messages name them.
+std::string Span(std::size_t offset, std::size_t length) {
+    return std::to_string(offset) + ".." + std::to_string(offset + length - 1);
 }
 
-ClockSnapshot StoredClock(const MenuRecord& record) {
-    const auto* b = record.data() + kMenuClockOffset;
+ClockSnapshot StoredClock(std::span<const std::uint8_t> b) {
     return {kClockFirstYear + b[0], b[1], b[2], b[3], b[4], b[5]};
 }
 
-Meaning ClockMeaning(const MenuRecord& record) {
-    const ClockSnapshot clock = StoredClock(record);
+ClockSnapshot StoredClock(const MenuRecord& record) {
+    const ByteRow& row = RowOf(kMenuRows, ByteRole::Clock);
+    return StoredClock(std::span(record).subspan(static_cast<std::size_t>(row.offset), 6));
+}
+
+Meaning ClockMeaning(const ClockSnapshot& clock) {
     const bool expected = clock.year <= kClockLastYear &&
                           IsRealDate(clock.year, clock.month, clock.day) && clock.hour <= 23 &&
                           clock.minute <= 59 && clock.second <= 59;
     return {ClockText(clock), expected};
 }
 
-/// The fields of the family from `first` on (or below it), in file order.
+/// The fields and rows of the family from the family bytes on (or below them), in file order.
 std::vector<DecodedField> FamilyFields(const MenuRecord& record, Family family, int modelIndex,
                                        bool allModels, bool familyBytes) {
     const CameraMenuSettings decoded = ReadMenuSettings(record, family);
@@ -68,14 +63,12 @@ std::vector<DecodedField> FamilyFields(const MenuRecord& record, Family family, 
         })
                          : ChoiceMeaning(list, modelIndex, value);
     };
-    std::vector<DecodedField> fields;
-    for (DecodedField& field :
-         DescribeFields(CameraFieldTable(), family, std::span(&record, 1), decoded, meaning)) {
-        if ((field.offset >= kFamilyBytesOffset) == familyBytes) {
-            fields.push_back(std::move(field));
-        }
-    }
-    return fields;
+    const RowMeaningFn clock = [](const ByteRow& row, std::span<const std::uint8_t> bytes) {
+        return row.role == ByteRole::Clock ? std::optional(ClockMeaning(StoredClock(bytes)))
+                                           : std::nullopt;
+    };
+    return DescribeLayout(CameraFieldTable(), kMenuRows, family, std::span(&record, 1), decoded,
+                          meaning, clock, familyBytes ? LayoutPart::Family : LayoutPart::Common);
 }
 
 }  // namespace
@@ -97,15 +90,17 @@ FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int
     std::copy_n(bytes.begin(), kRecordSize, record.begin());
     report.lineEndOk = HasLineEnd(record);
     if (!report.lineEndOk) {
-        report.problems.push_back("line end at bytes 58..59 is " + Hex2(record[58]) + " " +
-                                  Hex2(record[59]) + ", expected 0D 0A");
+        const auto end = static_cast<std::size_t>(RowOf(kMenuRows, ByteRole::LineEnd).offset);
+        report.problems.push_back("line end at bytes " + Span(end, 2) + " is " + Hex2(record[end]) +
+                                  " " + Hex2(record[end + 1]) + ", expected 0D 0A");
     }
     report.storedChecksum = ReadChecksum(record, kMenuChecksumOffset);
     report.computedChecksum = MenuChecksum(record);
     report.checksumOk = report.storedChecksum == report.computedChecksum;
     if (!report.checksumOk) {
-        report.problems.push_back("checksum at bytes 56..57 is " + Hex4(report.storedChecksum) +
-                                  ", the content gives " + Hex4(report.computedChecksum));
+        report.problems.push_back("checksum at bytes " + Span(kMenuChecksumOffset, 2) + " is " +
+                                  Hex4(report.storedChecksum) + ", the content gives " +
+                                  Hex4(report.computedChecksum));
     }
 
     report.factory = report.sizeOk && record == FactoryMenuRecord();
@@ -119,18 +114,15 @@ FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int
     // merely a value no form writes.
     if (const ClockSnapshot clock = StoredClock(record);
         !IsRealDate(clock.year, clock.month, clock.day)) {
-        report.problems.push_back("clock at bytes 14..19 holds the date " +
-                                  ClockText(clock).substr(0, 10) + ", which does not exist");
+        const ByteRow& row = RowOf(kMenuRows, ByteRole::Clock);
+        report.problems.push_back(
+            "clock at bytes " +
+            Span(static_cast<std::size_t>(row.offset), static_cast<std::size_t>(row.length)) +
+            " holds the date " + ClockText(clock).substr(0, 10) + ", which does not exist");
     }
 
     std::vector<DecodedField> common = FamilyFields(
         record, Family::First, modelIndex.value_or(kFirstFamilyModel), !modelIndex, false);
-    common.push_back(Part(record, kMenuClockOffset, 6, "clock", ClockMeaning(record)));
-    common.push_back(Part(record, kMenuLanguageOffset, 1, "language",
-                          LanguageByteMeaning(record[kMenuLanguageOffset])));
-    common.push_back(Part(record, kMenuTvModeOffset, 1, "tvMode",
-                          {std::to_string(record[kMenuTvModeOffset]), true}));
-    SortByOffset(common);
     NoteUnexpected(common, "", report.notes);
     report.sections.push_back({"fields", "", std::move(common)});
 
@@ -143,28 +135,16 @@ FileReport DecodeMenuFile(std::span<const std::uint8_t> bytes, std::optional<int
         const bool first = each == Family::First;
         const int model = modelIndex.value_or(first ? kFirstFamilyModel : kSecondFamilyModel);
         std::vector<DecodedField> fields = FamilyFields(record, each, model, false, true);
-        if (first) {
-            // The first family's timer 2 ends at 35; 36..37 are reserved.
-            const bool zero = record[36] == 0 && record[37] == 0;
-            fields.push_back(
-                Part(record, 36, 2, "reserved", {zero ? "reserved, 0" : "reserved, not 0", zero}));
-        }
-        SortByOffset(fields);
         NoteUnexpected(fields, modelIndex ? "" : (first ? ", first family" : ", second family"),
                        report.notes);
-        const std::string title = "bytes 31..37, " + std::string(first ? "first" : "second") +
-                                  " family (" + FamilyModelNames(each) + ")";
+        const std::string title = "bytes " + std::to_string(kFamilyBytes.first) + ".." +
+                                  std::to_string(kFamilyBytes.second) + ", " +
+                                  std::string(first ? "first" : "second") + " family (" +
+                                  FamilyModelNames(each) + ")";
         report.sections.push_back(
             {first ? "firstFamily" : "secondFamily", title, std::move(fields)});
     }
-    for (const auto& [begin, end] : kReserved) {
-        if (std::any_of(record.begin() + static_cast<std::ptrdiff_t>(begin),
-                        record.begin() + static_cast<std::ptrdiff_t>(end),
-                        [](std::uint8_t b) { return b != 0; })) {
-            report.notes.push_back("bytes " + std::to_string(begin) + ".." +
-                                   std::to_string(end - 1) + " are reserved but not 0");
-        }
-    }
+    NoteReservedBytes(record, ReservedRanges(kMenuRows, 0), report.notes);
     return report;
 }
 

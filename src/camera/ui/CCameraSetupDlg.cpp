@@ -7,6 +7,7 @@
 #include "camera/core/CameraTexts.h"
 #include "camera/core/MenuFile.h"
 #include "forms/FieldLook.h"
+#include "forms/FormAccess.h"
 #include "forms/QtText.h"
 #include "ui_CCameraSetupDlg.h"
 
@@ -117,6 +118,13 @@ CCameraSetupDlg::CCameraSetupDlg(const AppState& state, Platform& platform, int 
     m_ui->setupUi(this);
     takeClock();
     bindFields(CameraFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
+    setStoredFile({kMenuFileName,
+                   [this](std::span<const std::uint8_t> bytes) {
+                       return DecodeMenuFile(bytes, m_model.index);
+                   },
+                   [this](std::span<const std::uint8_t> bytes, const FileReport& report) {
+                       loadMenuFile(bytes, report);
+                   }});
     SetFieldReadOnly(m_ui->clockTextEdit, true);
 
     m_ui->generateButton->setDefault(true);
@@ -136,6 +144,10 @@ CCameraSetupDlg::CCameraSetupDlg(const AppState& state, Platform& platform, int 
     applyTexts();
     fillLists(
         [this](int list) { return CameraChoices(list, m_model.index, appState().languageIndex); });
+    nameControls();
+    prepareForUse(m_ui->rowsScroll, {{m_ui->generateButton, QKeySequence(Qt::ALT | Qt::Key_G)},
+                                     {m_ui->defaultButton, QKeySequence(Qt::ALT | Qt::Key_D)},
+                                     {m_ui->getTimeButton, QKeySequence(Qt::ALT | Qt::Key_T)}});
 }
 
 CCameraSetupDlg::~CCameraSetupDlg() = default;
@@ -163,6 +175,39 @@ void CCameraSetupDlg::applyTexts() {
     }
 }
 
+void CCameraSetupDlg::nameControls() {
+    // The fields a label names alone have it as their buddy (the template); these take their
+    // row's label and their caption, in the form's language.
+    U& u = *m_ui;
+    NameByLabels(u.videoLengthEdit, {u.videoLengthLabel, u.videoLengthUnitLabel});
+    const CameraChoiceTexts choices =
+        CameraTextsFor(m_model.family, appState().languageIndex).choices;
+    NameByLabels(u.intervalUnitCombo, {u.intervalLabel},
+                 ToQString(choices.seconds) + QLatin1Char('/') + ToQString(choices.minutes));
+    NameByLabels(u.timer1StartHourEdit,
+                 {u.timer1Label, u.timer1StartLabel, u.timer1StartHourLabel});
+    NameByLabels(u.timer1StartMinuteEdit,
+                 {u.timer1Label, u.timer1StartLabel, u.timer1StartMinuteLabel});
+    NameByLabels(u.timer1StopHourEdit, {u.timer1Label, u.timer1StopLabel, u.timer1StopHourLabel});
+    NameByLabels(u.timer1StopMinuteEdit,
+                 {u.timer1Label, u.timer1StopLabel, u.timer1StopMinuteLabel});
+    NameByLabels(u.timer2StartHourEdit,
+                 {u.timer2Label, u.timer2StartLabel, u.timer2StartHourLabel});
+    NameByLabels(u.timer2StartMinuteEdit,
+                 {u.timer2Label, u.timer2StartLabel, u.timer2StartMinuteLabel});
+    NameByLabels(u.timer2StopHourEdit, {u.timer2Label, u.timer2StopLabel, u.timer2StopHourLabel});
+    NameByLabels(u.timer2StopMinuteEdit,
+                 {u.timer2Label, u.timer2StopLabel, u.timer2StopMinuteLabel});
+    NameByLabels(u.timeLapseHourEdit, {u.timeLapseLabel, u.timeLapseHourLabel});
+    NameByLabels(u.timeLapseMinuteEdit, {u.timeLapseLabel, u.timeLapseMinuteLabel});
+    NameByLabels(u.timeLapseSecondEdit, {u.timeLapseLabel, u.timeLapseSecondLabel});
+    int place = 1;
+    for (QComboBox* serialChar :
+         {u.serialChar1Combo, u.serialChar2Combo, u.serialChar3Combo, u.serialChar4Combo}) {
+        NameByLabels(serialChar, {u.serialNoLabel}, QString::number(place++));
+    }
+}
+
 void CCameraSetupDlg::takeClock() {
     m_clock = ReadClockSnapshot(platform().LocalTime());
     if (const std::optional<std::string> text = FormatClockText(m_clock, m_settings.dateFormat)) {
@@ -171,26 +216,27 @@ void CCameraSetupDlg::takeClock() {
     }
 }
 
-void CCameraSetupDlg::listChanged(std::string_view key, int /*index*/) {
-    if (key == "cameraMode" || key == "imageSize") {
+void CCameraSetupDlg::listChanged(FieldKey key, int /*index*/) {
+    if (key == CameraKey("cameraMode") || key == CameraKey("imageSize")) {
         readForm();
-    } else if (key == "intervalUnit") {
+    } else if (key == CameraKey("intervalUnit")) {
         readForm();
         if (CorrectAfterUnitChange(m_settings)) {
             writeForm();
         }
-    } else if (key == "timeLapse" || key == "timer1" || key == "timer2" || key == "serialOn") {
+    } else if (key == CameraKey("timeLapse") || key == CameraKey("timer1") ||
+               key == CameraKey("timer2") || key == CameraKey("serialOn")) {
         readForm();
         applyLocks();
         writeForm();
-    } else if (key == "dateFormat") {
+    } else if (key == CameraKey("dateFormat")) {
         takeClock();
         writeForm();
     }
     // Every other list simply holds its selection.
 }
 
-void CCameraSetupDlg::fieldEdited(std::string_view key) {
+void CCameraSetupDlg::fieldEdited(FieldKey key) {
     readForm();
     if (CorrectAfterEdit(m_settings, key)) {
         writeForm();
@@ -198,11 +244,25 @@ void CCameraSetupDlg::fieldEdited(std::string_view key) {
 }
 
 void CCameraSetupDlg::onGenerate() {
+    // The clock fields only show the clock (nobody can type a time into them), so the camera
+    // is set to the time of Generate, not of the form's opening: a user who took five minutes
+    // would otherwise set it five minutes behind. The fields show what is written.
+    takeClock();
     // Generate works on the held values: the form is not read.
     const MenuRecord record = BuildMenuRecord(m_settings, m_model.family, m_clock,
                                               appState().languageByte(), appState().TvMode);
     writeConfigFile(folder(), kMenuFileName, record,
                     MenuConfirmation(m_model, false, appState().languageIndex));
+}
+
+void CCameraSetupDlg::loadMenuFile(std::span<const std::uint8_t> bytes, const FileReport& report) {
+    if (report.factory) {
+        ApplyCameraDefault(m_settings, m_model.index);
+        return;
+    }
+    MenuRecord record{};
+    std::copy_n(bytes.begin(), std::min(bytes.size(), record.size()), record.begin());
+    m_settings = ReadMenuSettings(record, m_model.family);
 }
 
 void CCameraSetupDlg::onDefault() {

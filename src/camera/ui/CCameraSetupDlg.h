@@ -24,7 +24,8 @@ public:
 
     /// The held settings: list selections as chosen, numbers as last read from the form.
     const CameraMenuSettings& settings() const { return m_settings; }
-    /// The clock value that Generate writes (taken at opening, Get Time and date format changes).
+    /// The clock value shown and last written (taken at opening, Get Time, date format changes
+    /// and Generate).
     const ClockSnapshot& clock() const { return m_clock; }
 
 protected:
@@ -32,13 +33,15 @@ protected:
     CCameraSetupDlg(const AppState& state, Platform& platform, int modelIndex, QWidget* parent);
 
 private:
-    void listChanged(std::string_view key, int index) override;
-    void fieldEdited(std::string_view key) override;
+    void listChanged(FieldKey key, int index) override;
+    void fieldEdited(FieldKey key) override;
 
     void applyTexts();
+    void nameControls();
     void takeClock();
     void onGenerate();
     void onDefault();
+    void loadMenuFile(std::span<const std::uint8_t> bytes, const FileReport& report);
 
     std::unique_ptr<Ui::CCameraSetupDlg> m_ui;
     const ModelInfo& m_model;

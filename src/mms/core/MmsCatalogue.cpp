@@ -22,6 +22,14 @@ std::string_view MmsCountryName(int country, bool chinese) {
     return kCatalogue.CountryName(country, chinese);
 }
 
+std::string_view MmsCountryEnglishName(int country) {
+    return kCatalogue.CountryEnglishName(country);
+}
+
+std::string_view MmsPresetPlaceholder(int country, int op) {
+    return kCatalogue.Placeholder(country, op);
+}
+
 int MmsOperatorCount(int country) {
     return kCatalogue.OperatorCount(country);
 }

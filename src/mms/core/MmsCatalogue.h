@@ -21,6 +21,13 @@ int MmsCountryCount();
 /// position is out of range.
 std::string_view MmsCountryName(int country, bool chinese);
 
+/// The country's English name ("Germany" for "Deutschland"); the list's name where it is English.
+std::string_view MmsCountryEnglishName(int country);
+
+/// Why an operator's preset cannot work (placeholder texts, another country's operator); empty
+/// for a real preset.
+std::string_view MmsPresetPlaceholder(int country, int op);
+
 /// Number of operators a country lists (1 to 9); 0 for a position out of range.
 int MmsOperatorCount(int country);
 

@@ -2,6 +2,7 @@
 
 #include "common/ContactChecks.h"
 #include "common/FieldTable.h"
+#include "mms/core/MmsFields.h"
 
 #include <algorithm>
 
@@ -29,7 +30,8 @@ constexpr MessagePair kSetPhone1{"请设置手机号码1", "Phone No. Error(01)"
 // Numbers shorter than this are refused; from this length on their bytes are checked.
 constexpr std::size_t kShortestNumber = 5;
 constexpr PerFamily<int> kDomesticLimit{11, 12};
-constexpr int kInternationalLimit = 32;
+// An international number may fill the whole field.
+constexpr const Field<MmsSettings>& kPhone1Row = *FindField(MmsFieldTable(), "phone1");
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -139,7 +141,7 @@ std::optional<MmsProblem> MmsChecks(const MmsSettings& s) {
 
 int Phone1Limit(Family family, int phoneFormat) {
     if (phoneFormat == kInternational) {
-        return kInternationalLimit;
+        return MaxFor(kPhone1Row, family);
     }
     return kDomesticLimit[family];
 }

@@ -26,6 +26,12 @@ using enum FieldKind;
 using enum Coding;
 using enum LimitMessage;
 
+/// A text that the operator preset sets in Auto mode: Auto locks it.
+constexpr Field<S> Access(Field<S> field) {
+    field.lock = {"mode", kMmsAuto};
+    return field;
+}
+
 constexpr Field<S> ListField(std::string_view key, int S::*member, MmsList list, Place place,
                              int opening) {
     return {.key = key,
@@ -61,17 +67,20 @@ inline constexpr std::array kMmsFields = {
     ListField("country", &S::countryIndex, kMmsCountryList, ByteAt(8), 0),
     ListField("operator", &S::operatorIndex, kMmsOperatorList, ByteAt(9), 0),
     ListField("smsRemoteHours", &S::smsRemoteHours, kMmsRemoteList, ByteAt(10), kSmsRemoteOff),
-    TextRecordField("url", &S::url, 50, 1, 3),
-    TextRecordField("apn", &S::apn, 30, 2, 4),
-    TextRecordField("gateway", &S::gateway, 20, 3, 6),
-    TextRecordField("port", &S::port, 10, 4, 7),
+    // The access texts: the operator preset sets them in Auto mode, which locks them.
+    // Addresses, numbers and access data reach the network, in ASCII (Network); the password
+    // is whatever the operator gave.
+    Access(Network(TextRecordField("url", &S::url, 50, 1, 3))),
+    Access(Network(TextRecordField("apn", &S::apn, 30, 2, 4))),
+    Access(Network(TextRecordField("gateway", &S::gateway, 20, 3, 6))),
+    Access(Network(TextRecordField("port", &S::port, 10, 4, 7))),
     // Phone No also has the length rule of its format (MmsChecks.h), checked as it is read.
-    TextRecordField("phone1", &S::phone1, 32, 5, 8),
-    TextRecordField("email", &S::email, 40, 6, 11),
-    TextRecordField("account", &S::account, 30, 7, 1),
-    Secret(TextRecordField("mmsPassword", &S::mmsPassword, 30, 8, 5)),
-    TextRecordField("phone2", &S::phone2, 32, 9, 9),
-    TextRecordField("phone3", &S::phone3, 32, 10, 10),
+    Network(TextRecordField("phone1", &S::phone1, 32, 5, 8)),
+    Network(TextRecordField("email", &S::email, 40, 6, 11)),
+    Access(Network(TextRecordField("account", &S::account, 30, 7, 1))),
+    Access(Secret(TextRecordField("mmsPassword", &S::mmsPassword, 30, 8, 5))),
+    Network(TextRecordField("phone2", &S::phone2, 32, 9, 9)),
+    Network(TextRecordField("phone3", &S::phone3, 32, 10, 10)),
     // The folder comes from the picker only; a path over 80 characters is refused on reading.
     Field<S>{.key = "folder",
              .kind = Folder,
@@ -90,8 +99,12 @@ inline constexpr FieldTable<MmsSettings> MmsFieldTable() {
     return kMmsFields;
 }
 
-/// The keys of the texts that the operator preset sets in Auto mode.
-inline constexpr std::array<std::string_view, 6> kMmsAccessKeys = {
-    "url", "apn", "gateway", "port", "account", "mmsPassword"};
+/// An MMS field's key, checked while compiling.
+consteval FieldKey MmsKey(std::string_view name) {
+    return FieldKey::In(MmsFieldTable(), name);
+}
+
+/// The keys of the texts that the operator preset sets in Auto mode: the rows Auto locks.
+inline constexpr auto kMmsAccessKeys = LockedKeys<MmsSettings, 6>(kMmsFields, {"mode", kMmsAuto});
 
 }  // namespace tov

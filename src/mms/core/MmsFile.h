@@ -15,16 +15,6 @@
 namespace tov {
 
 inline constexpr std::string_view kMmsFileName = "setup.dat";
-/// Added to the file check when the phone numbers are in International format.
-inline constexpr std::uint16_t kInternationalCheckAddend = 18;
-/// Header byte 8 in Manual mode, in place of a country position.
-inline constexpr std::uint8_t kManualCountryByte = 0x80;
-/// Header bytes no field gives, set by the builder beside the table's fields: the MMS Send
-/// choice as the family codes it (the list position is in byte 1), the language byte and the
-/// TV mode's low byte.
-inline constexpr std::size_t kMmsSendCodeOffset = 0;
-inline constexpr std::size_t kMmsLanguageOffset = 5;
-inline constexpr std::size_t kMmsTvModeOffset = 6;
 
 /// The plain records of setup.dat for the model: the header (the settings where the field
 /// table puts them, the MMS Send code of the model's family, the language byte, the TV mode's

@@ -1,19 +1,22 @@
 #include "common/DecodedMeanings.h"
+#include "common/LayoutDescriber.h"
 #include "common/Text.h"
 #include "mms/core/MmsCatalogue.h"
 #include "mms/core/MmsChoices.h"
 #include "mms/core/MmsFields.h"
 #include "mms/core/MmsFile.h"
+#include "mms/core/MmsLayout.h"
 
 #include <algorithm>
 
 namespace tov {
 namespace {
 
-// setup.dat's header bytes 11..54 and 56..57 are reserved (0).
 constexpr std::size_t kPhoneFormatOffset =
     FieldOffset(MmsFieldTable(), "phoneFormat", Family::First);
-constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kReserved = {{{11, 55}, {56, 58}}};
+constexpr const ByteRow& kManualMark = RowOf(kMmsRows, ByteRole::ManualMark);
+constexpr const ByteRow& kSendCode = RowOf(kMmsRows, ByteRole::SendCode);
+constexpr const ByteRow& kCheck = RowOf(kMmsRows, ByteRole::Check);
 
 constexpr std::string_view kNotInList = "not in the list";
 
@@ -39,7 +42,7 @@ Meaning ChoiceMeaning(int list, int value, const MmsSettings& decoded, const Mod
         }
         return EntryMeaning(MmsChoices(list, *model, kEnglish, kMmsAuto, 0), value);
     case kMmsCountryList:
-        if (value == kManualCountryByte) {
+        if (value == kManualMark.value) {
             return {"none (typed access data)", manual};
         }
         return {std::string(value < MmsCountryCount() ? MmsCountryName(value, false) : kNotInList),
@@ -68,7 +71,7 @@ Meaning ChoiceMeaning(int list, int value, const MmsSettings& decoded, const Mod
 /// byte 1 for a model of the family (or for the given model).
 DecodedField SendCodeField(const Record60& header, Family family, const ModelInfo* given,
                            int mmsSend) {
-    const int code = header[kMmsSendCodeOffset];
+    const int code = header[static_cast<std::size_t>(kSendCode.offset)];
     std::vector<const ModelInfo*> models;
     for (const ModelInfo& model : Models()) {
         if (given == nullptr ? model.family == family : model.index == given->index) {
@@ -89,27 +92,27 @@ DecodedField SendCodeField(const Record60& header, Family family, const ModelInf
             break;
         }
     }
-    return Part(header, kMmsSendCodeOffset, "sendCode", std::move(meaning));
+    return Part(header, static_cast<std::size_t>(kSendCode.offset), std::string(kSendCode.name),
+                std::move(meaning));
 }
 
 std::vector<DecodedField> HeaderFields(const RecordFileBody& plain, const MmsSettings& decoded,
                                        const ModelInfo* model) {
-    const Record60& header = plain[0];
     const Family family = model != nullptr ? model->family : Family::First;
     const ChoiceMeaningFn meaning = [&](int list, int value) {
         return ChoiceMeaning(list, value, decoded, model);
     };
+    // The send code is read per family, and the texts, in sections of their own.
+    const RowMeaningFn notHere = [](const ByteRow& row, std::span<const std::uint8_t>) {
+        return row.role == ByteRole::SendCode ? std::optional(Meaning{}) : std::nullopt;
+    };
     std::vector<DecodedField> fields;
-    for (DecodedField& field :
-         DescribeFields(MmsFieldTable(), family, std::span(plain), decoded, meaning)) {
-        if (field.offset < kRecordSize) {  // the texts have a section of their own
+    for (DecodedField& field : DescribeLayout(MmsFieldTable(), kMmsRows, family, std::span(plain),
+                                              decoded, meaning, notHere, LayoutPart::Common)) {
+        if (field.offset < kRecordSize && field.name != kSendCode.name) {
             fields.push_back(std::move(field));
         }
     }
-    fields.push_back(Part(header, kMmsLanguageOffset, "language",
-                          LanguageByteMeaning(header[kMmsLanguageOffset])));
-    fields.push_back(
-        Part(header, kMmsTvModeOffset, "tvMode", {std::to_string(header[kMmsTvModeOffset]), true}));
     SortByOffset(fields);
     return fields;
 }
@@ -126,11 +129,14 @@ std::vector<DecodedField> TextFields(const RecordFileBody& plain, const MmsSetti
         const auto record = static_cast<std::size_t>(field.place.first.record);
         const Record60& bytes = plain[record];
         const std::string& text = decoded.*field.text;
-        const bool hidden = field.secret && !showSecrets && !text.empty();
+        const bool hidden = IsHiddenSecret(field.secret, showSecrets);
         DecodedField out;
         out.offset = record * kRecordSize + kRecordLengthOffset;
         out.name = std::string(field.key);
         out.bytes = {bytes[kRecordLengthOffset]};
+        if (hidden) {
+            MaskSecretBytes(out);
+        }
         Meaning meaning = TextMeaning(text, hidden, field.max);
         out.meaning = std::move(meaning.text);
         out.expected = meaning.expected;
@@ -146,6 +152,22 @@ std::vector<DecodedField> TextFields(const RecordFileBody& plain, const MmsSetti
     return fields;
 }
 
+/// "text records 1..10 (text at bytes 0..56 of the record, its length at 57)", from the table.
+std::string TextsTitle() {
+    auto first = static_cast<int>(kRecordFileBodyRecords);
+    int last = 0;
+    for (const Field<MmsSettings>& field : kMmsFields) {
+        if (field.place.first.coding == Coding::TextRecord) {
+            first = std::min(first, field.place.first.record);
+            last = std::max(last, field.place.first.record);
+        }
+    }
+    const std::string length = std::to_string(kRecordLengthOffset);
+    return "text records " + std::to_string(first) + ".." + std::to_string(last) +
+           " (text at bytes 0.." + std::to_string(kRecordLengthOffset - 1) +
+           " of the record, its length at " + length + ")";
+}
+
 }  // namespace
 
 FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int> modelIndex,
@@ -158,8 +180,11 @@ FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int>
     const Record60& header = reading.plain[0];
     // International numbers add 18 to the check; Domestic ones nothing.
     const bool international = header[kPhoneFormatOffset] == kInternational;
-    CheckRecordFileFrame(reading, international ? kInternationalCheckAddend : 0,
-                         international ? "plus 18 for International" : "for Domestic", report);
+    CheckRecordFileFrame(reading, international ? static_cast<std::uint16_t>(kCheck.value) : 0,
+                         international
+                             ? "plus " + std::to_string(kCheck.value) + " for International"
+                             : "for Domestic",
+                         report);
     report.contents = "MMS settings";
 
     // The fields lie alike in both families; only byte 0 and the MMS Send list differ.
@@ -179,16 +204,15 @@ FileReport DecodeMmsFile(std::span<const std::uint8_t> bytes, std::optional<int>
                        report.notes);
         report.sections.push_back(
             {first ? "firstFamily" : "secondFamily",
-             "byte 0, the MMS Send code of the " + std::string(first ? "first" : "second") +
-                 " family (" + (model ? std::string(model->name) : FamilyModelNames(family)) + ")",
+             "byte " + std::to_string(kSendCode.offset) + ", the MMS Send code of the " +
+                 std::string(first ? "first" : "second") + " family (" +
+                 (model ? std::string(model->name) : FamilyModelNames(family)) + ")",
              std::move(code)});
     }
-    report.sections.push_back({"texts",
-                               "text records 1..10 (text at bytes 0..56 of the record, its "
-                               "length at 57)",
-                               TextFields(reading.plain, decoded, showSecrets, report.notes)});
+    report.sections.push_back(
+        {"texts", TextsTitle(), TextFields(reading.plain, decoded, showSecrets, report.notes)});
 
-    NoteReservedBytes(header, kReserved, report.notes);
+    NoteReservedBytes(header, ReservedRanges(kMmsRows, 0), report.notes);
     return report;
 }
 

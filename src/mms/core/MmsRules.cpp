@@ -23,28 +23,28 @@ std::optional<std::string> ModeRefusal(const ModelInfo& model, const SettingText
     };
     if (s.mode == kMmsAuto) {
         const std::string hint = ModeHint(model, kMmsManual);
-        for (const std::string_view key : kMmsAccessKeys) {
-            if (given(key)) {
-                return KeyMessage(key, PickMessage({"自动模式下由运营商预设设置；请使用 " + hint,
-                                                    "the operator preset sets it in Auto mode; "
-                                                    "use " +
-                                                        hint},
-                                                   languageIndex));
-            }
+        // The rows Auto locks: the form does not take them.
+        if (const auto key = FirstLockedKey(MmsFieldTable(), texts, s)) {
+            return KeyMessage(*key,
+                              PickMessage({"自动模式下由运营商预设设置；请使用 " + hint,
+                                           "the operator preset sets it in Auto mode; use " + hint},
+                                          languageIndex));
         }
         if (s.bearer != 0) {
-            return KeyMessage("bearer", PickMessage({"自动模式下只有 APN；请使用 " + hint,
-                                                     "Auto mode offers APN only; use " + hint},
-                                                    languageIndex));
+            return KeyMessage(MmsKey("bearer").name(),
+                              PickMessage({"自动模式下只有 APN；请使用 " + hint,
+                                           "Auto mode offers APN only; use " + hint},
+                                          languageIndex));
         }
         return std::nullopt;
     }
     const std::string hint = ModeHint(model, kMmsAuto);
-    for (const std::string_view key : {"country", "operator"}) {
-        if (given(key)) {
-            return KeyMessage(key, PickMessage({"手动模式下没有运营商列表；请使用 " + hint,
-                                                "Manual mode has no operator list; use " + hint},
-                                               languageIndex));
+    for (const FieldKey key : {MmsKey("country"), MmsKey("operator")}) {
+        if (given(key.name())) {
+            return KeyMessage(key.name(),
+                              PickMessage({"手动模式下没有运营商列表；请使用 " + hint,
+                                           "Manual mode has no operator list; use " + hint},
+                                          languageIndex));
         }
     }
     return std::nullopt;
@@ -53,21 +53,23 @@ std::optional<std::string> ModeRefusal(const ModelInfo& model, const SettingText
 // The form empties both Phone or Email fields whenever Phone No or Email is edited to fewer
 // bytes than unlock them, and the second whenever the first is.
 std::optional<std::string> LockRefusal(const MmsSettings& s, int languageIndex) {
+    const std::string least = std::to_string(kUnlockingLength);
     if (!s.phone2.empty() && s.phone1.size() < kUnlockingLength &&
         s.email.size() < kUnlockingLength) {
-        return KeyMessage("phone2",
-                          PickMessage({"表格中此项保持锁定，除非手机号码或 Email 至少有 5 "
-                                       "个字符",
-                                       "the form keeps it locked unless Phone No or "
-                                       "Email holds 5 or more characters"},
-                                      languageIndex));
+        return KeyMessage(
+            MmsKey("phone2").name(),
+            PickMessage({"表格中此项保持锁定，除非手机号码或 Email 至少有 " + least + " 个字符",
+                         "the form keeps it locked unless Phone No or Email holds " + least +
+                             " or more characters"},
+                        languageIndex));
     }
     if (!s.phone3.empty() && s.phone2.size() < kUnlockingLength) {
-        return KeyMessage("phone3",
-                          PickMessage({"表格中此项保持锁定，除非 phone2 至少有 5 个字符",
-                                       "the form keeps it locked unless phone2 holds 5 or more "
-                                       "characters"},
-                                      languageIndex));
+        return KeyMessage(
+            MmsKey("phone3").name(),
+            PickMessage(
+                {"表格中此项保持锁定，除非 phone2 至少有 " + least + " 个字符",
+                 "the form keeps it locked unless phone2 holds " + least + " or more characters"},
+                languageIndex));
     }
     return std::nullopt;
 }
@@ -107,9 +109,17 @@ MmsSettingsResult ApplyMmsSettings(int modelIndex, const SettingTexts& texts, in
     // country first, the operators of the country already taken; "APN" and "CSD". What the
     // chosen mode does not offer is refused below with its reason.
     const SettingContext context{
-        ModelDisplayName(modelIndex), languageIndex, [&model, &s](int list) {
+        ModelDisplayName(modelIndex), languageIndex,
+        [&model, &s](int list) {
             const int mode = list == kMmsBearerList ? kMmsManual : kMmsAuto;
             return MmsChoices(list, model, kEnglish, mode, s.countryIndex);
+        },
+        [](int list) {
+            std::vector<std::string_view> names;
+            for (int c = 0; list == kMmsCountryList && c < MmsCountryCount(); ++c) {
+                names.push_back(MmsCountryEnglishName(c));
+            }
+            return names;
         }};
     result.error = ApplySettingTexts(MmsFieldTable(), model.family, texts, s, context);
     if (!result.error) {
@@ -117,7 +127,8 @@ MmsSettingsResult ApplyMmsSettings(int modelIndex, const SettingTexts& texts, in
     }
     const int limit = Phone1Limit(model.family, s.phoneFormat);
     if (!result.error && static_cast<int>(s.phone1.size()) > limit) {
-        result.error = KeyMessage("phone1", Phone1TooLongMessage(limit, languageIndex));
+        result.error =
+            KeyMessage(MmsKey("phone1").name(), Phone1TooLongMessage(limit, languageIndex));
     }
     if (!result.error) {
         result.error = LockRefusal(s, languageIndex);

@@ -1,6 +1,9 @@
 #include "mms/ui/CMmsSetupDlg.h"
 
+#include "common/FieldHelp.h"
+#include "forms/FormAccess.h"
 #include "forms/QtText.h"
+#include "forms/WindowFit.h"
 #include "mms/core/MmsChecks.h"
 #include "mms/core/MmsChoices.h"
 #include "mms/core/MmsFields.h"
@@ -77,7 +80,9 @@ constexpr std::array<ButtonSlot, 3> kButtonSlots = {{
     {&MmsLabelTexts::exit, &U::exitButton},
 }};
 
-constexpr std::array<std::string_view, 2> kPhoneOrEmail = {"phone2", "phone3"};
+constexpr std::array kPhoneOrEmail = {MmsKey("phone2"), MmsKey("phone3")};
+// The rows Auto locks, as keys of the form.
+constexpr auto kAccess = KeysOf(MmsFieldTable(), kMmsAccessKeys);
 
 }  // namespace
 
@@ -87,7 +92,12 @@ CMmsSetupDlg::CMmsSetupDlg(const AppState& state, Platform& platform, int modelI
       m_model(ModelFor(modelIndex)), m_settings(OpeningMmsSettings(modelIndex)) {
     m_ui->setupUi(this);
     bindFields(MmsFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
+    // Read for the backup and the changes a write makes; loading is the camera form's only.
+    setStoredFile({kMmsFileName, [this](std::span<const std::uint8_t> bytes) {
+                       return DecodeMmsFile(bytes, m_model.index, true);
+                   }});
     m_ui->folderEdit->setReadOnly(true);  // the folder comes from Select only
+    m_ui->folderEdit->setFocusPolicy(Qt::NoFocus);
 
     m_ui->generateButton->setDefault(true);
     connect(m_ui->generateButton, &QPushButton::clicked, this, &CMmsSetupDlg::onGenerate);
@@ -99,12 +109,59 @@ CMmsSetupDlg::CMmsSetupDlg(const AppState& state, Platform& platform, int modelI
     fillLists([this](int list) { return choices(list); });
     // Phone No and Email take typing; the access data waits for Manual mode and the Phone or
     // Email fields for a Phone No or Email long enough.
-    setEditable(kMmsAccessKeys, false);
+    setEditable(kAccess, false);
     setEditable(kPhoneOrEmail, false);
     writeForm();
+    nameControls();
+    // The operator list changes with the country: wide enough for every country's operators.
+    QStringList operators;
+    const int language = appState().languageIndex;
+    const std::size_t countries =
+        MmsChoices(kMmsCountryList, m_model, language, kMmsAuto, 0).size();
+    for (std::size_t country = 0; country < countries; ++country) {
+        for (const std::string_view entry :
+             MmsChoices(kMmsOperatorList, m_model, language, kMmsAuto, static_cast<int>(country))) {
+            operators << ToQString(entry);
+        }
+    }
+    FitEntries(m_ui->operatorCombo, operators);
+    prepareForUse(m_ui->rowsScroll, {{m_ui->generateButton, QKeySequence(Qt::ALT | Qt::Key_G)}});
 }
 
 CMmsSetupDlg::~CMmsSetupDlg() = default;
+
+void CMmsSetupDlg::nameControls() {
+    // Labels that name one field alone are its buddy (the template). The APN or CSD list is
+    // the label of the field after it; Domestic or International and the hours have none.
+    U& u = *m_ui;
+    const MmsChoiceTexts words = MmsTextsFor(m_model.family, appState().languageIndex).choices;
+    u.bearerCombo->setAccessibleName(QStringLiteral("APN/CSD"));
+    nameApnField();
+    NameByLabels(u.phoneFormatCombo, {u.phoneNoLabel},
+                 ToQString(words.domestic).trimmed() + QLatin1Char('/') +
+                     ToQString(words.international).trimmed());
+    NameByLabels(u.smsRemoteCombo, {u.smsRemoteLabel, u.hoursLabel});
+    NameByLabels(u.phone2Edit, {u.phoneOrEmail1Label}, QStringLiteral("1"));
+    NameByLabels(u.phone3Edit, {u.phoneOrEmail2Label}, QStringLiteral("2"));
+
+    const AppState& state = appState();
+    for (QWidget* hours : std::initializer_list<QWidget*>{u.smsRemoteCombo, u.hoursLabel}) {
+        hours->setToolTip(ToQString(state.message(kHoursHelp)));
+    }
+    u.mmsSendCombo->setToolTip(ToQString(state.message(kMmsSendHelp)));
+    u.pictureLimitEdit->setToolTip(ToQString(state.message(kPictureLimitHelp)));
+    u.phone2Edit->setToolTip(ToQString(state.message(kPhoneOrEmail1Help)));
+    u.phone3Edit->setToolTip(ToQString(state.message(kPhoneOrEmail2Help)));
+    for (const FieldKey key : kAccess) {
+        boundField(key)->edit->setToolTip(ToQString(state.message(kAutoAccessHelp)));
+    }
+    u.modeCombo->setToolTip(ToQString(state.message(kAutoAccessHelp)));
+}
+
+void CMmsSetupDlg::nameApnField() {
+    // "APN" or "CSD", whichever the list in its label column shows.
+    m_ui->apnEdit->setAccessibleName(m_ui->bearerCombo->currentText());
+}
 
 void CMmsSetupDlg::applyTexts() {
     const MmsLabelTexts labels = MmsTextsFor(m_model.family, appState().languageIndex).labels;
@@ -130,26 +187,28 @@ bool CMmsSetupDlg::smsChosen() const {
     return MmsSmsChosen(m_model, m_settings.mmsSend);
 }
 
-void CMmsSetupDlg::setEditable(std::span<const std::string_view> keys, bool editable) {
-    for (const std::string_view key : keys) {
+void CMmsSetupDlg::setEditable(std::span<const FieldKey> keys, bool editable) {
+    for (const FieldKey key : keys) {
         setEditable(key, editable);
     }
 }
 
-void CMmsSetupDlg::listChanged(std::string_view key, int index) {
-    if (key == "mode") {
+void CMmsSetupDlg::listChanged(FieldKey key, int index) {
+    if (key == MmsKey("mode")) {
         onModeChanged();
-    } else if (key == "mmsSend") {
+    } else if (key == MmsKey("mmsSend")) {
         onSendChanged();
-    } else if (key == "country") {
+    } else if (key == MmsKey("country")) {
         onCountryChanged();
-    } else if (key == "phoneFormat") {
+    } else if (key == MmsKey("phoneFormat")) {
         // The number already typed stays as it is.
         if (index == kInternational) {
             platform().ShowMessage(appState().message(kInternationalNotice));
         }
-    } else if (key == "operator" || key == "smsRemoteHours") {
+    } else if (key == MmsKey("operator") || key == MmsKey("smsRemoteHours")) {
         readForm();
+    } else if (key == MmsKey("bearer")) {
+        nameApnField();
     }
     // The APN or CSD list simply holds its selection; Generate takes it.
 }
@@ -162,13 +221,14 @@ void CMmsSetupDlg::onModeChanged() {
     }
     // Manual mode lists "Other" for Country and Operator and offers "CSD"; Auto mode lists the
     // catalogue again from its first country.
-    fillList("country", choices(kMmsCountryList), 0);
-    fillList("operator", choices(kMmsOperatorList), 0);
-    fillList("bearer", choices(kMmsBearerList), 0);
+    fillList(MmsKey("country"), choices(kMmsCountryList), 0);
+    fillList(MmsKey("operator"), choices(kMmsOperatorList), 0);
+    fillList(MmsKey("bearer"), choices(kMmsBearerList), 0);
+    nameApnField();
     const bool manual = m_settings.mode == kMmsManual;
-    setEditable(kMmsAccessKeys, manual && !smsChosen());
-    setEditable("phone1", true);
-    setEditable("email", !smsChosen());
+    setEditable(kAccess, manual && !smsChosen());
+    setEditable(MmsKey("phone1"), true);
+    setEditable(MmsKey("email"), !smsChosen());
     setEditable(kPhoneOrEmail, false);
     writeForm();
 }
@@ -176,50 +236,50 @@ void CMmsSetupDlg::onModeChanged() {
 void CMmsSetupDlg::onSendChanged() {
     if (smsChosen()) {
         // Only phone numbers are sent to: the texts stay, but read-only.
-        setEditable(kMmsAccessKeys, false);
-        setEditable("email", false);
+        setEditable(kAccess, false);
+        setEditable(MmsKey("email"), false);
         setEditable(kPhoneOrEmail, false);
-        setEditable("phone1", true);
+        setEditable(MmsKey("phone1"), true);
         writeForm();
         return;
     }
     if (m_settings.mode == kMmsManual) {
-        setEditable(kMmsAccessKeys, true);
-        setEditable("phone1", true);
+        setEditable(kAccess, true);
+        setEditable(MmsKey("phone1"), true);
         setEditable(kPhoneOrEmail, false);
     }
     // Leaving "SMS" makes Email editable again in Auto mode as well, so that an e-mail
     // recipient can be typed without switching modes (which empties every text).
-    setEditable("email", true);
+    setEditable(MmsKey("email"), true);
     readForm();
 }
 
 void CMmsSetupDlg::onCountryChanged() {
     if (m_settings.mode == kMmsAuto) {
-        fillList("operator", choices(kMmsOperatorList), 0);
+        fillList(MmsKey("operator"), choices(kMmsOperatorList), 0);
     }
     writeForm();
 }
 
-void CMmsSetupDlg::fieldEdited(std::string_view key) {
-    if (key == "phone1") {
+void CMmsSetupDlg::fieldEdited(FieldKey key) {
+    if (key == MmsKey("phone1")) {
         onPhone1Edited();
-    } else if (key == "email") {
+    } else if (key == MmsKey("email")) {
         onEmailEdited();
-    } else if (key == "phone2") {
+    } else if (key == MmsKey("phone2")) {
         onPhone2Edited();
     } else {
         readForm();
-        if (key == "pictureLimit" &&
-            CorrectOutOfBounds(*FindField(MmsFieldTable(), key), m_settings)) {
+        if (key == MmsKey("pictureLimit") &&
+            CorrectOutOfBounds(*FindField(MmsFieldTable(), key.name()), m_settings)) {
             writeForm();
         }
     }
 }
 
-bool CMmsSetupDlg::fieldRead(std::string_view key) {
+bool CMmsSetupDlg::fieldRead(FieldKey key) {
     const int limit = Phone1Limit(m_model.family, m_settings.phoneFormat);
-    if (key == "phone1" && static_cast<int>(m_settings.phone1.size()) > limit) {
+    if (key == MmsKey("phone1") && static_cast<int>(m_settings.phone1.size()) > limit) {
         platform().ShowMessage(Phone1TooLongMessage(limit, appState().languageIndex));
         return false;
     }
@@ -237,7 +297,7 @@ void CMmsSetupDlg::onPhone1Edited() {
         m_settings.phone3.clear();
         setEditable(kPhoneOrEmail, false);
     } else {
-        setEditable("phone2", true);
+        setEditable(MmsKey("phone2"), true);
     }
     writeForm();
 }
@@ -250,7 +310,7 @@ void CMmsSetupDlg::onEmailEdited() {
         setEditable(kPhoneOrEmail, false);
         writeForm();
     } else if (m_settings.email.find('@') != std::string::npos) {
-        setEditable("phone2", true);
+        setEditable(MmsKey("phone2"), true);
         writeForm();
     }
 }
@@ -259,9 +319,9 @@ void CMmsSetupDlg::onPhone2Edited() {
     readForm();
     if (m_settings.phone2.size() < kUnlockingLength) {
         m_settings.phone3.clear();
-        setEditable("phone3", false);
+        setEditable(MmsKey("phone3"), false);
     } else {
-        setEditable("phone3", true);
+        setEditable(MmsKey("phone3"), true);
     }
     writeForm();
 }
@@ -275,7 +335,7 @@ void CMmsSetupDlg::onGenerate() {
         return;
     }
     writeConfigFile(folder(), kMmsFileName, outcome.bytes,
-                    MmsConfirmation(m_model, appState().languageIndex));
+                    MmsConfirmation(m_model, appState().languageIndex), {.ownerOnly = true});
 }
 
 }  // namespace tov

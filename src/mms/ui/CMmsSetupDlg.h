@@ -31,14 +31,16 @@ protected:
     CMmsSetupDlg(const AppState& state, Platform& platform, int modelIndex, QWidget* parent);
 
 private:
-    void listChanged(std::string_view key, int index) override;
-    void fieldEdited(std::string_view key) override;
-    bool fieldRead(std::string_view key) override;
+    void listChanged(FieldKey key, int index) override;
+    void fieldEdited(FieldKey key) override;
+    bool fieldRead(FieldKey key) override;
 
     void applyTexts();
+    void nameControls();
+    void nameApnField();
     std::vector<std::string_view> choices(int list) const;
     bool smsChosen() const;
-    void setEditable(std::span<const std::string_view> keys, bool editable);
+    void setEditable(std::span<const FieldKey> keys, bool editable);
     using CSetupFormDlg::setEditable;
 
     void onModeChanged();

@@ -22,6 +22,14 @@ std::string_view GprsCountryName(int country) {
     return kCatalogue.CountryName(country, false);
 }
 
+std::string_view GprsCountryEnglishName(int country) {
+    return kCatalogue.CountryEnglishName(country);
+}
+
+std::string_view GprsPresetPlaceholder(int country, int op) {
+    return kCatalogue.Placeholder(country, op);
+}
+
 int GprsOperatorCount(int country) {
     return kCatalogue.OperatorCount(country);
 }

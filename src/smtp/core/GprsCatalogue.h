@@ -18,6 +18,12 @@ int GprsCountryCount();
 /// Name of the country at a list position, the same in every language. Empty when out of range.
 std::string_view GprsCountryName(int country);
 
+/// The country's English name ("Germany" for "Deutschland"); the list's name where it is English.
+std::string_view GprsCountryEnglishName(int country);
+
+/// Why an operator's preset cannot work; empty for a real preset.
+std::string_view GprsPresetPlaceholder(int country, int op);
+
 /// Number of operators a country lists (1 to 8); 0 for a position out of range.
 int GprsOperatorCount(int country);
 

@@ -2,6 +2,7 @@
 
 #include "common/ContactChecks.h"
 #include "common/FieldTable.h"
+#include "smtp/core/GprsCatalogue.h"
 
 #include <vector>
 
@@ -14,6 +15,10 @@ constexpr MessagePair kPortMissing{"请设置端口", "Port"};
 constexpr MessagePair kAddressMissing{"请输入Email", "Please Input Email"};
 constexpr MessagePair kSenderPasswordMissing{"请输入发送者邮箱密码", "Sender Email Password"};
 constexpr MessagePair kPhoneWrong{"手机号码错误", "Phone No. Error"};
+constexpr MessagePair kPlaceholderPreset{
+    "此运营商的预设没有可用的 GPRS 数据；请选择手动模式（Manual）并输入运营商的接入数据",
+    "this operator's preset holds no working GPRS data; choose Smtp Mode Manual and type the "
+    "operator's access data"};
 
 // A text the form needs is at least this long; a phone number the camera can text at least
 // kPhoneMinimum.
@@ -43,7 +48,11 @@ std::optional<SmtpCheckFailure> ValidateSmtpSettings(const SmtpSettings& s, Fami
         std::string_view key;
         std::optional<MessagePair> problem;
     };
+    // A catalogue row without real data would write a file the camera cannot use.
+    const bool placeholder =
+        s.mode == kSmtpAuto && !GprsPresetPlaceholder(s.countryIndex, s.operatorIndex).empty();
     const std::vector<Check> checks = {
+        {"operator", placeholder ? std::optional(kPlaceholderPreset) : std::nullopt},
         {"apn", s.mode == kSmtpManual && s.apn.size() < kTextMinimum ? std::optional(kApnMissing)
                                                                      : std::nullopt},
         {"smtpServer",

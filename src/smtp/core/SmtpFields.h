@@ -52,7 +52,7 @@ constexpr Field<S> GprsField(std::string_view key, std::string S::*member, int o
 /// An e-mail address: the second family's form takes 40 bytes, the first family's 32.
 constexpr Field<S> AddressField(std::string_view key, std::string S::*member, int order,
                                 SmtpRecord record) {
-    Field<S> field = TextRecordField(key, member, 40, record, order);
+    Field<S> field = Network(TextRecordField(key, member, 40, record, order));
     field.familyMax = PerFamily<int>{32, 40};
     return field;
 }
@@ -101,10 +101,10 @@ inline constexpr std::array kSmtpFields = {
     AddressField("recipientEmail", &S::recipientEmail, 1, kRecipientEmailRecord),
     AddressField("senderEmail", &S::senderEmail, 2, kSenderEmailRecord),
     Secret(TextRecordField("senderPassword", &S::senderPassword, 32, kSenderPasswordRecord, 3)),
-    TextRecordField("smtpServer", &S::smtpServer, 40, kSmtpServerRecord, 4),
-    TextRecordField("port", &S::port, 10, kPortRecord, 5),
-    GprsField("account", &S::account, 6, kAccountRecord),
-    GprsField("apn", &S::apn, 7, kApnRecord),
+    Network(TextRecordField("smtpServer", &S::smtpServer, 40, kSmtpServerRecord, 4)),
+    Network(TextRecordField("port", &S::port, 10, kPortRecord, 5)),
+    Network(GprsField("account", &S::account, 6, kAccountRecord)),
+    Network(GprsField("apn", &S::apn, 7, kApnRecord)),
     // The GPRS password is shown in plain text on the form; inspect masks it all the same.
     Secret(GprsField("gprsPassword", &S::gprsPassword, 8, kGprsPasswordRecord)),
     // The folder has no limit of its own; a path the system cannot take fails at the write.
@@ -114,7 +114,7 @@ inline constexpr std::array kSmtpFields = {
              .max = std::numeric_limits<int>::max(),
              .message = StandardLength,
              .readOrder = Both(9)},
-    TextRecordField("phoneNumber", &S::phoneNumber, 30, kPhoneNumberRecord, 10),
+    Network(TextRecordField("phoneNumber", &S::phoneNumber, 30, kPhoneNumberRecord, 10)),
 };
 
 }  // namespace smtp_fields
@@ -126,16 +126,9 @@ inline constexpr FieldTable<SmtpSettings> SmtpFieldTable() {
     return kSmtpFields;
 }
 
-/// The country's byte holds 0x80 in Manual mode in place of a catalogue position.
-inline constexpr std::size_t kSmtpCountryOffset =
-    FieldOffset(SmtpFieldTable(), "country", Family::First);
-inline constexpr std::uint8_t kSmtpManualCountry = 0x80;
-// Header bytes no field gives, set by the file builder beside the table's fields.
-inline constexpr std::size_t kSmtpLanguageOffset = 5;
-/// Bytes 6..8 lie per family: the first family's camera reads the SMS interval at 8, the
-/// second's the SMTP status at 6 and the interval at 7. The others hold 1.
-inline constexpr std::size_t kSmtpFamilyBytesOffset = 6;
-inline constexpr PerFamily<std::array<bool, 3>> kSmtpConstantOnes{{true, true, false},
-                                                                  {false, false, true}};
+/// An e-mail field's key, checked while compiling.
+consteval FieldKey SmtpKey(std::string_view name) {
+    return FieldKey::In(SmtpFieldTable(), name);
+}
 
 }  // namespace tov

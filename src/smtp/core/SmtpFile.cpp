@@ -1,6 +1,9 @@
 #include "smtp/core/SmtpFile.h"
 
 #include "smtp/core/SmtpFields.h"
+#include "smtp/core/SmtpLayout.h"
+
+#include <algorithm>
 
 namespace tov {
 
@@ -14,24 +17,39 @@ RecordFileBody BuildSmtpRecords(const SmtpSettings& settings, Family family, int
     records[kSmtpHeaderRecord] = BlankRecord();
     PlaceFields(SmtpFieldTable(), family, settings, std::span(records));
 
-    Record60& header = records[kSmtpHeaderRecord];
-    if (settings.mode == kSmtpManual) {
-        header[kSmtpCountryOffset] = kSmtpManualCountry;
-    }
-    header[kSmtpLanguageOffset] = LowByte(languageByte);
-    const std::array<bool, 3>& ones = kSmtpConstantOnes[family];
-    for (std::size_t i = 0; i < ones.size(); ++i) {
-        if (ones[i]) {
-            header[kSmtpFamilyBytesOffset + i] = 1;
+    for (const ByteRow& row : kSmtpRows) {
+        if (!row.present[family]) {
+            continue;
+        }
+        Record60& record = records[static_cast<std::size_t>(row.record)];
+        const auto at = static_cast<std::size_t>(row.offset);
+        switch (row.role) {
+        case ByteRole::ManualMark:
+            // Manual mode has no country list: the camera takes 0x80 as "typed GPRS data".
+            if (settings.mode == kSmtpManual) {
+                record[at] = LowByte(row.value);
+            }
+            break;
+        case ByteRole::Language:
+            record[at] = LowByte(languageByte);
+            break;
+        case ByteRole::Constant:
+            std::fill_n(record.begin() + row.offset, row.length, LowByte(row.value));
+            break;
+        case ByteRole::UserName:
+            record = MakeTextRecord(SenderUserName(settings.senderEmail));
+            break;
+        default:
+            break;  // zeros, line ends and the check come with the records and the file
         }
     }
-    records[kSenderUserNameRecord] = MakeTextRecord(SenderUserName(settings.senderEmail));
     return records;
 }
 
 std::vector<std::uint8_t> BuildSmtpFile(const SmtpSettings& settings, Family family,
                                         int languageByte) {
-    return BuildRecordFile(BuildSmtpRecords(settings, family, languageByte), kSmtpCheckAddend);
+    return BuildRecordFile(BuildSmtpRecords(settings, family, languageByte),
+                           static_cast<std::uint16_t>(RowOf(kSmtpRows, ByteRole::Check).value));
 }
 
 SmtpSettings ReadSmtpSettings(const RecordFileBody& plain, Family family) {

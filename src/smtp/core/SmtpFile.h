@@ -14,8 +14,6 @@
 namespace tov {
 
 inline constexpr std::string_view kSmtpFileName = "smtp.dat";
-/// What the camera adds to the CRC of smtp.dat's stored records.
-inline constexpr std::uint16_t kSmtpCheckAddend = 15;
 
 /// The sender's user name the camera logs in with: the bytes of the address before its first
 /// "@" (all of it when it has none).

@@ -32,22 +32,29 @@ SmtpSettingsResult ApplySmtpSettings(int modelIndex, const SettingTexts& texts, 
     SmtpSettingsResult result{OpeningSmtpSettings(family), std::nullopt};
     // The lists follow the settings as they are applied: the mode comes before the country,
     // the country before the operator, as on the form.
-    const SettingContext context{ModelDisplayName(modelIndex), languageIndex, [&](int list) {
-                                     return SmtpChoices(list, family, kEnglish, result.settings);
-                                 }};
+    const SettingContext context{
+        ModelDisplayName(modelIndex), languageIndex,
+        [&](int list) { return SmtpChoices(list, family, kEnglish, result.settings); },
+        [&](int list) {
+            // Auto lists the catalogue's countries; Manual only "Other".
+            std::vector<std::string_view> names;
+            const bool countries = list == kSmtpCountryList && result.settings.mode == kSmtpAuto;
+            for (int c = 0; countries && c < GprsCountryCount(); ++c) {
+                names.push_back(GprsCountryEnglishName(c));
+            }
+            return names;
+        }};
     result.error = ApplySettingTexts(SmtpFieldTable(), family, texts, result.settings, context);
     if (result.error) {
         return result;
     }
-    for (const auto& [key, text] : texts) {
-        const Field<SmtpSettings>& field = *FindField(SmtpFieldTable(), key);
-        if (IsLocked(SmtpFieldTable(), field, result.settings)) {
-            result.error = KeyMessage(
-                key, PickMessage({"只在手动模式下输入；自动模式使用运营商的预设",
-                                  "is typed in Manual mode only; Auto takes the operator's preset"},
-                                 languageIndex));
-            return result;
-        }
+    // The rows Auto locks: the form does not take them.
+    if (const auto key = FirstLockedKey(SmtpFieldTable(), texts, result.settings)) {
+        result.error = KeyMessage(
+            *key, PickMessage({"只在手动模式下输入；自动模式使用运营商的预设",
+                               "is typed in Manual mode only; Auto takes the operator's preset"},
+                              languageIndex));
+        return result;
     }
     result.settings = WithGprsPreset(result.settings);
     if (const auto failure = ValidateSmtpSettings(result.settings, family, languageIndex)) {

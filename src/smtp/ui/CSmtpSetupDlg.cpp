@@ -1,6 +1,9 @@
 #include "smtp/ui/CSmtpSetupDlg.h"
 
+#include "common/FieldHelp.h"
+#include "forms/FormAccess.h"
 #include "forms/QtText.h"
+#include "forms/WindowFit.h"
 #include "smtp/core/SmtpChecks.h"
 #include "smtp/core/SmtpChoices.h"
 #include "smtp/core/SmtpFields.h"
@@ -94,6 +97,10 @@ CSmtpSetupDlg::CSmtpSetupDlg(const AppState& state, Platform& platform, int mode
       m_model(ModelFor(modelIndex)), m_settings(OpeningSmtpSettings(m_model.family)) {
     m_ui->setupUi(this);
     bindFields(SmtpFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
+    // Read for the backup and the changes a write makes; loading is the camera form's only.
+    setStoredFile({kSmtpFileName, [this](std::span<const std::uint8_t> bytes) {
+                       return DecodeSmtpFile(bytes, m_model.index, true);
+                   }});
 
     // Enter does nothing here: no button is the default, and none becomes it with the focus
     // (the template turns autoDefault off), so Enter neither generates nor closes the form.
@@ -109,6 +116,43 @@ CSmtpSetupDlg::CSmtpSetupDlg(const AppState& state, Platform& platform, int mode
     applyLocks();
     fillLists([this](int list) { return choices(list); });
     applyTexts();
+    nameControls();
+    // The operator list changes with the country: wide enough for every country's operators.
+    QStringList operators;
+    SmtpSettings each = OpeningSmtpSettings(m_model.family);
+    const std::size_t countries = choices(kSmtpCountryList).size();
+    for (std::size_t country = 0; country < countries; ++country) {
+        each.countryIndex = static_cast<int>(country);
+        for (const std::string_view entry :
+             SmtpChoices(kSmtpOperatorList, m_model.family, appState().languageIndex, each)) {
+            operators << ToQString(entry);
+        }
+    }
+    FitEntries(m_ui->operatorCombo, operators);
+    prepareForUse(m_ui->rowsScroll, {{m_ui->generateButton, QKeySequence(Qt::ALT | Qt::Key_G)}});
+}
+
+void CSmtpSetupDlg::nameControls() {
+    // Labels that name one field alone are its buddy (the template). The two password fields
+    // share their label's text, so their group's title tells them apart; the hours list takes
+    // its "H" too.
+    U& u = *m_ui;
+    NameByLabels(u.smsRemoteHoursCombo, {u.smsRemoteLabel, u.smsRemoteUnitLabel});
+    u.gprsPasswordEdit->setAccessibleName(u.gprsGroup->title() + QLatin1Char(' ') +
+                                          u.gprsPasswordLabel->text().trimmed());
+    u.senderPasswordEdit->setAccessibleName(u.senderGroup->title() + QLatin1Char(' ') +
+                                            u.senderPasswordLabel->text().trimmed());
+
+    const AppState& state = appState();
+    for (QWidget* hours :
+         std::initializer_list<QWidget*>{u.smsRemoteHoursCombo, u.smsRemoteUnitLabel}) {
+        hours->setToolTip(ToQString(state.message(kHoursHelp)));
+    }
+    u.maxImagesEdit->setToolTip(ToQString(state.message(kPictureLimitHelp)));
+    for (QWidget* access : std::initializer_list<QWidget*>{u.apnEdit, u.accountEdit,
+                                                           u.gprsPasswordEdit, u.modeCombo}) {
+        access->setToolTip(ToQString(state.message(kAutoAccessHelp)));
+    }
 }
 
 CSmtpSetupDlg::~CSmtpSetupDlg() = default;
@@ -134,11 +178,11 @@ void CSmtpSetupDlg::applyTexts() {
     }
 }
 
-void CSmtpSetupDlg::listChanged(std::string_view key, int /*index*/) {
-    if (key == "mode") {
+void CSmtpSetupDlg::listChanged(FieldKey key, int /*index*/) {
+    if (key == SmtpKey("mode")) {
         changeMode();
-    } else if (key == "country" && m_settings.mode == kSmtpAuto) {
-        fillList("operator", choices(kSmtpOperatorList), 0);
+    } else if (key == SmtpKey("country") && m_settings.mode == kSmtpAuto) {
+        fillList(SmtpKey("operator"), choices(kSmtpOperatorList), 0);
     }
     // The operator, SMTP status and SMS Remote Control lists simply hold their selection.
 }
@@ -147,24 +191,24 @@ void CSmtpSetupDlg::changeMode() {
     readForm();
     // Every text but the phone number starts again; the folder and Max Image No. stay.
     for (const Field<SmtpSettings>& field : kSmtpFields) {
-        if (field.kind == FieldKind::Text && field.key != "phoneNumber") {
+        if (field.kind == FieldKind::Text && FieldKey::Of(field) != SmtpKey("phoneNumber")) {
             (m_settings.*field.text).clear();
         }
     }
     // Auto lists the catalogue from China's first operator on; Manual lists "Other" only.
     m_settings.countryIndex = 0;
-    fillList("country", choices(kSmtpCountryList), 0);
-    fillList("operator", choices(kSmtpOperatorList), 0);
+    fillList(SmtpKey("country"), choices(kSmtpCountryList), 0);
+    fillList(SmtpKey("operator"), choices(kSmtpOperatorList), 0);
     applyLocks();
     writeForm();
 }
 
-void CSmtpSetupDlg::fieldEdited(std::string_view key) {
+void CSmtpSetupDlg::fieldEdited(FieldKey key) {
     readForm();
-    if (key != "maxImages") {
+    if (key != SmtpKey("maxImages")) {
         return;
     }
-    if (CorrectOutOfBounds(*FindField(SmtpFieldTable(), key), m_settings)) {
+    if (CorrectOutOfBounds(*FindField(SmtpFieldTable(), key.name()), m_settings)) {
         // Only this field shows the correction; the fields after it, which the failed read
         // left, are taken over now, so that nothing typed into them is lost.
         m_ui->maxImagesEdit->setText(QString::number(m_settings.maxImages));
@@ -195,7 +239,7 @@ void CSmtpSetupDlg::onGenerate() {
     }
     writeConfigFile(folder(), kSmtpFileName,
                     BuildSmtpFile(written, m_model.family, appState().languageByte()),
-                    SmtpConfirmation(m_model, language));
+                    SmtpConfirmation(m_model, language), {.ownerOnly = true});
 }
 
 }  // namespace tov

@@ -32,12 +32,13 @@ protected:
     CSmtpSetupDlg(const AppState& state, Platform& platform, int modelIndex, QWidget* parent);
 
 private:
-    void listChanged(std::string_view key, int index) override;
-    void fieldEdited(std::string_view key) override;
+    void listChanged(FieldKey key, int index) override;
+    void fieldEdited(FieldKey key) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::vector<std::string_view> choices(int list) const;
     void applyTexts();
+    void nameControls();
     void changeMode();
     void onGenerate();
 

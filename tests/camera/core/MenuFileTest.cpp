@@ -3,6 +3,7 @@
 #include "camera/core/CameraSettings.h"
 #include "common/Checksum.h"
 #include "common/Models.h"
+#include "support/FromHex.h"
 
 #include <gtest/gtest.h>
 
@@ -20,85 +21,110 @@ Bytes BytesOf(const MenuRecord& record) {
     return {record.begin(), record.end()};
 }
 
-// A whole record: bytes 0..37 as given, zeros to 55, the checksum of 0..49, 0D 0A.
-Bytes Image(Bytes head) {
-    head.resize(56, 0x00);
-    const std::uint16_t check = Crc16Xmodem(std::span(head).first(50));
-    head.insert(head.end(), {static_cast<std::uint8_t>(check & 0xFF),
-                             static_cast<std::uint8_t>(check >> 8), 0x0D, 0x0A});
-    return head;
-}
-
-// Every field away from its opening value, each with a value no other field holds, so that
-// two fields changing places in the layout change the bytes.
-CameraMenuSettings Busy(int videoSize) {
+// Busy settings: every field away from its opening value, each wide field with a byte no other
+// field holds. Fields of two or three entries cannot all differ in one record, so three busy
+// records (A, B, C) and the opening one give each such field its own sequence of values: any
+// two fields that change places, or a field left out, change one of the four records.
+CameraMenuSettings Busy(char which) {
     CameraMenuSettings s = OpeningCameraSettings(4);
-    s.cameraMode = 2;
-    s.imageSize = 1;
-    s.videoSize = videoSize;
-    s.pictureCount = 2;
-    s.timeStamp = 1;
-    s.senseLevel = 3;
-    s.sidePir = 0;
-    s.videoLength = 33;
+    s.videoLength = 40;
     s.intervalValue = 45;
-    s.intervalUnit = 0;
-    s.timeLapse = 0;
-    s.timeLapseHour = 21;
-    s.timeLapseMinute = 22;
-    s.timeLapseSecond = 23;
-    s.timer1 = 1;
-    s.timer1StartHour = 11;
-    s.timer1StartMinute = 12;
-    s.timer1StopHour = 13;
-    s.timer1StopMinute = 14;
-    s.serialOn = 1;
-    s.serialChars = {3, 17, 26, 35};
-    s.timer2 = 1;
-    s.timer2StartHour = 5;
-    s.timer2StartMinute = 6;
-    s.timer2StopHour = 7;
-    s.timer2StopMinute = 9;
-    s.beepSound = 0;
-    s.sdCycle = 1;
+    s.timeLapseHour = 4;
+    s.timeLapseMinute = 26;
+    s.timeLapseSecond = 27;
+    s.timer1StartHour = 5;
+    s.timer1StartMinute = 31;
+    s.timer1StopHour = 6;
+    s.timer1StopMinute = 32;
+    s.serialChars = {9, 13, 20, 35};
+    s.timer2StartHour = 7;
+    s.timer2StartMinute = 33;
+    s.timer2StopHour = 8;
+    s.timer2StopMinute = 34;
+    struct Small {
+        int cameraMode, imageSize, videoSize, pictureCount, senseLevel, timeStamp, timer1, serialOn,
+            sdCycle, timer2, sidePir, timeLapse, beepSound, intervalUnit;
+    };
+    const Small a{2, 1, 2, 2, 3, 1, 1, 1, 1, 0, 0, 0, 0, 0};
+    const Small b{1, 2, 0, 2, 3, 0, 1, 0, 1, 1, 0, 1, 0, 1};
+    const Small c{2, 2, 1, 1, 2, 0, 0, 1, 1, 1, 0, 0, 1, 0};
+    const Small& v = which == 'A' ? a : (which == 'B' ? b : c);
+    s.cameraMode = v.cameraMode;
+    s.imageSize = v.imageSize;
+    s.videoSize = v.videoSize;
+    s.pictureCount = v.pictureCount;
+    s.senseLevel = v.senseLevel;
+    s.timeStamp = v.timeStamp;
+    s.timer1 = v.timer1;
+    s.serialOn = v.serialOn;
+    s.sdCycle = v.sdCycle;
+    s.timer2 = v.timer2;
+    s.sidePir = v.sidePir;
+    s.timeLapse = v.timeLapse;
+    s.beepSound = v.beepSound;
+    s.intervalUnit = v.intervalUnit;
     return s;
 }
 
-TEST(MenuFile, FixedImagesOfBothFamilies) {
-    Bytes factory = {0xFF, 0xFF, 0xFF, 0xFF};
-    factory.resize(56, 0x00);
-    factory.insert(factory.end(), {0x90, 0x88, 0x0D, 0x0A});
-    EXPECT_EQ(BytesOf(FactoryMenuRecord()), factory);
+TEST(MenuFile, FactoryAndOpeningImages) {
+    EXPECT_EQ(BytesOf(FactoryMenuRecord()),
+              FromHex({"FF FF FF FF 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00",
+                       "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00",
+                       "00 00 00 00 00 00 00 00 90 88 0D 0A"}));
 
     // The forms' opening states, English, TV mode 0, at 2014-05-07 13:04:09.
     ClockSnapshot clock = kClock;
-    const Bytes second = {0x00, 0x00, 0x01, 0x00, 0x09, 0x00, 0x01, 0x00, 0x00, 0x01, 0x01,
-                          0x00, 0x00, 0x00, 0x04, 0x05, 0x07, 0x0D, 0x04, 0x09, 0x00, 0x00,
-                          0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x01};
     EXPECT_EQ(BytesOf(BuildMenuRecord9030(OpeningCameraSettings(4), clock, kEnglish, 0)),
-              Image(second));
-    EXPECT_EQ(Image(second)[56], 0x05);
-    EXPECT_EQ(Image(second)[57], 0xF5);
-    Bytes first = second;
-    first[2] = 0x00;   // 640x480, the first family's first video size
-    first[31] = 0x00;  // timer 2 Off, where the second family keeps its beep sound
-    EXPECT_EQ(BytesOf(BuildMenuRecord2740(OpeningCameraSettings(1), clock, kEnglish, 0)),
-              Image(first));
-    EXPECT_EQ(Image(first)[56], 0xFB);
-    EXPECT_EQ(Image(first)[57], 0xC1);
+              FromHex({"00 00 01 00 09 00 01 00 00 01 01 00 00 00 04 05 07 0D 04 09 00 00 00 00",
+                       "00 00 00 00 00 02 00 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00",
+                       "00 00 00 00 00 00 00 00 05 F5 0D 0A"}));
+    EXPECT_EQ(BytesOf(BuildMenuRecord2740(OpeningCameraSettings(5), clock, kEnglish, 0)),
+              FromHex({"00 00 00 00 09 00 01 00 00 01 01 00 00 00 04 05 07 0D 04 09 00 00 00 00",
+                       "00 00 00 00 00 02 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00",
+                       "00 00 00 00 00 00 00 00 FB C1 0D 0A"}));
+}
 
-    // Every field moved, Francais, TV mode 0x1FF (its low byte), 2020-12-31 23:59:58.
-    const Bytes common = {0x02, 0x01, 0x02, 0x02, 0x20, 0x01, 0xAD, 0x03, 0x01, 0x00, 0x00,
-                          0x15, 0x16, 0x17, 0x0A, 0x0C, 0x1F, 0x17, 0x3B, 0x3A, 0x0B, 0x0C,
-                          0x0D, 0x0E, 0x01, 0x03, 0x11, 0x1A, 0x23, 0x06, 0xFF};
-    Bytes busySecond = common;
-    busySecond.insert(busySecond.end(), {0x00, 0x01, 0x01, 0x05, 0x06, 0x07, 0x09});
-    clock = {2020, 12, 31, 23, 59, 58};
-    EXPECT_EQ(BytesOf(BuildMenuRecord9030(Busy(2), clock, kFrancais, 0x1FF)), Image(busySecond));
-    Bytes busyFirst = common;
-    busyFirst[2] = 0x01;
-    busyFirst.insert(busyFirst.end(), {0x01, 0x05, 0x06, 0x07, 0x09});
-    EXPECT_EQ(BytesOf(BuildMenuRecord2740(Busy(1), clock, kFrancais, 0x1FF)), Image(busyFirst));
+// The busy records, Japanese, TV mode 0x13C (its low byte), at 2024-11-30 18:28:29. Written out
+// from the record's byte table; the first family puts timer 2 at 31..35, the second its beep
+// sound and SD cycle at 31..32 and timer 2 at 33..37.
+TEST(MenuFile, BusyImagesOfBothFamilies) {
+    struct Case {
+        char which;
+        Family family;
+        std::vector<std::uint8_t> bytes;
+    };
+    const Case cases[] = {
+        {'A', Family::Second,
+         FromHex({"02 01 02 02 27 01 AD 03 01 00 00 04 1A 1B 0E 0B 1E 12 1C 1D 05 1F 06 20 01 09",
+                  "0D 14 23 0A 3C 00 01 00 07 21 08 22 00 00 00 00 00 00 00 00 00 00 00 00 00 00",
+                  "00 00 00 00 CD 15 0D 0A"})},
+        {'B', Family::Second,
+         FromHex({"01 02 00 02 27 00 2D 03 01 00 01 04 1A 1B 0E 0B 1E 12 1C 1D 05 1F 06 20 00 09",
+                  "0D 14 23 0A 3C 00 01 01 07 21 08 22 00 00 00 00 00 00 00 00 00 00 00 00 00 00",
+                  "00 00 00 00 3C 55 0D 0A"})},
+        {'C', Family::Second,
+         FromHex({"02 02 01 01 27 00 AD 02 00 00 00 04 1A 1B 0E 0B 1E 12 1C 1D 05 1F 06 20 01 09",
+                  "0D 14 23 0A 3C 01 01 01 07 21 08 22 00 00 00 00 00 00 00 00 00 00 00 00 00 00",
+                  "00 00 00 00 C2 1D 0D 0A"})},
+        {'A', Family::First,
+         FromHex({"02 01 02 02 27 01 AD 03 01 00 00 04 1A 1B 0E 0B 1E 12 1C 1D 05 1F 06 20 01 09",
+                  "0D 14 23 0A 3C 00 07 21 08 22 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00",
+                  "00 00 00 00 33 EF 0D 0A"})},
+        {'B', Family::First,
+         FromHex({"01 02 00 02 27 00 2D 03 01 00 01 04 1A 1B 0E 0B 1E 12 1C 1D 05 1F 06 20 00 09",
+                  "0D 14 23 0A 3C 01 07 21 08 22 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00",
+                  "00 00 00 00 3F 61 0D 0A"})},
+        {'C', Family::First,
+         FromHex({"02 02 01 01 27 00 AD 02 00 00 00 04 1A 1B 0E 0B 1E 12 1C 1D 05 1F 06 20 01 09",
+                  "0D 14 23 0A 3C 01 07 21 08 22 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00",
+                  "00 00 00 00 DE F7 0D 0A"})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(1, c.which) + (c.family == Family::First ? " first" : " second"));
+        ClockSnapshot clock{2024, 11, 30, 18, 28, 29};
+        EXPECT_EQ(BytesOf(BuildMenuRecord(Busy(c.which), c.family, clock, kJapanese, 0x13C)),
+                  c.bytes);
+    }
 }
 
 TEST(MenuFile, IntervalVideoLengthAndClockYear) {
@@ -141,7 +167,8 @@ TEST(MenuFile, EveryFieldReadsBackAndDecodesAsWritten) {
     for (const int model : {1, 2, 3, 4, 5}) {
         SCOPED_TRACE(model);
         const Family family = FamilyOf(model);
-        const CameraMenuSettings busy = Busy(family == Family::Second ? 2 : 1);
+        CameraMenuSettings busy = Busy('A');
+        busy.videoSize = model == 1 || model == 3 ? 1 : busy.videoSize;  // two video sizes
         ClockSnapshot clock = kClock;
         const MenuRecord record = BuildMenuRecord(busy, family, clock, kEnglish, 0);
 

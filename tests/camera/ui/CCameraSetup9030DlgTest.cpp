@@ -278,14 +278,14 @@ void CCameraSetup9030DlgTest::getTimeTakesTheClockInTheChosenFormat() {
     QCOMPARE(Edit(f, "videoLengthEdit")->text(), QString("10"));
     QCOMPARE(h.platform.MessageCount(), std::size_t{0});
 
-    // Generate writes the snapshot of Get Time, not the time of Generate.
-    Click(f, "generateButton");
-    const auto first = h.MenuFile();
+    // Generate writes the time of Generate, not of Get Time or the form's opening, and shows
+    // it: the clock fields only show the clock.
     h.platform.clock = {2031, 7, 8, 9, 10, 11};
     Click(f, "generateButton");
-    QCOMPARE(h.MenuFile(), first);
-    ClockSnapshot clock = ReadClockSnapshot({2030, 2, 3, 4, 5, 6});
-    QCOMPARE(first, Bytes(BuildMenuRecord9030(OpeningCameraSettings(4), clock, 2, 0)));
+    QCOMPARE(clockText->text(), QString("2031/07/08 09:10:11"));
+    const auto written = h.MenuFile();
+    using V = std::vector<std::uint8_t>;
+    QCOMPARE(V(written.begin() + 14, written.begin() + 20), (V{21, 7, 8, 9, 10, 11}));
 }
 
 void CCameraSetup9030DlgTest::folderComesFromPickerOrTyping() {
@@ -310,6 +310,8 @@ void CCameraSetup9030DlgTest::folderComesFromPickerOrTyping() {
     // Typing stops at 80 characters; a longer picked path is kept whole and refused when read.
     TypeInto(folder, QString(90, 'x'));
     QCOMPARE(folder->text().size(), 80);
+    QCOMPARE(folder->property(kRefusalProperty).toString(),
+             QString("at most 80 characters fit in this field"));
     const std::string longPath = "/" + std::string(99, 'p');
     h.platform.folderAnswers.push_back(longPath);
     Click(h.form, "selectButton");

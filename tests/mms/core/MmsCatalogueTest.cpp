@@ -128,6 +128,32 @@ TEST(MmsCatalogue, OnlyChinaHasChineseNames) {
     }
 }
 
+// Rows whose presets cannot work keep their places (the camera counts rows) but carry a mark,
+// which Auto mode refuses: Namibia's placeholders and Lebanon's Mic1 listed under Australia.
+TEST(MmsCatalogue, MarkedRowsAndEnglishCountryNames) {
+    std::vector<std::pair<int, int>> marked;
+    for (int c = 0; c < MmsCountryCount(); ++c) {
+        for (int op = 0; op < MmsOperatorCount(c); ++op) {
+            if (!MmsPresetPlaceholder(c, op).empty()) {
+                marked.emplace_back(c, op);
+            }
+        }
+    }
+    EXPECT_EQ(marked, (std::vector<std::pair<int, int>>{{21, 2}, {37, 0}}));
+    EXPECT_EQ(MmsOperatorName(21, 2, false), "Mic1");
+    EXPECT_EQ(MmsCountryName(37, false), "Namibia");
+
+    for (const auto& [c, english] : {std::pair{2, "Germany"},
+                                     {9, "Switzerland"},
+                                     {22, "Austria"},
+                                     {26, "Czech Republic"},
+                                     {3, "United Kingdom"},
+                                     {0, "China"}}) {
+        EXPECT_EQ(MmsCountryEnglishName(c), english);
+    }
+    EXPECT_EQ(MmsCountryName(2, false), "Deutschland");  // the list keeps its names
+}
+
 TEST(MmsCatalogue, PositionsOutOfRangeGiveNothing) {
     for (const auto& [c, op] : {std::pair{-1, 0}, {42, 0}, {0, -1}, {3, 9}, {13, 1}}) {
         EXPECT_EQ(FindMmsPreset(c, op), nullptr) << c << "/" << op;

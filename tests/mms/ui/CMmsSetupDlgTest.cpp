@@ -86,6 +86,7 @@ private slots:
     void autoTextsStayOffTheScreenButGoIntoTheFile();
     void manualFileAndFirstFailingCheck();
     void textLimitsCountTheFilesBytes();
+    void placeholderPresetIsRefused();
     void pictureLimitIsCheckedAndCorrected();
     void failedWriteIsReportedAndOldFileStays();
     void familiesDifferOnlyInTheirData();
@@ -249,19 +250,49 @@ void CMmsSetupDlgTest::manualFileAndFirstFailingCheck() {
 }
 
 void CMmsSetupDlgTest::textLimitsCountTheFilesBytes() {
-    // On a Chinese system a character of Chinese takes two bytes of the file.
+    // On a Chinese system a character of Chinese takes two bytes of the file; the field says why
+    // typing stopped, beside itself, without a message box.
     MmsHarness chinese(4, kChinese, 0x0804);
     chinese.combo("modeCombo")->setCurrentIndex(kMmsManual);
-    TypeText(chinese.edit("gatewayEdit"), QString("网关").repeated(6));  // 12 characters
-    QCOMPARE(chinese.edit("gatewayEdit")->text(), QString("网关").repeated(5));
-    QCOMPARE(chinese.form->settings().gateway.size(), std::size_t{20});
+    TypeText(chinese.edit("mmsPasswordEdit"), QString("密码").repeated(8));  // 16 characters
+    QCOMPARE(chinese.edit("mmsPasswordEdit")->text(), QString("密码").repeated(7) + "密");
+    QCOMPARE(chinese.form->settings().mmsPassword.size(), std::size_t{30});
+    QCOMPARE(chinese.edit("mmsPasswordEdit")->property(kRefusalProperty).toString(),
+             QString("最多 30 个字节"));
+    // The gateway reaches the network: ASCII only, also where the code page holds Chinese.
+    TypeText(chinese.edit("gatewayEdit"), QString("10.0.0.1网关"));
+    QCOMPARE(chinese.edit("gatewayEdit")->text(), QString("10.0.0.1"));
+    QCOMPARE(chinese.edit("gatewayEdit")->property(kRefusalProperty).toString(),
+             QString("只能使用 ASCII 字符：此文本发送给运营商网络或邮件服务器"));
+    QVERIFY(chinese.platform.messages.empty());
 
     // Elsewhere Chinese cannot be written at all; Windows-1252 letters take one byte each.
     MmsHarness english(4, kEnglish);
-    TypeText(english.edit("emailEdit"), QString("中"));
-    QCOMPARE(english.edit("emailEdit")->text(), QString());
-    TypeText(english.edit("emailEdit"), QString("é").repeated(45));
-    QCOMPARE(english.form->settings().email, std::string(40, '\xE9'));
+    english.combo("modeCombo")->setCurrentIndex(kMmsManual);
+    TypeText(english.edit("mmsPasswordEdit"), QString("中"));
+    QCOMPARE(english.edit("mmsPasswordEdit")->text(), QString());
+    QCOMPARE(english.edit("mmsPasswordEdit")->property(kRefusalProperty).toString(),
+             QString("\"中\" cannot be written in the file's code page (windows-1252)"));
+    TypeText(english.edit("mmsPasswordEdit"), QString("é").repeated(45));
+    QCOMPARE(english.form->settings().mmsPassword, std::string(30, '\xE9'));
+    TypeText(english.edit("emailEdit"), QString("hans.müller@web.de"));
+    QCOMPARE(english.edit("emailEdit")->text(), QString("hans.mller@web.de"));
+    QCOMPARE(english.edit("emailEdit")->property(kRefusalProperty).toString(),
+             QString("only ASCII characters: this text goes to the operator's network or the "
+                     "mail server"));
+    QVERIFY(english.platform.messages.empty());
+}
+
+// Auto with a catalogue row that holds no working data writes nothing and names Manual mode.
+void CMmsSetupDlgTest::placeholderPresetIsRefused() {
+    MmsHarness h(4, kEnglish);
+    TypeInto(h.edit("phone1Edit"), "13800138000");
+    h.combo("countryCombo")->setCurrentIndex(37);  // Namibia, MTC
+    Click(h.f(), "generateButton");
+    QCOMPARE(h.platform.messages,
+             std::vector<std::string>{"this operator's preset holds no working MMS data; choose "
+                                      "MMS Mode Manual and type the operator's access data"});
+    QVERIFY(h.dir.Entries().empty());
 }
 
 void CMmsSetupDlgTest::pictureLimitIsCheckedAndCorrected() {

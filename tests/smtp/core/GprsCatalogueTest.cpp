@@ -77,6 +77,21 @@ TEST(GprsCatalogue, ListsEveryCountryAndOperatorInOrder) {
     EXPECT_EQ(LookupGprsPreset(41, 0), nullptr);
 }
 
+TEST(GprsCatalogue, EnglishCountryNamesAndNoMarkedRows) {
+    for (const auto& [c, english] : {std::pair{2, "Germany"},
+                                     {9, "Switzerland"},
+                                     {22, "Austria"},
+                                     {26, "Czech Republic"},
+                                     {21, "Australia"}}) {
+        EXPECT_EQ(GprsCountryEnglishName(c), english);
+    }
+    for (int c = 0; c < GprsCountryCount(); ++c) {
+        for (int op = 0; op < GprsOperatorCount(c); ++op) {
+            EXPECT_EQ(GprsPresetPlaceholder(c, op), "") << c << "/" << op;
+        }
+    }
+}
+
 TEST(GprsCatalogue, EveryPresetIsShortAscii) {
     for (int c = 0; c < GprsCountryCount(); ++c) {
         for (int op = 0; op < GprsOperatorCount(c); ++op) {

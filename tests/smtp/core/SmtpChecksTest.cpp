@@ -16,6 +16,7 @@ struct Case {
     int smsRemoteHours;
     const char* firstFamily;
     const char* secondFamily;
+    const char* chinese;  // the second family's message in Chinese
 };
 
 constexpr int kOff = 25;
@@ -23,29 +24,30 @@ using S = SmtpSettings;
 
 TEST(SmtpChecks, InTheFormsOrderWithTheirMessages) {
     const Case cases[] = {
-        {&S::apn, "", kSmtpAuto, kOff, "", ""},
-        {&S::apn, "a", kSmtpManual, kOff, "apn: GPRS APN", "apn: GPRS APN"},
-        {&S::apn, "ab", kSmtpManual, kOff, "", ""},
-        {&S::smtpServer, "m", kSmtpAuto, kOff, "smtpServer: Smtp Server",
-         "smtpServer: Smtp Server"},
-        {&S::port, "2", kSmtpAuto, kOff, "port: Port", "port: Port"},
+        {&S::apn, "", kSmtpAuto, kOff, "", "", ""},
+        {&S::apn, "a", kSmtpManual, kOff, "apn: GPRS APN", "apn: GPRS APN", "请输入GPRS APN"},
+        {&S::apn, "ab", kSmtpManual, kOff, "", "", ""},
+        {&S::smtpServer, "m", kSmtpAuto, kOff, "smtpServer: Smtp Server", "smtpServer: Smtp Server",
+         "请输入Smtp Server地址"},
+        {&S::port, "2", kSmtpAuto, kOff, "port: Port", "port: Port", "请设置端口"},
         {&S::senderEmail, "a", kSmtpAuto, kOff, "senderEmail: Please Input Email",
-         "senderEmail: Please Input Email"},
+         "senderEmail: Please Input Email", "请输入Email"},
         {&S::senderEmail, "ab.c", kSmtpAuto, kOff, "senderEmail: Email Error(@)",
-         "senderEmail: Email Error(@)"},
+         "senderEmail: Email Error(@)", "Email 错误(@)"},
         {&S::senderEmail, "a@b", kSmtpAuto, kOff, "senderEmail: Email Error(.)",
-         "senderEmail: Email Error(.)"},
-        {&S::senderEmail, ".@", kSmtpAuto, kOff, "", ""},
+         "senderEmail: Email Error(.)", "Email 错误(.)"},
+        {&S::senderEmail, ".@", kSmtpAuto, kOff, "", "", ""},
         {&S::senderPassword, "p", kSmtpAuto, kOff, "senderPassword: Sender Email Password",
-         "senderPassword: Sender Email Password"},
+         "senderPassword: Sender Email Password", "请输入发送者邮箱密码"},
         {&S::recipientEmail, "r@st", kSmtpAuto, kOff, "recipientEmail: Email Error(.)",
-         "recipientEmail: Email Error(.)"},
-        {&S::phoneNumber, "123", kSmtpAuto, kOff, "", "phoneNumber: Phone No. Error"},
+         "recipientEmail: Email Error(.)", "Email 错误(.)"},
+        {&S::phoneNumber, "123", kSmtpAuto, kOff, "", "phoneNumber: Phone No. Error",
+         "手机号码错误"},
         {&S::phoneNumber, "", kSmtpAuto, 0, "phoneNumber: Phone No. Error",
-         "phoneNumber: Phone No. Error"},
+         "phoneNumber: Phone No. Error", "手机号码错误"},
         {&S::phoneNumber, "1234", kSmtpAuto, 24, "phoneNumber: Phone No. Error",
-         "phoneNumber: Phone No. Error"},
-        {&S::phoneNumber, "12345", kSmtpAuto, 0, "", ""},
+         "phoneNumber: Phone No. Error", "手机号码错误"},
+        {&S::phoneNumber, "12345", kSmtpAuto, 0, "", "", ""},
     };
     for (const Case& c : cases) {
         SmtpSettings s = OpeningSmtpSettings(Family::Second);
@@ -63,6 +65,8 @@ TEST(SmtpChecks, InTheFormsOrderWithTheirMessages) {
             EXPECT_EQ(failure ? std::string(failure->key) + ": " + failure->message : "", expected)
                 << c.value;
         }
+        const auto chinese = ValidateSmtpSettings(s, Family::Second, kChinese);
+        EXPECT_EQ(chinese ? chinese->message : "", c.chinese) << c.value;
     }
 }
 

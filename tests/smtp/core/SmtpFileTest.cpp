@@ -3,6 +3,7 @@
 #include "common/Checksum.h"
 #include "common/Models.h"
 #include "smtp/core/GprsCatalogue.h"
+#include "support/FromHex.h"
 
 #include <gtest/gtest.h>
 
@@ -37,21 +38,17 @@ SmtpSettings Busy(int mode) {
     s.mode = mode;
     s.maxImages = 57;
     s.smtpStatus = 2;
-    s.smsRemoteHours = 13;
-    s.apn = "internet.example";
-    s.account = "gprs-user";
-    s.gprsPassword = "gprs-pass";
-    s.smtpServer = "smtp.example.com";
-    s.port = "587";
-    s.senderEmail = "trail.cam@example.com";
-    s.senderPassword = "s3cret";
-    s.recipientEmail = "owner@example.org";
-    s.phoneNumber = "+4912345678";
+    s.smsRemoteHours = 17;
+    s.apn = "gprs.busy";
+    s.account = "gprs-acct";
+    s.gprsPassword = "gprs-pw";
+    s.smtpServer = "smtp.busy.example";
+    s.port = "465";
+    s.senderEmail = "sender@busy.example";
+    s.senderPassword = "mail-pw";
+    s.recipientEmail = "owner@busy.example";
+    s.phoneNumber = "+491701234567";
     return s;
-}
-
-Bytes Head(const Record60& header) {
-    return {header.begin(), header.begin() + 10};
 }
 
 TEST(SmtpFile, DefaultImagesOfBothFamilies) {
@@ -62,29 +59,86 @@ TEST(SmtpFile, DefaultImagesOfBothFamilies) {
               EmptyTextsImage({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xDF, 0xEF, 0xEF, 0x6E}));
 }
 
-TEST(SmtpFile, HeaderAndRecordsOfBothModes) {
-    const SmtpSettings manual = Busy(kSmtpManual);
-    const RecordFileBody records = BuildSmtpRecords(manual, Family::Second, kJapanese);
-    EXPECT_EQ(Head(records[0]), (Bytes{0, 0, 0x80, 5, 7, 10, 2, 13, 1, 0}));
-    EXPECT_EQ(records[0][55], 0);
-    const std::string texts[] = {
-        manual.apn,  manual.account,       manual.gprsPassword,   manual.smtpServer,
-        manual.port, manual.senderEmail,   manual.senderPassword, manual.phoneNumber,
-        "trail.cam", manual.recipientEmail};
-    for (std::size_t r = 1; r <= 10; ++r) {
-        EXPECT_EQ(records[r], MakeTextRecord(texts[r - 1])) << r;
-    }
-    // Manual's 0x80 is stored as 0xF7.
-    EXPECT_EQ(BuildSmtpFile(manual, Family::Second, kJapanese)[2], 0xF7);
+// Records 1..10 of the busy settings in Auto, stored: apn, account, GPRS password, server,
+// port, sender, sender password, phone number, the sender's user name ("sender"), recipient.
+const Bytes kBusyTexts = FromHex(
+    {"89 F8 D8 C8 1D D9 A8 C8 68 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF",
+     "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 00 00 09 0D 0A",
+     "89 F8 D8 C8 2D E9 C9 C9 B8 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF",
+     "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 00 00 09 0D 0A",
+     "89 F8 D8 C8 2D F8 88 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF",
+     "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 00 00 07 0D 0A",
+     "C8 29 B8 F8 1D D9 A8 C8 68 1D A9 78 E9 29 F8 39 A9 FF FF FF FF FF FF FF FF FF FF FF FF FF",
+     "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 00 00 11 0D 0A",
+     "BC 9C AC FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF",
+     "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 00 00 03 0D 0A",
+     "C8 A9 19 B9 A9 D8 FB D9 A8 C8 68 1D A9 78 E9 29 F8 39 A9 FF FF FF FF FF FF FF FF FF FF FF",
+     "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 00 00 13 0D 0A",
+     "29 E9 69 39 2D F8 88 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF",
+     "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 00 00 07 0D 0A",
+     "4D BC 6C EC 8C FC EC DC CC BC AC 9C 8C FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF",
+     "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 00 00 0D 0D 0A",
+     "C8 A9 19 B9 A9 D8 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF",
+     "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 00 00 06 0D 0A",
+     "09 88 19 A9 D8 FB D9 A8 C8 68 1D A9 78 E9 29 F8 39 A9 FF FF FF FF FF FF FF FF FF FF FF FF",
+     "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 00 00 12 0D 0A"});
 
-    // Auto with country 3 and operator 5; the first family puts the interval at byte 8.
-    SmtpSettings automatic = Busy(kSmtpAuto);
-    automatic.countryIndex = 3;
-    automatic.operatorIndex = 5;
-    automatic.maxImages = 7;
-    const Record60 header = BuildSmtpRecords(automatic, Family::First, kEnglish)[0];
-    EXPECT_EQ(Head(header), (Bytes{0, 5, 3, 0, 7, 2, 1, 1, 13, 0}));
-    EXPECT_EQ(header[55], 1);
+// Busy in Auto with country 33, operator 4, Cesky: the whole file of each family, written out
+// from the layout; the families differ in header bytes 6..8 and so in the check. Manual
+// (operator 0, SMTP status Off, 3 hours) writes 0x80 for the country and 0 at 55.
+TEST(SmtpFile, BusyImagesOfBothFamilies) {
+    struct Case {
+        Family family;
+        Bytes header;
+        Bytes trailer;
+        Bytes manualHeader;  // plain
+    };
+    const Case cases[] = {
+        {Family::Second,
+         FromHex({"FF BF ED AF 8F 6F DF EE EF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF "
+                  "FF FF FF FF",
+                  "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 01 "
+                  "00 00 0D 0A"}),
+         FromHex({"00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                  "00 00 00 00",
+                  "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                  "6A 2E 0D 0A"}),
+         FromHex({"00 00 80 05 07 09 00 03 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                  "00 00 00 00",
+                  "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                  "00 00 0D 0A"})},
+        {Family::First,
+         FromHex({"FF BF ED AF 8F 6F EF EF EE FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF "
+                  "FF FF FF FF",
+                  "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 00 00 00 00 00 01 "
+                  "00 00 0D 0A"}),
+         FromHex({"00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                  "00 00 00 00",
+                  "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                  "DD E2 0D 0A"}),
+         FromHex({"00 00 80 05 07 09 01 01 03 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                  "00 00 00 00",
+                  "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                  "00 00 0D 0A"})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.family == Family::First ? "first" : "second");
+        SmtpSettings automatic = Busy(kSmtpAuto);
+        automatic.countryIndex = 33;
+        automatic.operatorIndex = 4;
+        Bytes expected = c.header;
+        expected.insert(expected.end(), kBusyTexts.begin(), kBusyTexts.end());
+        expected.insert(expected.end(), c.trailer.begin(), c.trailer.end());
+        EXPECT_EQ(BuildSmtpFile(automatic, c.family, kCesky), expected);
+
+        SmtpSettings manual = automatic;
+        manual.mode = kSmtpManual;
+        manual.operatorIndex = 0;
+        manual.smtpStatus = 0;
+        manual.smsRemoteHours = 3;
+        const Record60 header = BuildSmtpRecords(manual, c.family, kCesky)[0];
+        EXPECT_EQ(Bytes(header.begin(), header.end()), c.manualHeader);
+    }
 }
 
 TEST(SmtpFile, SenderUserNameIsTheAddressBeforeItsFirstAt) {
@@ -108,7 +162,7 @@ TEST(SmtpFile, AutoWritesTheChosenOperatorsPreset) {
     EXPECT_EQ(written.apn, preset.apn);
     EXPECT_EQ(written.account, preset.account);
     EXPECT_EQ(written.gprsPassword, preset.password);
-    EXPECT_EQ(WithGprsPreset(Busy(kSmtpManual)).apn, "internet.example");
+    EXPECT_EQ(WithGprsPreset(Busy(kSmtpManual)).apn, "gprs.busy");
 }
 
 std::map<std::string, std::string> Meanings(const FileReport& report) {
@@ -131,10 +185,10 @@ TEST(SmtpFile, DecoderReadsEveryFieldAndNamesOddValues) {
         auto meanings = Meanings(report);
         EXPECT_EQ(meanings["mode"], "Manual");
         EXPECT_EQ(meanings["country"], "Other (Manual)");
-        EXPECT_EQ(meanings["smsRemoteHours"], "13");
-        EXPECT_EQ(meanings["senderPassword"], "(6 bytes, hidden) (no bytes)");
-        EXPECT_EQ(meanings["gprsPassword"], "(9 bytes, hidden) (no bytes)");
-        EXPECT_EQ(meanings["senderUserName"], "\"trail.cam\"");
+        EXPECT_EQ(meanings["smsRemoteHours"], "17");
+        EXPECT_EQ(meanings["senderPassword"], "(7 bytes, hidden) (no bytes)");
+        EXPECT_EQ(meanings["gprsPassword"], "(7 bytes, hidden) (no bytes)");
+        EXPECT_EQ(meanings["senderUserName"], "\"sender\"");
         EXPECT_EQ(meanings.count("smtpStatus"), family == Family::Second ? 1U : 0U);
     }
 
@@ -144,7 +198,7 @@ TEST(SmtpFile, DecoderReadsEveryFieldAndNamesOddValues) {
     EXPECT_EQ(DecodeSmtpFile(bytes, std::nullopt, true).notes,
               (std::vector<std::string>{
                   "byte 6 (constant, first family): 02 is not a value the forms write",
-                  "byte 7 (constant, first family): 0D is not a value the forms write"}));
+                  "byte 7 (constant, first family): 11 is not a value the forms write"}));
     bytes[55] = 7;  // neither Auto nor Manual; plain, so the check fails too
     const FileReport odd = DecodeSmtpFile(bytes, 4, false);
     EXPECT_EQ(odd.problems.size(), 1U);

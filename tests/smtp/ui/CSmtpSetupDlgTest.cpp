@@ -60,6 +60,7 @@ private slots:
     void enterNeitherGeneratesNorCloses();
     void failedCheckOrWriteLeavesTheOldFile();
     void firstFamilyReadsWhenSmsListClosesUnchanged();
+    void controlAndInvisibleCharactersRefused();
 };
 
 void CSmtpSetupDlgTest::opensInItsStartingState() {
@@ -257,6 +258,40 @@ void CSmtpSetupDlgTest::firstFamilyReadsWhenSmsListClosesUnchanged() {
         QCOMPARE(h.platform.MessageCount(), std::size_t{0});
         QCOMPARE(h.form->settings().smsRemoteHours, 4);
     }
+}
+
+// A control, C1 or invisible formatting character can neither be typed nor pasted; one put in
+// otherwise is refused by its position when the form is read, and never reaches the file,
+// which is its owner's only.
+void CSmtpSetupDlgTest::controlAndInvisibleCharactersRefused() {
+    SmtpHarness h(4);
+    h.FillTheSender();
+    for (const char* name : {"smtpServerEdit", "senderPasswordEdit", "recipientEmailEdit"}) {
+        for (const char* bad : {"\t", "\x1B", "\u0085", "\u202E", "\u200D", "\uFEFF"}) {
+            QLineEdit* field = h.edit(name);
+            const QString before = field->text();
+            // Converted whole: a byte-order mark at the start of a conversion is dropped.
+            QString text = QString::fromStdString("ab" + std::string(bad) + "cd");
+            int at = 0;
+            QCOMPARE(field->validator()->validate(text, at), QValidator::Invalid);
+            h.platform.Clear();
+            field->setText(text);
+            emit field->textEdited(text);
+            QCOMPARE(h.platform.messages,
+                     std::vector<std::string>{"character 3 is a control or invisible formatting "
+                                              "character, which the camera cannot take"});
+            field->setText(before);
+            emit field->textEdited(before);
+        }
+    }
+    h.platform.Clear();
+    Click(*h.form, "generateButton");
+    QCOMPARE(h.dir.Entries(), std::vector<std::string>{"smtp.dat"});
+#ifndef _WIN32
+    QCOMPARE(std::filesystem::status(h.dir.path() / "smtp.dat").permissions() &
+                 std::filesystem::perms::all,
+             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+#endif
 }
 
 }  // namespace tov::test

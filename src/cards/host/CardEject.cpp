@@ -1,0 +1,239 @@
+#include "cards/host/CardEject.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#if defined(_WIN32)
+#include <windows.h>
+// clang-format off
+#include <winioctl.h>
+// clang-format on
+#elif !defined(__APPLE__)
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <unistd.h>
+
+#include "cards/core/MountTable.h"
+#include <QVariantMap>
+#endif
+
+#include <fstream>
+#include <sstream>
+
+namespace tov {
+namespace {
+
+std::string Name(const cards::Card& card) {
+    return card.label.empty() ? card.mountPoint : card.label + " (" + card.mountPoint + ")";
+}
+
+EjectResult Removable(const cards::Card& card, const std::string& how) {
+    return {true, "The card " + Name(card) + " may be removed now" + how + "."};
+}
+
+EjectResult Busy(const cards::Card& card, const std::string& detail) {
+    return {false, "The card " + Name(card) +
+                       " may not be removed yet: a program still holds a file open on it" +
+                       (detail.empty() ? "" : " (" + detail + ")") + ". Close it and eject again."};
+}
+
+EjectResult Failed(const cards::Card& card, const std::string& detail) {
+    return {false, "The card " + Name(card) +
+                       " could not be ejected and may not be removed yet: " + detail};
+}
+
+// The output of a finished program, trimmed.
+std::string Output(QProcess& process) {
+    return QString::fromLocal8Bit(process.readAllStandardError() + process.readAllStandardOutput())
+        .trimmed()
+        .toStdString();
+}
+
+bool Run(const QString& program, const QStringList& args, std::string& output) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(30000)) {
+        output = process.errorString().toStdString();
+        process.kill();
+        process.waitForFinished(1000);
+        return false;
+    }
+    output = Output(process);
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+#if defined(_WIN32)
+
+// Lock, dismount and eject: this ejects the card from the reader, not the reader from the
+// system. Written for Windows, not tried on one.
+EjectResult EjectPlatform(const cards::Card& card) {
+    if (card.mountPoint.size() < 2 || card.mountPoint[1] != ':') {
+        return Failed(card, "not a drive letter");
+    }
+    const std::string volume = std::string("\\\\.\\") + card.mountPoint[0] + ":";
+    HANDLE handle =
+        CreateFileA(volume.c_str(), GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return Failed(card,
+                      "the volume cannot be opened (error " + std::to_string(GetLastError()) + ")");
+    }
+    DWORD returned = 0;
+    bool locked = false;
+    for (int attempt = 0; attempt < 10 && !locked; ++attempt) {
+        locked = DeviceIoControl(handle, FSCTL_LOCK_VOLUME, nullptr, 0, nullptr, 0, &returned,
+                                 nullptr) != 0;
+        if (!locked) {
+            Sleep(200);
+        }
+    }
+    if (!locked) {
+        CloseHandle(handle);
+        return Busy(card, "");
+    }
+    const bool dismounted = DeviceIoControl(handle, FSCTL_DISMOUNT_VOLUME, nullptr, 0, nullptr, 0,
+                                            &returned, nullptr) != 0;
+    PREVENT_MEDIA_REMOVAL allow{};
+    allow.PreventMediaRemoval = FALSE;
+    DeviceIoControl(handle, IOCTL_STORAGE_MEDIA_REMOVAL, &allow, sizeof allow, nullptr, 0,
+                    &returned, nullptr);
+    const bool ejected = DeviceIoControl(handle, IOCTL_STORAGE_EJECT_MEDIA, nullptr, 0, nullptr, 0,
+                                         &returned, nullptr) != 0;
+    CloseHandle(handle);
+    if (!dismounted) {
+        return Failed(card, "the volume could not be dismounted");
+    }
+    return Removable(card, ejected ? "" : " (the reader does not eject it itself)");
+}
+
+#elif defined(__APPLE__)
+
+// Untested: diskutil unmounts every volume of the disk and ejects it.
+EjectResult EjectPlatform(const cards::Card& card) {
+    std::string output;
+    if (Run("diskutil", {"eject", QString::fromStdString(card.mountPoint)}, output)) {
+        return Removable(card, "");
+    }
+    if (output.find("in use") != std::string::npos) {
+        return Busy(card, output);
+    }
+    return Failed(card, output);
+}
+
+#else
+
+constexpr const char* kUdisks = "org.freedesktop.UDisks2";
+constexpr const char* kUdisksError = "org.freedesktop.UDisks2.Error.";
+
+// The UDisks2 block object of the card's device, when UDisks2 runs and knows the device.
+QString UdisksBlock(const cards::Card& card) {
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        return {};
+    }
+    QVariantMap spec;
+    spec.insert("path", QString::fromStdString(card.device));
+    QDBusMessage resolve =
+        QDBusMessage::createMethodCall(kUdisks, "/org/freedesktop/UDisks2/Manager",
+                                       "org.freedesktop.UDisks2.Manager", "ResolveDevice");
+    resolve << spec << QVariantMap();
+    const QDBusReply<QList<QDBusObjectPath>> reply = bus.call(resolve);
+    if (!reply.isValid() || reply.value().isEmpty()) {
+        return {};
+    }
+    return reply.value().front().path();
+}
+
+// A property read with Properties.Get: QDBusInterface::property needs the interface's
+// introspection data, which a service need not give.
+QVariant UdisksProperty(const QString& path, const QString& interface, const QString& name) {
+    QDBusMessage get =
+        QDBusMessage::createMethodCall(kUdisks, path, "org.freedesktop.DBus.Properties", "Get");
+    get << interface << name;
+    const QDBusMessage reply = QDBusConnection::systemBus().call(get);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        return {};
+    }
+    return reply.arguments().front().value<QDBusVariant>().variant();
+}
+
+EjectResult UdisksEject(const cards::Card& card, const QString& block) {
+    QDBusConnection bus = QDBusConnection::systemBus();
+    QDBusMessage unmount = QDBusMessage::createMethodCall(
+        kUdisks, block, "org.freedesktop.UDisks2.Filesystem", "Unmount");
+    unmount << QVariantMap();
+    const QDBusMessage unmounted = bus.call(unmount);
+    if (unmounted.type() == QDBusMessage::ErrorMessage) {
+        const std::string detail = unmounted.errorMessage().toStdString();
+        if (unmounted.errorName() == QString(kUdisksError) + "DeviceBusy") {
+            return Busy(card, detail);
+        }
+        return Failed(card, detail);
+    }
+    // The drive is powered off only where it says it can be (a USB reader, not a built-in slot).
+    const QString drive = UdisksProperty(block, "org.freedesktop.UDisks2.Block", "Drive")
+                              .value<QDBusObjectPath>()
+                              .path();
+    if (drive.isEmpty() || drive == "/" ||
+        !UdisksProperty(drive, "org.freedesktop.UDisks2.Drive", "CanPowerOff").toBool()) {
+        return Removable(card, "");
+    }
+    QDBusMessage powerOff =
+        QDBusMessage::createMethodCall(kUdisks, drive, "org.freedesktop.UDisks2.Drive", "PowerOff");
+    powerOff << QVariantMap();
+    const QDBusMessage off = bus.call(powerOff);
+    return Removable(card, off.type() == QDBusMessage::ErrorMessage
+                               ? " (its reader could not be powered off)"
+                               : "; its reader is powered off");
+}
+
+bool StillMounted(const std::string& mountPoint) {
+    std::ifstream in("/proc/self/mountinfo");
+    std::stringstream text;
+    text << in.rdbuf();
+    for (const cards::MountEntry& mount : cards::ParseMountInfo(text.str())) {
+        if (mount.mountPoint == mountPoint) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Without UDisks2: umount, and for a FUSE mount of another user fusermount.
+EjectResult UnmountEject(const cards::Card& card) {
+    const QString where = QString::fromStdString(card.mountPoint);
+    std::string output;
+    bool done = Run("umount", {where}, output);
+    if (!done && output.find("busy") == std::string::npos) {
+        std::string fuseOutput;
+        done = Run("fusermount3", {"-u", where}, fuseOutput) ||
+               Run("fusermount", {"-u", where}, fuseOutput);
+    }
+    if (done && !StillMounted(card.mountPoint)) {
+        ::sync();
+        return Removable(card, "");
+    }
+    if (output.find("busy") != std::string::npos) {
+        return Busy(card, output);
+    }
+    return Failed(card, output.empty() ? "it is still mounted" : output);
+}
+
+EjectResult EjectPlatform(const cards::Card& card) {
+    const QString block = UdisksBlock(card);
+    return block.isEmpty() ? UnmountEject(card) : UdisksEject(card, block);
+}
+
+#endif
+
+}  // namespace
+
+EjectResult EjectCard(const cards::Card& card) {
+    return EjectPlatform(card);
+}
+
+}  // namespace tov

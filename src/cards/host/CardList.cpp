@@ -1,0 +1,181 @@
+#include "cards/host/CardList.h"
+
+#include "cards/core/CardFinder.h"
+#include "cards/core/MountTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <array>
+#include <cstdlib>
+#include <cwctype>
+#include <fstream>
+#include <sstream>
+
+#ifdef _WIN32
+#include <windows.h>
+// clang-format off
+#include <winioctl.h>
+// clang-format on
+#endif
+
+namespace tov {
+namespace {
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The volume's own format from its first sector; a FUSE mount says only "fuseblk", and
+// "vfat" does not say which FAT. Needs the right to read the device (root, or the disk group).
+cards::VolumeFormat FormatOnDevice(const std::string& device) {
+    std::ifstream in(device, std::ios::binary);
+    std::array<std::uint8_t, 512> sector{};
+    if (!in.read(reinterpret_cast<char*>(sector.data()), sector.size())) {
+        return cards::VolumeFormat::Unknown;
+    }
+    return cards::FormatFromBootSector(sector);
+}
+
+cards::Card CardFromStorage(const QStorageInfo& storage, const std::string& typeName) {
+    cards::Card card;
+    card.mountPoint = QDir::toNativeSeparators(storage.rootPath()).toStdString();
+    card.label = storage.name().toStdString();
+    card.device = storage.device().toStdString();
+    card.totalBytes = static_cast<std::uint64_t>(std::max<qint64>(storage.bytesTotal(), 0));
+    card.freeBytes = static_cast<std::uint64_t>(std::max<qint64>(storage.bytesAvailable(), 0));
+    card.readOnly = storage.isReadOnly();
+    card.format = cards::FormatFromTypeName(typeName);
+    card.fileSystem = cards::FormatName(card.format, typeName);
+    return card;
+}
+
+void Finish(cards::Card& card) {
+    if (card.label.empty()) {
+        card.label = QDir(QString::fromStdString(card.mountPoint)).dirName().toStdString();
+    }
+    cards::ReadCameraContents(card);
+}
+
+#if defined(_WIN32)
+
+// Whether the drive's bus is USB, SD or MMC, as the storage driver says.
+bool OnRemovableBus(wchar_t letter) {
+    const std::wstring volume = std::wstring(L"\\\\.\\") + letter + L":";
+    HANDLE handle = CreateFileW(volume.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    STORAGE_PROPERTY_QUERY query{};
+    query.PropertyId = StorageDeviceProperty;
+    query.QueryType = PropertyStandardQuery;
+    std::array<std::uint8_t, 1024> buffer{};
+    DWORD returned = 0;
+    const bool ok =
+        DeviceIoControl(handle, IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof query, buffer.data(),
+                        static_cast<DWORD>(buffer.size()), &returned, nullptr) != 0;
+    CloseHandle(handle);
+    if (!ok || returned < sizeof(STORAGE_DEVICE_DESCRIPTOR)) {
+        return false;
+    }
+    const auto* descriptor = reinterpret_cast<const STORAGE_DEVICE_DESCRIPTOR*>(buffer.data());
+    return descriptor->BusType == BusTypeUsb || descriptor->BusType == BusTypeSd ||
+           descriptor->BusType == BusTypeMmc;
+}
+
+std::vector<cards::Card> ListPlatformCards() {
+    std::array<wchar_t, MAX_PATH> windows{};
+    GetWindowsDirectoryW(windows.data(), MAX_PATH);
+    std::vector<cards::Card> found;
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        const std::wstring root = QDir::toNativeSeparators(storage.rootPath()).toStdWString();
+        if (root.size() < 2 || root[1] != L':' || towupper(root[0]) == towupper(windows[0])) {
+            continue;  // not a drive letter, or the system drive
+        }
+        if (GetDriveTypeW(root.c_str()) != DRIVE_REMOVABLE && !OnRemovableBus(root[0])) {
+            continue;
+        }
+        found.push_back(CardFromStorage(storage, storage.fileSystemType().toStdString()));
+    }
+    return found;
+}
+
+#elif defined(__APPLE__)
+
+// Untested: volumes under /Volumes but the one the system started from.
+std::vector<cards::Card> ListPlatformCards() {
+    std::vector<cards::Card> found;
+    const QStorageInfo boot = QStorageInfo::root();
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        if (!storage.rootPath().startsWith("/Volumes/") || storage.device() == boot.device()) {
+            continue;
+        }
+        found.push_back(CardFromStorage(storage, storage.fileSystemType().toStdString()));
+    }
+    return found;
+}
+
+#else
+
+// The udev database entry of a block device ("E:ID_FS_TYPE=exfat"), readable by every user.
+std::string UdevEntry(const std::string& deviceName) {
+    std::string numbers = ReadText("/sys/class/block/" + deviceName + "/dev");
+    while (!numbers.empty() && (numbers.back() == '\n' || numbers.back() == ' ')) {
+        numbers.pop_back();
+    }
+    return numbers.empty() ? std::string() : ReadText("/run/udev/data/b" + numbers);
+}
+
+std::vector<cards::Card> ListPlatformCards() {
+    const char* user = std::getenv("USER");
+    const std::vector<cards::MountEntry> mounts =
+        cards::CardMounts(cards::ParseMountInfo(ReadText("/proc/self/mountinfo")), "/sys",
+                          user != nullptr ? user : "");
+    std::vector<cards::Card> found;
+    for (const cards::MountEntry& mount : mounts) {
+        const QStorageInfo storage(QString::fromStdString(mount.mountPoint));
+        cards::Card card = CardFromStorage(storage, mount.type);
+        card.mountPoint = mount.mountPoint;
+        card.device = mount.source;
+        card.readOnly = card.readOnly || mount.readOnly;
+        const std::string udev = UdevEntry(QFileInfo(QString::fromStdString(mount.source))
+                                               .canonicalFilePath()
+                                               .section('/', -1)
+                                               .toStdString());
+        cards::VolumeFormat format = FormatOnDevice(mount.source);
+        std::string typeName = mount.type;
+        if (format == cards::VolumeFormat::Unknown) {
+            typeName = cards::UdevProperty(udev, "ID_FS_TYPE").value_or(mount.type);
+            format = cards::FormatFromTypeName(typeName);
+        }
+        if (format != cards::VolumeFormat::Unknown || card.format == cards::VolumeFormat::Unknown) {
+            card.format = format;
+            card.fileSystem = cards::FormatName(format, typeName);
+        }
+        if (card.label.empty()) {
+            card.label = cards::UdevProperty(udev, "ID_FS_LABEL").value_or("");
+        }
+        found.push_back(std::move(card));
+    }
+    return found;
+}
+
+#endif
+
+}  // namespace
+
+std::vector<cards::Card> ListCards() {
+    std::vector<cards::Card> cards = ListPlatformCards();
+    for (cards::Card& card : cards) {
+        Finish(card);
+    }
+    return cards;
+}
+
+}  // namespace tov

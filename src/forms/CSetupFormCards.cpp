@@ -1,0 +1,248 @@
+// The form base's memory-card part: the row under the folder field (the card found, a choice
+// among several, the load offer), the backup of a file a write replaces, the count of the
+// settings it changes, and the eject offer after a write to a card.
+
+#include "cards/core/BackupStore.h"
+#include "cards/core/ChangedSettings.h"
+#include "common/ConfigFile.h"
+#include "common/FilePath.h"
+#include "common/Models.h"
+#include "forms/CSetupFormDlg.h"
+#include "forms/CardBar.h"
+#include "forms/QtText.h"
+
+#include <QBoxLayout>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace tov {
+namespace {
+
+// Cards come and go while a form is open: a look at the mounted volumes this often.
+constexpr int kCardPollMs = 2000;
+// A configuration file is 60 bytes to a few KiB; anything larger is not offered or compared.
+constexpr std::uintmax_t kMaxStoredSize = 64 * 1024;
+
+std::string WithoutFinalSeparator(std::string path) {
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) {
+        path.pop_back();
+    }
+    return path;
+}
+
+// The bytes of a regular file of at most kMaxStoredSize; none for anything else.
+std::optional<std::vector<std::uint8_t>> ReadStoredFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) ||
+        std::filesystem::file_size(path, ec) > kMaxStoredSize || ec) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// When the file was written: the camera clock it carries, else its modification time.
+std::string WrittenAt(const FileReport& report, const std::filesystem::path& path) {
+    for (const FieldSection& section : report.sections) {
+        for (const DecodedField& field : section.fields) {
+            if (field.name == "clock") {
+                return field.meaning.substr(0, 16);
+            }
+        }
+    }
+    const QDateTime modified = QFileInfo(ToQString(PathText(path))).lastModified();
+    return modified.toString("yyyy-MM-dd HH:mm").toStdString();
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += (text.empty() ? "" : "; ") + line;
+    }
+    return text;
+}
+
+}  // namespace
+
+void CSetupFormDlg::setStoredFile(StoredFile file) {
+    m_stored = std::move(file);
+    updateLoadOffer();
+}
+
+void CSetupFormDlg::setUpCardRow(QWidget* folderRow) {
+    m_cardBar = new CardBar(this);
+    // Under the folder row in the form's column; inside the row where the form has no column.
+    auto* column = folderRow->parentWidget() != nullptr
+                       ? qobject_cast<QBoxLayout*>(folderRow->parentWidget()->layout())
+                       : nullptr;
+    const int at = column != nullptr ? column->indexOf(folderRow) : -1;
+    if (at >= 0) {
+        column->insertWidget(at + 1, m_cardBar);
+    } else if (folderRow->layout() != nullptr) {
+        folderRow->layout()->addWidget(m_cardBar);
+    }
+    connect(m_cardBar, &CardBar::cardChosen, this, [this](const QString& root) {
+        *m_folder = root.toStdString();
+        writeForm();
+        updateLoadOffer();
+    });
+    connect(m_cardBar, &CardBar::loadRequested, this, &CSetupFormDlg::loadStoredFile);
+    for (const BoundField& field : m_fields) {
+        if (field.kind == FieldKind::Folder && field.edit != nullptr) {
+            connect(field.edit, &QLineEdit::editingFinished, this, &CSetupFormDlg::updateLoadOffer);
+        }
+    }
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this] { refreshCards(false); });
+    poll->start(kCardPollMs);
+    refreshCards(true);
+}
+
+void CSetupFormDlg::refreshCards(bool opening) {
+    std::vector<cards::Card> found = m_platform.Cards();
+    const bool changed =
+        opening || found.size() != m_cards.size() ||
+        !std::equal(found.begin(), found.end(), m_cards.begin(), [](const auto& a, const auto& b) {
+            return a.mountPoint == b.mountPoint && a.freeBytes == b.freeBytes &&
+                   a.cameraFiles == b.cameraFiles;
+        });
+    if (!changed) {
+        return;
+    }
+    m_cards = std::move(found);
+    if (opening && m_folder != nullptr) {
+        // With exactly one card the folder starts at its root; with several the user
+        // chooses; with none the folder stays as it opens.
+        const cards::CardChoice only = cards::OnlyUsableCard(m_cards);
+        if (only.card != nullptr) {
+            *m_folder = only.card->mountPoint;
+        }
+    }
+    m_cardBar->showCards(m_cards, folder());
+    updateLoadOffer();
+}
+
+const cards::Card* CSetupFormDlg::cardAt(const std::string& folder) const {
+    const std::string wanted = WithoutFinalSeparator(folder);
+    for (const cards::Card& card : m_cards) {
+        if (WithoutFinalSeparator(card.mountPoint) == wanted) {
+            return &card;
+        }
+    }
+    return nullptr;
+}
+
+void CSetupFormDlg::updateLoadOffer() {
+    if (m_cardBar == nullptr || m_stored.fileName.empty() || !m_stored.decode) {
+        return;
+    }
+    const std::filesystem::path path = ConfigFilePath(folder(), m_stored.fileName);
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadStoredFile(path);
+    if (!bytes) {
+        m_cardBar->showOffer({}, false);
+        return;
+    }
+    const FileReport report = m_stored.decode(*bytes);
+    const std::string where = cardAt(folder()) != nullptr ? "This card" : "This folder";
+    const std::string model = std::string(ModelFor(m_state.modelIndex).name);
+    const std::string file(m_stored.fileName);
+    if (report.damaged()) {
+        m_cardBar->showOffer(where + " holds a " + file +
+                                 " that cannot be loaded: " + Joined(report.problems) + ".",
+                             false);
+    } else if (!report.notes.empty()) {
+        m_cardBar->showOffer(where + " holds a " + file + " of another model or with values " +
+                                 "this form does not write for a " + model + ": " +
+                                 Joined(report.notes) + ".",
+                             false);
+    } else {
+        m_cardBar->showOffer(where + " holds settings for a " + model + " written " +
+                                 WrittenAt(report, path) +
+                                 (m_stored.load ? "."
+                                                : " (this form does not load them; "
+                                                  "tovbrenn-cli inspect shows them)."),
+                             static_cast<bool>(m_stored.load));
+    }
+}
+
+void CSetupFormDlg::loadStoredFile() {
+    const std::optional<std::vector<std::uint8_t>> bytes =
+        ReadStoredFile(ConfigFilePath(folder(), m_stored.fileName));
+    if (!bytes || !m_stored.load) {
+        updateLoadOffer();
+        return;
+    }
+    const FileReport report = m_stored.decode(*bytes);
+    if (report.damaged() || !report.notes.empty()) {
+        updateLoadOffer();  // it changed since the offer: say why it cannot be loaded
+        return;
+    }
+    // The folder is where the file came from, whatever the file says.
+    const std::string kept = folder();
+    m_stored.load(*bytes, report);
+    *m_folder = kept;
+    showSelections();
+    applyLocks();
+    writeForm();
+    m_cardBar->showOffer("Loaded the settings of " + std::string(m_stored.fileName) + ".", false);
+}
+
+bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view fileName,
+                                     std::span<const std::uint8_t> bytes, std::string& changes) {
+    const std::filesystem::path path = ConfigFilePath(folder, fileName);
+    const std::optional<std::vector<std::uint8_t>> previous = ReadStoredFile(path);
+    if (!previous || std::equal(previous->begin(), previous->end(), bytes.begin(), bytes.end())) {
+        return true;
+    }
+    if (m_stored.decode) {
+        changes = "\n" + cards::ChangesText(cards::ChangedSettings(m_stored.decode(*previous),
+                                                                   m_stored.decode(bytes)));
+    }
+    const std::filesystem::path backups = m_platform.BackupsFolder();
+    if (backups.empty()) {
+        return true;
+    }
+    const cards::Card* card = cardAt(folder);
+    const std::string label =
+        card != nullptr ? card->label : PathText(std::filesystem::u8path(folder).filename());
+    const WriteResult kept =
+        cards::BackupStore(backups).Keep(label, fileName, *previous, m_platform.LocalTime());
+    if (!kept.ok) {
+        m_platform.ShowMessage("Could not keep a copy of " + PathText(path) + " in " +
+                               PathText(backups) + ": " + kept.error + "\nNothing was written.");
+        return false;
+    }
+    changes += "\nThe previous file is kept in " + PathText(backups) + ".";
+    return true;
+}
+
+std::string CSetupFormDlg::cardNamed(const std::string& folder) const {
+    const cards::Card* card = cardAt(folder);
+    return card != nullptr ? "\nMemory card: " + card->label : std::string();
+}
+
+void CSetupFormDlg::offerEject(const std::string& folder, const std::string& confirmation) {
+    const cards::Card* card = cardAt(folder);
+    if (card == nullptr) {
+        m_platform.ShowMessage(confirmation);
+        return;
+    }
+    const cards::Card target = *card;
+    if (m_platform.ShowMessageOfferingEject(confirmation)) {
+        m_platform.ShowMessage(m_platform.EjectCard(target).message);
+        refreshCards(false);
+    }
+}
+
+}  // namespace tov

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The tool against real card file systems: an exFAT image on a loop device mounted through
+# exfat-fuse under /media/TOVCARD (found by `cards`, written by `--out card`, a backup kept,
+# listed and restored byte for byte, a dry run that writes nothing, ejected), and a FAT image
+# mounted with fusefat that takes a write. Only loop devices made here from image files are
+# touched; everything is unmounted and detached on any exit. Runs as root in a mount
+# namespace of its own (a private /media); skipped with the reason (exit 77) where that, a
+# loop device or FUSE is not allowed. Usage: real-card.sh CLI
+set -uo pipefail
+cli=$1
+skip() { echo "SKIP: $*"; exit 77; }
+[[ $(id -u) == 0 ]] || skip "needs root for loop devices and mounts"
+for tool in losetup mkfs.exfat mount.exfat-fuse mkfs.fat fusefat unshare; do
+    command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps.sh installs it)"
+done
+[[ -e /dev/fuse ]] || skip "no /dev/fuse"
+if [[ -z ${TOV_CARD_NS:-} ]]; then
+    unshare -m true 2>/dev/null || skip "cannot make a mount namespace"
+    TOV_CARD_NS=1 exec unshare -m --propagation private "$0" "$@"
+fi
+
+work=$(mktemp -d)
+loops=() mounts=()
+cleanup() {
+    for m in "${mounts[@]}"; do
+        mountpoint -q "$m" && { umount "$m" 2>/dev/null || umount -l "$m"; }
+    done
+    sleep 0.2  # the FUSE drivers let go of their devices after the unmount returns
+    for l in "${loops[@]}"; do losetup -d "$l" 2>/dev/null; done
+    mountpoint -q /media && umount -l /media
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mount -t tmpfs -o size=1m tmpfs /media 2>/dev/null || skip "cannot mount a private /media"
+
+# attach FILE SIZE: sets $loop to a loop device on a new image file (never an existing
+# device), remembered for the clean-up. Not in a subshell, so that the list keeps it.
+attach() {
+    truncate -s "$2" "$1"
+    loop=$(losetup --find --show "$1" 2>/dev/null) || return 1
+    loops+=("$loop")
+    [[ $(losetup -n -O BACK-FILE "$loop") == "$1" ]]
+}
+
+failures=0
+check() {  # check NAME COMMAND...: the command must succeed
+    local name=$1
+    shift
+    if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
+}
+
+export TOVBRENN_PREFERENCES=$work/prefs.ini TOVBRENN_BACKUPS=$work/backups
+clock=(--clock "2026-12-01 12:00:00")
+
+# --- exFAT through FUSE on a loop device
+attach "$work/exfat.img" 64M || skip "cannot set up a loop device"
+mkfs.exfat -n TOVCARD "$loop" >/dev/null || skip "mkfs.exfat failed"
+mkdir /media/TOVCARD
+mount.exfat-fuse "$loop" /media/TOVCARD 2>/dev/null || skip "cannot mount through FUSE"
+mounts+=(/media/TOVCARD)
+
+listing=$("$cli" cards --json)
+card_entry() { grep -A4 '"mountPoint": "/media/TOVCARD"' <<<"$listing"; }
+check "cards finds the card with its label" grep -q '"label": "TOVCARD"' <(card_entry)
+check "cards reads exFAT from the volume, not fuseblk" grep -q '"fileSystem": "exFAT"' <(card_entry)
+
+check "menu --out card writes the factory file" \
+    "$cli" menu --out card --model 4 --factory
+cp /media/TOVCARD/menu.dat "$work/first.dat"
+check "the card holds the factory record" grep -q "record: factory settings" \
+    <("$cli" inspect /media/TOVCARD/menu.dat --model 4)
+
+before=$(cksum </media/TOVCARD/menu.dat)
+dry=$("$cli" menu --out card --model 4 --set videoLength=30 "${clock[@]}" --dry-run)
+check "--dry-run names the changes" grep -q "would be replaced; .* settings changed" <<<"$dry"
+check "--dry-run writes nothing" test "$before" == "$(cksum </media/TOVCARD/menu.dat)"
+check "--dry-run keeps no backup" test ! -e "$work/backups"
+
+check "a second write with other settings" \
+    "$cli" menu --out card --model 4 --set videoLength=30 "${clock[@]}"
+id=$("$cli" backups | grep -o 'TOVCARD/menu\.dat/[0-9_-]*' | head -n 1)
+check "backups lists the replaced file" test -n "$id"
+check "restore brings it back" "$cli" restore "$id" --out card --model 4
+check "byte for byte" cmp -s "$work/first.dat" /media/TOVCARD/menu.dat
+
+check "eject /media/TOVCARD" "$cli" eject /media/TOVCARD
+check "the card is unmounted" bash -c '! grep -q " /media/TOVCARD " /proc/self/mountinfo'
+
+# --- FAT16 through fusefat: its descriptors opened before a rename read zeros afterwards
+attach "$work/fat.img" 32M || skip "cannot set up a second loop device"
+mkfs.fat -n TOVFAT "$loop" >/dev/null || skip "mkfs.fat failed"
+mkdir /media/TOVFAT
+fusefat -o rw+ "$loop" /media/TOVFAT 2>/dev/null || skip "cannot mount with fusefat"
+mounts+=(/media/TOVFAT)
+mkdir "$work/plain"
+"$cli" menu --out "$work/plain" --model 4 --set videoLength=30 "${clock[@]}" >/dev/null
+check "a write to fusefat succeeds" \
+    "$cli" menu --out /media/TOVFAT --model 4 --set videoLength=30 "${clock[@]}"
+check "a rewrite to fusefat succeeds" \
+    "$cli" menu --out /media/TOVFAT --model 4 --set videoLength=30 "${clock[@]}"
+umount /media/TOVFAT
+fusefat -o ro "$loop" /media/TOVFAT 2>/dev/null
+check "the file on the FAT card is right after a new mount" \
+    cmp -s "$work/plain/menu.dat" /media/TOVFAT/menu.dat
+
+echo "$failures failed"
+[[ $failures == 0 ]]
