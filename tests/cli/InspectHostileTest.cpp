@@ -37,7 +37,7 @@ protected:
     }
 };
 
-std::size_t Lines(const std::string& text) {
+[[maybe_unused]] std::size_t Lines(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
