@@ -1,6 +1,5 @@
 #include "cli/CommandLine.h"
 
-#include "app/host/QtFileTextCodec.h"
 #include "app/host/SettingsPreferenceBackend.h"
 #include "camera/core/CameraChoices.h"
 #include "camera/core/CameraFields.h"
@@ -10,6 +9,7 @@
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
 #include "common/Models.h"
+#include "support/LanguageCodec.h"
 #include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
 
@@ -36,7 +36,7 @@ class CommandLineTest : public ::testing::Test {
 protected:
     MemoryPreferenceBackend prefs;
     LocalDateTime clock{2014, 5, 7, 13, 4, 9};
-    QtFileTextCodec codec{0x0409};
+    QtFileTextCodec codec = tov::test::CodecOfLanguage(0x0409);
     CliEnvironment env{prefs, 0x0409, [this] { return clock; }, codec};
     TempDir dir;
 
