@@ -31,7 +31,9 @@ case "${1:-build}" in
         # googletest: the sources under /usr/src/googletest, compiled for Windows by the build.
         # The host's Qt gives the cross build its tools (moc, uic, rcc) and the version whose
         # source is built for Windows; dpkg-dev unpacks that source.
-        packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 dpkg-dev nsis)
+        # locales: Wine takes the system's code page and language from the host's locale.
+        packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 dpkg-dev nsis locales
+            fonts-dejavu-core)
         ;;
     *)
         echo "usage: $0 [build|package|bench|fuzz|windows]" >&2
@@ -43,11 +45,20 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The Windows tests run Wine in English (code page 1252) and in Chinese (936, the Chinese
+# system language): both locales must exist on the host.
+if [ "${1:-build}" = windows ]; then
+    for name in en_US zh_CN; do
+        locale -a | grep -qx "$name.utf8" || $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    done
+fi

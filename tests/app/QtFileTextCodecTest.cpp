@@ -1,6 +1,10 @@
 #include "app/host/QtFileTextCodec.h"
 
+#include "app/host/SystemLanguage.h"
 #include "common/AppState.h"
+
+#include <QByteArray>
+#include <QtGlobal>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +64,32 @@ TEST(QtFileTextCodec, BytesOfTheSystemsCodePage) {
 #endif
     EXPECT_EQ(western.Name(), "windows-1252");
 }
+
+#ifdef _WIN32
+// Run by CTest under Wine in English and in Chinese (TOV_EXPECTED_ACP 1252 and 936): the codec
+// takes the system's ANSI code page whatever the language chosen, and the system language comes
+// from Windows.
+TEST(QtFileTextCodec, TheSystemsAnsiCodePage) {
+    const QByteArray expected = qgetenv("TOV_EXPECTED_ACP");
+    if (expected.isEmpty()) {
+        GTEST_SKIP() << "run with TOV_EXPECTED_ACP under a Wine of that code page";
+    }
+    const bool chinese = expected == "936";
+    EXPECT_EQ(std::to_string(GetACP()), expected.toStdString());
+    EXPECT_EQ(SystemDefaultLanguageId(), chinese ? kLangIdChinesePrc : 0x0409);
+    const QtFileTextCodec codec(0x0409);  // an English choice on either system
+    EXPECT_EQ(codec.Name(), "windows-" + expected.toStdString());
+    const FileTextCodec::Encoded china = codec.Encode("中国");
+    const FileTextCodec::Encoded umlaut = codec.Encode("\xC3\x84rger");  // A with diaeresis
+    if (chinese) {
+        EXPECT_EQ(china.bytes, "\xD6\xD0\xB9\xFA");
+        EXPECT_EQ(umlaut.unrepresentable, "\xC3\x84");  // GBK has none, nor a best fit
+    } else {
+        EXPECT_EQ(china.unrepresentable, "中");
+        EXPECT_EQ(umlaut.bytes, "\xC4rger");
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace tov
