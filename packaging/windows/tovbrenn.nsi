@@ -2,7 +2,8 @@
 ; credit, and an uninstaller registered with Windows. Installs for the current user without
 ; administrator rights. Built by scripts/build-windows-installer.sh, which defines VERSION,
 ; BINDIR (the two programs), SRCDIR (the source tree) and OUTFILE.
-Unicode true
+; 64-bit like the programs it installs: Wine without its 32-bit part runs it too.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define PRODUCT "Tov Brenn Setup"
