@@ -1,7 +1,7 @@
 # Quick start: `make run` builds and starts the application, `make test` builds and runs every test.
 PRESET ?= debug
 
-.PHONY: run test test-asan test-windows windows windows-installer build release package bench fuzz deps format screenshots clean
+.PHONY: run test test-asan test-windows windows windows-installer build release package bench fuzz deps format screenshots screenshots-windows clean
 
 run: build
 	./build/$(PRESET)/src/app/shell/tovbrenn
@@ -70,6 +70,10 @@ format:
 
 screenshots: build
 	./scripts/screenshots.sh build/$(PRESET)
+
+# The Windows build's main window and forms in English and Chinese, under Wine on Xvfb.
+screenshots-windows: windows
+	./scripts/screenshots-windows.sh build/windows
 
 clean:
 	rm -rf build
