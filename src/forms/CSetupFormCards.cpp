@@ -21,6 +21,13 @@
 #include <fstream>
 #include <iterator>
 
+#ifdef _WIN32
+#include <windows.h>
+// clang-format off
+#include <dbt.h>
+// clang-format on
+#endif
+
 namespace tov {
 namespace {
 
@@ -73,7 +80,30 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
+#ifdef _WIN32
+// A volume arrived (a card put into a reader, a reader plugged in) or left.
+bool IsVolumeChange(const MSG& msg) {
+    if (msg.message != WM_DEVICECHANGE || msg.lParam == 0 ||
+        (msg.wParam != DBT_DEVICEARRIVAL && msg.wParam != DBT_DEVICEREMOVECOMPLETE)) {
+        return false;
+    }
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(msg.lParam);
+    return header->dbch_devicetype == DBT_DEVTYP_VOLUME;
+}
+#endif
+
 }  // namespace
+
+#ifdef _WIN32
+bool CSetupFormDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    if (eventType == "windows_generic_MSG" && m_cardBar != nullptr &&
+        IsVolumeChange(*static_cast<const MSG*>(message))) {
+        // After the broadcast has been answered: the system lists the volume by then.
+        QTimer::singleShot(0, this, [this] { refreshCards(false); });
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#endif
 
 void CSetupFormDlg::setStoredFile(StoredFile file) {
     m_stored = std::move(file);

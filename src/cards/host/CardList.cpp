@@ -42,6 +42,10 @@ void Finish(cards::Card& card) {
     if (card.label.empty()) {
         card.label = QDir(QString::fromStdString(card.mountPoint)).dirName().toStdString();
     }
+    // A drive's root ("E:\") has no folder name: the drive's name ("E:") stands in.
+    if (card.label.empty()) {
+        card.label = card.mountPoint.substr(0, card.mountPoint.find_last_not_of("\\/") + 1);
+    }
     cards::ReadCameraContents(card);
 }
 
