@@ -22,13 +22,15 @@ done
 # default): the host's DejaVu Sans and Noto Sans CJK, as the Linux tests measure text with.
 fonts="$prefix-fonts"
 if [ ! -d "$fonts" ]; then
-    mkdir -p "$fonts"
+    # Made aside and renamed into place, so that tests started at once never see it half made.
+    made=$(mktemp -d "$fonts.XXXXXX")
     for font in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
         /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf \
         /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc \
         /usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc; do
-        [ -f "$font" ] && ln -sf "$font" "$fonts/"
+        [ ! -f "$font" ] || ln -s "$font" "$made/"
     done
+    mv -T "$made" "$fonts" 2>/dev/null || rm -rf "$made"
 fi
 [ -n "${QT_QPA_FONTDIR:-}" ] || export WINEQT_QPA_FONTDIR="Z:$fonts"
 # Qt logs (and QtTest reports) to the debugger, not to output that is no console, unless told.
