@@ -7,6 +7,9 @@
 #include "camera/core/CameraFields.h"
 #include "camera/core/CameraSettings.h"
 #include "camera/core/MenuFile.h"
+#include "cards/core/CardFinder.h"
+#include "cards/core/MountTable.h"
+#include "cards/core/VolumeFormat.h"
 #include "cli/CommandLine.h"
 #include "cli/InspectCommand.h"
 #include "cli/Json.h"
@@ -487,6 +490,27 @@ void InspectFolder(std::span<const std::uint8_t> data) {
     std::filesystem::remove_all(folder);
 }
 
+// The card finder's readers of system tables: the mount table, a volume's first sector and a
+// udev entry. Whatever they hold, the finder lists only mounts the table has, never "/".
+void CardTables(std::span<const std::uint8_t> data) {
+    const std::string_view text(reinterpret_cast<const char*>(data.data()), data.size());
+    const std::vector<cards::MountEntry> mounts = cards::ParseMountInfo(text);
+    static const std::filesystem::path noSys =
+        std::filesystem::temp_directory_path() / "tov-fuzz-no-sys";
+    for (const cards::MountEntry& card : cards::CardMounts(mounts, noSys, "anna")) {
+        Check(card.mountPoint != "/", "the system's root listed as a card");
+        Check(std::any_of(mounts.begin(), mounts.end(),
+                          [&](const cards::MountEntry& m) { return m.id == card.id; }),
+              "a card the mount table does not hold", card.mountPoint);
+    }
+    const cards::VolumeFormat format =
+        cards::FormatFromBootSector(data.first(std::min<std::size_t>(data.size(), 512)));
+    Check(!cards::FormatName(format, "x").empty(), "a format without a name");
+    if (const auto type = cards::UdevProperty(text, "ID_FS_TYPE")) {
+        Check(type->find('\n') == std::string::npos, "a udev value runs past its line", *type);
+    }
+}
+
 std::vector<Bytes> TextSeeds(std::initializer_list<std::string_view> texts) {
     std::vector<Bytes> seeds;
     for (const std::string_view text : texts) {
@@ -526,6 +550,15 @@ const Target kTargets[] = {
              seeds.push_back(std::move(seed));
          }
          return seeds;
+     }},
+    {"fuzz_card_tables", CardTables,
+     [] {
+         return TextSeeds({"29 1 8:1 / / rw,relatime - ext4 /dev/sda1 rw\n"
+                           "36 29 8:17 / /media/anna/TOV\\040CARD rw,nosuid - exfat /dev/sdb1 rw\n"
+                           "37 29 0:52 / /media/TOVFAT rw - fuse.fusefat /tmp/fat.img rw\n",
+                           "\xEB\x76\x90"
+                           "EXFAT   ",
+                           "E:ID_FS_TYPE=vfat\nE:ID_FS_LABEL=TOVCARD\n"});
      }},
     {"fuzz_preferences", Preferences,
      [] {

@@ -19,15 +19,16 @@ namespace {
 constexpr std::size_t kMaxPreviousSize = 1024 * 1024;
 
 // The settings that differ between two files of one kind, as inspect's decoders read them.
-std::vector<std::string> Changes(std::string_view fileName, std::span<const std::uint8_t> before,
-                                 std::span<const std::uint8_t> after, const AppState& state) {
+std::string Changes(std::string_view fileName, std::span<const std::uint8_t> before,
+                    std::span<const std::uint8_t> after, const AppState& state) {
     for (const auto& [name, decode] : InspectedDecoders()) {
         if (SameIgnoringCase(name, fileName)) {
             const std::optional<int> model = state.modelIndex;
-            return cards::ChangedSettings(decode(before, model, true), decode(after, model, true));
+            return cards::ChangesBetween(decode(before, model, true), decode(after, model, true),
+                                         state.languageIndex);
         }
     }
-    return {};
+    return cards::ChangesText({}, state.languageIndex);
 }
 
 std::string FolderLabel(const std::string& folder) {
@@ -72,8 +73,7 @@ int WriteConfigFileStep(const std::string& outDir, std::string_view fileName,
     const bool replaces =
         previous.error.empty() && !previous.truncated &&
         !std::equal(previous.bytes.begin(), previous.bytes.end(), bytes.begin(), bytes.end());
-    const std::string changes =
-        replaces ? cards::ChangesText(Changes(fileName, previous.bytes, bytes, state)) : "";
+    const std::string changes = replaces ? Changes(fileName, previous.bytes, bytes, state) : "";
 
     if (dryRun) {
         out << Printable(path) << ": "

@@ -89,7 +89,9 @@ int main(int argc, char** argv) {
     const tov::QtFileTextCodec codec(systemLangId);
     tov::cli::CliEnvironment env{preferences, systemLangId, tov::cli::ReadLocalClock, codec};
     env.listCards = tov::ListCards;
-    env.ejectCard = tov::EjectCard;
+    env.ejectCard = [](const tov::cards::Card& card) {
+        return tov::EjectCard(card);
+    };
     env.backupsFolder = tov::BackupsFolder();
     return tov::cli::RunCommandLine(Arguments(argc, argv), env, std::cout, std::cerr);
 }

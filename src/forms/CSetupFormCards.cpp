@@ -3,6 +3,7 @@
 // settings it changes, and the eject offer after a write to a card.
 
 #include "cards/core/BackupStore.h"
+#include "cards/core/CardMessages.h"
 #include "cards/core/ChangedSettings.h"
 #include "common/ConfigFile.h"
 #include "common/FilePath.h"
@@ -31,8 +32,11 @@
 namespace tov {
 namespace {
 
-// Cards come and go while a form is open: a look at the mounted volumes this often.
-constexpr int kCardPollMs = 2000;
+namespace text = cards::text;
+
+// Cards come and go while a form is open: a look at the platform's list this often (the list
+// itself is kept by the platform, away from the interface).
+constexpr int kCardPollMs = 1000;
 // A configuration file is 60 bytes to a few KiB; anything larger is not offered or compared.
 constexpr std::uintmax_t kMaxStoredSize = 64 * 1024;
 
@@ -98,7 +102,9 @@ bool IsVolumeChange(const MSG& msg) {
 bool CSetupFormDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
     if (eventType == "windows_generic_MSG" && m_cardBar != nullptr &&
         IsVolumeChange(*static_cast<const MSG*>(message))) {
-        // After the broadcast has been answered: the system lists the volume by then.
+        // Listed again at once; read after the broadcast has been answered, when the system
+        // lists the volume (and again by the poll, once the list is taken).
+        m_platform.CardsChanged();
         QTimer::singleShot(0, this, [this] { refreshCards(false); });
     }
     return QDialog::nativeEvent(eventType, message, result);
@@ -111,7 +117,7 @@ void CSetupFormDlg::setStoredFile(StoredFile file) {
 }
 
 void CSetupFormDlg::setUpCardRow(QWidget* folderRow) {
-    m_cardBar = new CardBar(this);
+    m_cardBar = new CardBar(m_state.languageIndex, this);
     // Under the folder row in the form's column; inside the row where the form has no column.
     auto* column = folderRow->parentWidget() != nullptr
                        ? qobject_cast<QBoxLayout*>(folderRow->parentWidget()->layout())
@@ -184,24 +190,21 @@ void CSetupFormDlg::updateLoadOffer() {
         return;
     }
     const FileReport report = m_stored.decode(*bytes);
-    const std::string where = cardAt(folder()) != nullptr ? "This card" : "This folder";
-    const std::string model = std::string(ModelFor(m_state.modelIndex).name);
-    const std::string file(m_stored.fileName);
+    const std::string_view where =
+        m_state.message(cardAt(folder()) != nullptr ? text::kThisCard : text::kThisFolder);
+    const std::string_view model = ModelFor(m_state.modelIndex).name;
+    const std::string_view file = m_stored.fileName;
     if (report.damaged()) {
-        m_cardBar->showOffer(where + " holds a " + file +
-                                 " that cannot be loaded: " + Joined(report.problems) + ".",
+        m_cardBar->showOffer(cards::Filled(m_state.message(text::kCannotLoad),
+                                           {where, file, Joined(report.problems)}),
                              false);
     } else if (!report.notes.empty()) {
-        m_cardBar->showOffer(where + " holds a " + file + " of another model or with values " +
-                                 "this form does not write for a " + model + ": " +
-                                 Joined(report.notes) + ".",
+        m_cardBar->showOffer(cards::Filled(m_state.message(text::kOtherModel),
+                                           {where, file, model, Joined(report.notes)}),
                              false);
     } else {
-        m_cardBar->showOffer(where + " holds settings for a " + model + " written " +
-                                 WrittenAt(report, path) +
-                                 (m_stored.load ? "."
-                                                : " (this form does not load them; "
-                                                  "tovbrenn-cli inspect shows them)."),
+        m_cardBar->showOffer(cards::Filled(m_state.message(text::kHoldsSettings),
+                                           {where, model, WrittenAt(report, path)}),
                              static_cast<bool>(m_stored.load));
     }
 }
@@ -225,7 +228,7 @@ void CSetupFormDlg::loadStoredFile() {
     showSelections();
     applyLocks();
     writeForm();
-    m_cardBar->showOffer("Loaded the settings of " + std::string(m_stored.fileName) + ".", false);
+    m_cardBar->showOffer(cards::Filled(m_state.message(text::kLoaded), {m_stored.fileName}), false);
 }
 
 bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view fileName,
@@ -237,10 +240,10 @@ bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view
     }
     if (m_stored.decode) {
         // Built apart and moved in: copying text into `changes` trips a false
-        // -Werror=restrict in GCC 12 at -O3.
+        // -Werror=restrict in MinGW's GCC 12.
         std::string text(1, '\n');
-        text += cards::ChangesText(
-            cards::ChangedSettings(m_stored.decode(*previous), m_stored.decode(bytes)));
+        text += cards::ChangesBetween(m_stored.decode(*previous), m_stored.decode(bytes),
+                                      m_state.languageIndex);
         changes = std::move(text);
     }
     const std::filesystem::path backups = m_platform.BackupsFolder();
@@ -253,17 +256,23 @@ bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view
     const WriteResult kept =
         cards::BackupStore(backups).Keep(label, fileName, *previous, m_platform.LocalTime());
     if (!kept.ok) {
-        m_platform.ShowMessage("Could not keep a copy of " + PathText(path) + " in " +
-                               PathText(backups) + ": " + kept.error + "\nNothing was written.");
+        m_platform.ShowMessage(cards::Filled(m_state.message(text::kBackupFailed),
+                                             {PathText(path), PathText(backups), kept.error}));
         return false;
     }
-    changes += "\nThe previous file is kept in " + PathText(backups) + ".";
+    changes += '\n';
+    changes += cards::Filled(m_state.message(text::kBackupKept), {PathText(backups)});
     return true;
 }
 
 std::string CSetupFormDlg::cardNamed(const std::string& folder) const {
     const cards::Card* card = cardAt(folder);
-    return card != nullptr ? "\nMemory card: " + card->label : std::string();
+    if (card == nullptr) {
+        return {};
+    }
+    std::string line = "\n";
+    line += cards::Filled(m_state.message(text::kMemoryCard), {card->label});
+    return line;
 }
 
 void CSetupFormDlg::offerEject(const std::string& folder, const std::string& confirmation) {
@@ -273,8 +282,8 @@ void CSetupFormDlg::offerEject(const std::string& folder, const std::string& con
         return;
     }
     const cards::Card target = *card;
-    if (m_platform.ShowMessageOfferingEject(confirmation)) {
-        m_platform.ShowMessage(m_platform.EjectCard(target).message);
+    if (m_platform.ShowMessageOfferingEject(confirmation, m_state.message(text::kEjectButton))) {
+        m_platform.ShowMessage(m_platform.EjectCard(target, m_state.languageIndex).message);
         refreshCards(false);
     }
 }

@@ -11,26 +11,27 @@
 
 namespace tov {
 
-std::string CardDescription(const cards::Card& card) {
-    std::string text = card.label + " (" + card.fileSystem + ", " +
-                       cards::SizeText(card.freeBytes) + " free of " +
-                       cards::SizeText(card.totalBytes) + ")";
-    for (const std::string& warning : cards::CardWarnings(card)) {
+std::string CardDescription(const cards::Card& card, int languageIndex) {
+    std::string text = cards::Filled(PickMessage(cards::text::kCardSpace, languageIndex),
+                                     {card.label, card.fileSystem, cards::SizeText(card.freeBytes),
+                                      cards::SizeText(card.totalBytes)});
+    for (const std::string& warning : cards::CardWarnings(card, languageIndex)) {
         text += "; " + warning;
     }
     return text;
 }
 
-CardBar::CardBar(QWidget* parent)
-    : QWidget(parent), m_cardLabel(new QLabel(this)), m_cardCombo(new QComboBox(this)),
-      m_offerLabel(new QLabel(this)), m_loadButton(new QPushButton(tr("Load them"), this)) {
+CardBar::CardBar(int languageIndex, QWidget* parent)
+    : QWidget(parent), m_language(languageIndex), m_cardLabel(new QLabel(this)),
+      m_cardCombo(new QComboBox(this)), m_offerLabel(new QLabel(this)),
+      m_loadButton(new QPushButton(text(cards::text::kLoadThem), this)) {
     setObjectName("cardBar");
     m_cardLabel->setObjectName("cardLabel");
     m_cardCombo->setObjectName("cardCombo");
     m_offerLabel->setObjectName("loadOfferLabel");
     m_loadButton->setObjectName("loadButton");
     m_offerLabel->setWordWrap(true);
-    m_cardCombo->setAccessibleName(tr("Memory card"));
+    m_cardCombo->setAccessibleName(text(cards::text::kCardListName));
 
     auto* cardRow = new QHBoxLayout;
     cardRow->addWidget(m_cardLabel);
@@ -60,13 +61,16 @@ void CardBar::showCards(const std::vector<cards::Card>& found, const std::string
     m_cardLabel->setVisible(!found.empty());
     m_cardCombo->setVisible(found.size() > 1);
     if (found.size() == 1) {
-        m_cardLabel->setText(tr("Memory card: %1").arg(ToQString(CardDescription(found.front()))));
+        m_cardLabel->setText(
+            ToQString(cards::Filled(PickMessage(cards::text::kMemoryCard, m_language),
+                                    {CardDescription(found.front(), m_language)})));
     } else if (found.size() > 1) {
-        m_cardLabel->setText(tr("Memory cards:"));
-        m_cardCombo->addItem(tr("Choose a card"), QString());
+        m_cardLabel->setText(text(cards::text::kMemoryCards));
+        m_cardCombo->addItem(text(cards::text::kChooseCard), QString());
         for (const cards::Card& card : found) {
-            m_cardCombo->addItem(ToQString(CardDescription(card) + " - " + card.mountPoint),
-                                 ToQString(card.mountPoint));
+            m_cardCombo->addItem(
+                ToQString(CardDescription(card, m_language) + " - " + card.mountPoint),
+                ToQString(card.mountPoint));
             if (card.mountPoint == folder) {
                 m_cardCombo->setCurrentIndex(m_cardCombo->count() - 1);
             }
@@ -80,6 +84,10 @@ void CardBar::showOffer(const std::string& text, bool loadable) {
     m_offerLabel->setVisible(!text.empty());
     m_loadButton->setVisible(!text.empty() && loadable);
     setVisible(!text.empty() || m_cardLabel->isVisibleTo(this));
+}
+
+QString CardBar::text(const MessagePair& pair) const {
+    return ToQString(PickMessage(pair, m_language));
 }
 
 }  // namespace tov

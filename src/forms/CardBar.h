@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/core/CardContents.h"
+#include "cards/core/CardMessages.h"
 
 #include <QWidget>
 
@@ -21,7 +22,8 @@ class CardBar final : public QWidget {
     Q_DISABLE_COPY_MOVE(CardBar)
 
 public:
-    explicit CardBar(QWidget* parent);
+    /// Speaks the language of `languageIndex`.
+    CardBar(int languageIndex, QWidget* parent);
 
     /// Shows the cards: one as a line, several as a choice (the one at `folder` chosen).
     void showCards(const std::vector<cards::Card>& found, const std::string& folder);
@@ -35,6 +37,9 @@ signals:
     void loadRequested();
 
 private:
+    QString text(const MessagePair& pair) const;
+
+    int m_language;
     QLabel* m_cardLabel;
     QComboBox* m_cardCombo;
     QLabel* m_offerLabel;
@@ -42,6 +47,6 @@ private:
 };
 
 /// "TOVCARD (exFAT, 60.0 MiB free of 64.0 MiB)", with the card's warnings.
-std::string CardDescription(const cards::Card& card);
+std::string CardDescription(const cards::Card& card, int languageIndex);
 
 }  // namespace tov

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/core/CardContents.h"
+#include "cards/core/CardMessages.h"
 #include "common/FileTextCodec.h"
 #include "common/LocalDateTime.h"
 
@@ -40,16 +41,20 @@ public:
 
     /// The memory cards mounted now (none where the host cannot tell).
     virtual std::vector<cards::Card> Cards() { return {}; }
+    /// The system reported that a volume came or went: list the cards again now.
+    virtual void CardsChanged() {}
     /// Where the files a write replaces are kept; empty: none are kept.
     virtual std::filesystem::path BackupsFolder() { return {}; }
-    /// The tool's message box with an "Eject" button beside OK; true when Eject was chosen.
-    virtual bool ShowMessageOfferingEject(std::string_view text) {
+    /// The tool's message box with an eject button (`ejectButton`) beside OK; true when it
+    /// was chosen.
+    virtual bool ShowMessageOfferingEject(std::string_view text, std::string_view /*ejectButton*/) {
         ShowMessage(text);
         return false;
     }
-    /// Unmounts the card and says whether it may be removed.
-    virtual cards::EjectResult EjectCard(const cards::Card& /*card*/) {
-        return {false, "Ejecting is not available here."};
+    /// Unmounts the card and says, in the language of `languageIndex`, whether it may be
+    /// removed.
+    virtual cards::EjectResult EjectCard(const cards::Card& /*card*/, int languageIndex) {
+        return {false, std::string(PickMessage(cards::text::kEjectUnavailable, languageIndex))};
     }
 };
 

@@ -37,17 +37,20 @@ public:
     const FileTextCodec& FileCodec() override;
 
     std::vector<cards::Card> cards;  ///< what Cards() answers
+    int cardsChanged = 0;            ///< how often CardsChanged() was called
     std::filesystem::path backupsFolder;
     bool ejectAnswer = false;               ///< whether the user takes the eject offer
     std::vector<std::string> ejectOffers;   ///< the confirmations that offered to eject
     std::vector<std::string> ejectedCards;  ///< mount points EjectCard was asked for
     std::vector<cards::Card> Cards() override { return cards; }
+    void CardsChanged() override { ++cardsChanged; }
     std::filesystem::path BackupsFolder() override { return backupsFolder; }
-    bool ShowMessageOfferingEject(std::string_view text) override {
+    bool ShowMessageOfferingEject(std::string_view text,
+                                  std::string_view /*ejectButton*/) override {
         ejectOffers.emplace_back(text);
         return ejectAnswer;
     }
-    cards::EjectResult EjectCard(const cards::Card& card) override {
+    cards::EjectResult EjectCard(const cards::Card& card, int /*languageIndex*/) override {
         ejectedCards.push_back(card.mountPoint);
         return {true, "The card " + card.label + " may be removed now."};
     }

@@ -66,23 +66,36 @@ const FileTextCodec& QtPlatform::FileCodec() {
 }
 
 std::vector<cards::Card> QtPlatform::Cards() {
-    return ListCards();
+    if (!m_cards) {
+        m_cards = std::make_unique<CardWatch>(ListCards);
+    }
+    return m_cards->Latest();
+}
+
+void QtPlatform::CardsChanged() {
+    if (m_cards) {
+        m_cards->Refresh();
+    }
 }
 
 std::filesystem::path QtPlatform::BackupsFolder() {
     return tov::BackupsFolder();
 }
 
-bool QtPlatform::ShowMessageOfferingEject(std::string_view text) {
+bool QtPlatform::ShowMessageOfferingEject(std::string_view text, std::string_view ejectButton) {
     QMessageBox box(QMessageBox::NoIcon, kCaption, ToQString(text), QMessageBox::Ok);
     box.setIconPixmap(ApplicationIcon().pixmap(kMessageIconSize, kMessageIconSize));
-    QPushButton* eject = box.addButton(QObject::tr("Eject the card"), QMessageBox::ActionRole);
+    QPushButton* eject = box.addButton(ToQString(ejectButton), QMessageBox::ActionRole);
     box.exec();
     return box.clickedButton() == eject;
 }
 
-cards::EjectResult QtPlatform::EjectCard(const cards::Card& card) {
-    return tov::EjectCard(card);
+cards::EjectResult QtPlatform::EjectCard(const cards::Card& card, int languageIndex) {
+    cards::EjectResult result = tov::EjectCard(card, languageIndex);
+    if (m_cards) {
+        m_cards->Refresh();
+    }
+    return result;
 }
 
 }  // namespace tov

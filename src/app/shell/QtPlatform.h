@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/host/QtFileTextCodec.h"
+#include "cards/host/CardWatch.h"
 #include "forms/Platform.h"
 
 #include <memory>
@@ -8,7 +9,8 @@
 namespace tov {
 
 /// The platform services on Qt: message boxes without an owner window, the folder picker,
-/// the local clock, the system language and the desktop's handler for addresses.
+/// the local clock, the system language, the desktop's handler for addresses, and the memory
+/// cards (listed on a thread of their own, so that a slow drive never holds up a form).
 class QtPlatform final : public Platform {
 public:
     QtPlatform() = default;
@@ -23,12 +25,14 @@ public:
     bool OpenUrl(std::string_view url) override;
     const FileTextCodec& FileCodec() override;
     std::vector<cards::Card> Cards() override;
+    void CardsChanged() override;
     std::filesystem::path BackupsFolder() override;
-    bool ShowMessageOfferingEject(std::string_view text) override;
-    cards::EjectResult EjectCard(const cards::Card& card) override;
+    bool ShowMessageOfferingEject(std::string_view text, std::string_view ejectButton) override;
+    cards::EjectResult EjectCard(const cards::Card& card, int languageIndex) override;
 
 private:
     std::unique_ptr<QtFileTextCodec> m_codec;
+    std::unique_ptr<CardWatch> m_cards;  // started when a form first asks
 };
 
 }  // namespace tov

@@ -94,9 +94,13 @@ WriteResult BackupStore::Keep(std::string_view label, std::string_view fileName,
                         folder / std::filesystem::u8path(name + std::string(kExtension)), ec) &&
                     n <= kSameSecondNames;
          ++n) {
-        std::array<char, 8> suffix{};
-        std::snprintf(suffix.data(), suffix.size(), "_%02d", n);
-        name = base + suffix.data();
+        std::string number = std::to_string(n);
+        if (number.size() < 2) {
+            number.insert(0, 1, '0');
+        }
+        name = base;
+        name += '_';
+        name += number;
     }
     const std::filesystem::path path =
         folder / std::filesystem::u8path(name + std::string(kExtension));

@@ -1,4 +1,5 @@
 #include "cards/core/CardContents.h"
+#include "cards/core/CardMessages.h"
 
 #include "camera/core/MenuFile.h"
 #include "common/FilePath.h"
@@ -59,14 +60,16 @@ void ReadCameraContents(Card& card) {
     }
 }
 
-std::vector<std::string> CardWarnings(const Card& card) {
+std::vector<std::string> CardWarnings(const Card& card, int languageIndex) {
     std::vector<std::string> warnings;
     if (card.readOnly) {
-        warnings.emplace_back("read-only");
+        warnings.emplace_back(PickMessage(text::kReadOnly, languageIndex));
     }
     if (!CameraReads(card.format)) {
-        const std::string name = card.fileSystem.empty() ? "unknown file system" : card.fileSystem;
-        warnings.push_back(name + ": the camera reads FAT12/16/32 and exFAT only");
+        const std::string_view name = card.fileSystem.empty()
+                                          ? PickMessage(text::kUnknownFileSystem, languageIndex)
+                                          : std::string_view(card.fileSystem);
+        warnings.push_back(Filled(PickMessage(text::kUnreadable, languageIndex), {name}));
     }
     return warnings;
 }

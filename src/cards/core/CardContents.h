@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/core/VolumeFormat.h"
+#include "common/AppState.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -39,7 +40,7 @@ void ReadCameraContents(Card& card);
 
 /// Why the camera or the tool cannot use the card ("read-only", "NTFS: the camera reads
 /// FAT12/16/32 and exFAT only"); empty for a card that can be written for the camera.
-std::vector<std::string> CardWarnings(const Card& card);
+std::vector<std::string> CardWarnings(const Card& card, int languageIndex = kEnglish);
 
 /// What makes it a camera card: "menu.dat, setup.dat", "DCIM folder", or empty.
 std::string CameraSigns(const Card& card);

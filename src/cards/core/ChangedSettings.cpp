@@ -1,5 +1,7 @@
 #include "cards/core/ChangedSettings.h"
 
+#include "cards/core/CardMessages.h"
+
 #include <algorithm>
 #include <map>
 
@@ -55,19 +57,31 @@ std::vector<std::string> ChangedSettings(const FileReport& before, const FileRep
     return changed;
 }
 
-std::string ChangesText(const std::vector<std::string>& changed, std::size_t shown) {
+std::string ChangesText(const std::vector<std::string>& changed, int languageIndex,
+                        std::size_t shown) {
     if (changed.empty()) {
-        return "no setting changed";
+        return std::string(PickMessage(text::kNoSettingChanged, languageIndex));
     }
-    std::string text = std::to_string(changed.size()) +
-                       (changed.size() == 1 ? " setting changed: " : " settings changed: ");
+    std::string names;
     for (std::size_t i = 0; i < changed.size() && i < shown; ++i) {
-        text += (i == 0 ? "" : ", ") + changed[i];
+        names += (i == 0 ? "" : ", ") + changed[i];
     }
     if (changed.size() > shown) {
-        text += " and " + std::to_string(changed.size() - shown) + " more";
+        names += Filled(PickMessage(text::kAndMore, languageIndex),
+                        {std::to_string(changed.size() - shown)});
     }
-    return text;
+    if (changed.size() == 1) {
+        return Filled(PickMessage(text::kOneSettingChanged, languageIndex), {names});
+    }
+    return Filled(PickMessage(text::kSettingsChanged, languageIndex),
+                  {std::to_string(changed.size()), names});
+}
+
+std::string ChangesBetween(const FileReport& before, const FileReport& after, int languageIndex) {
+    if (after.factory && !before.factory) {
+        return std::string(PickMessage(text::kBackToFactory, languageIndex));
+    }
+    return ChangesText(ChangedSettings(before, after), languageIndex);
 }
 
 }  // namespace tov::cards

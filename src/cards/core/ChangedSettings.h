@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/AppState.h"
 #include "common/FileReport.h"
 
 #include <cstddef>
@@ -15,6 +16,12 @@ std::vector<std::string> ChangedSettings(const FileReport& before, const FileRep
 
 /// "3 settings changed: videoLength, imageSize, timer1" with at most `shown` names, then
 /// "and N more"; "no setting changed".
-std::string ChangesText(const std::vector<std::string>& changed, std::size_t shown = 5);
+std::string ChangesText(const std::vector<std::string>& changed, int languageIndex = kEnglish,
+                        std::size_t shown = 5);
+
+/// What a write of `after` over `before` changes, in words: the changed settings, or that the
+/// camera returns to its factory settings (the factory file holds no settings to count).
+std::string ChangesBetween(const FileReport& before, const FileReport& after,
+                           int languageIndex = kEnglish);
 
 }  // namespace tov::cards

@@ -1,5 +1,7 @@
 #include "cards/host/CardEject.h"
 
+#include "cards/core/CardMessages.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -29,23 +31,46 @@
 namespace tov {
 namespace {
 
+namespace text = cards::text;
+
 std::string Name(const cards::Card& card) {
     return card.label.empty() ? card.mountPoint : card.label + " (" + card.mountPoint + ")";
 }
 
-EjectResult Removable(const cards::Card& card, const std::string& how) {
-    return {true, "The card " + Name(card) + " may be removed now" + how + "."};
+// What the system did, put in words in the user's language at the end.
+struct Ejected {
+    enum Kind { kRemovable, kStillOpen, kFailed } kind;
+    std::string detail;  ///< the system's own words, if any
+    MessagePair how{};   ///< how the reader took it, for a removable card
+};
+
+Ejected Removable(const cards::Card& /*card*/, MessagePair how = {}) {
+    return {Ejected::kRemovable, {}, how};
 }
 
-EjectResult Busy(const cards::Card& card, const std::string& detail) {
-    return {false, "The card " + Name(card) +
-                       " may not be removed yet: a program still holds a file open on it" +
-                       (detail.empty() ? "" : " (" + detail + ")") + ". Close it and eject again."};
+Ejected Busy(const cards::Card& /*card*/, const std::string& detail) {
+    return {Ejected::kStillOpen, detail};
 }
 
-EjectResult Failed(const cards::Card& card, const std::string& detail) {
-    return {false, "The card " + Name(card) +
-                       " could not be ejected and may not be removed yet: " + detail};
+Ejected Failed(const cards::Card& /*card*/, const std::string& detail) {
+    return {Ejected::kFailed, detail};
+}
+
+EjectResult InWords(const cards::Card& card, const Ejected& ejected, int language) {
+    const std::string name = Name(card);
+    switch (ejected.kind) {
+    case Ejected::kRemovable:
+        return {true, cards::Filled(PickMessage(text::kMayBeRemoved, language),
+                                    {name, PickMessage(ejected.how, language)})};
+    case Ejected::kStillOpen:
+        return {false, cards::Filled(PickMessage(text::kStillOpen, language),
+                                     {name, ejected.detail.empty() ? std::string()
+                                                                   : " (" + ejected.detail + ")"})};
+    case Ejected::kFailed:
+        break;
+    }
+    return {false,
+            cards::Filled(PickMessage(text::kEjectFailed, language), {name, ejected.detail})};
 }
 
 #if defined(_WIN32)
@@ -74,10 +99,10 @@ private:
 
 // Lock, dismount and eject: this ejects the card from the reader, not the reader from the
 // system.
-EjectResult EjectPlatform(const cards::Card& card) {
+Ejected EjectPlatform(const cards::Card& card) {
     const std::wstring root = QString::fromStdString(card.mountPoint).toStdWString();
     if (root.size() < 2 || root[1] != L':') {
-        return Failed(card, "it is not a drive");
+        return Failed(card, "not a drive letter");
     }
     const std::wstring volume = std::wstring(L"\\\\.\\") + root.substr(0, 2);
     HANDLE handle =
@@ -85,7 +110,7 @@ EjectResult EjectPlatform(const cards::Card& card) {
                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return Failed(card,
-                      "the drive cannot be opened (error " + std::to_string(GetLastError()) + ")");
+                      "the volume cannot be opened (error " + std::to_string(GetLastError()) + ")");
     }
     // Written files reach the card before it goes.
     FlushFileBuffers(handle);
@@ -94,18 +119,20 @@ EjectResult EjectPlatform(const cards::Card& card) {
     CloseHandle(handle);
     switch (outcome) {
     case cards::EjectOutcome::Ejected:
-        return Removable(card, "");
+        return Removable(card);
     case cards::EjectOutcome::DismountedOnly:
-        return Removable(card, " (the reader does not eject it itself)");
+        return Removable(card, text::kReaderKeepsIt);
     case cards::EjectOutcome::Busy:
         return Busy(card, "");
     case cards::EjectOutcome::NotDismounted:
         break;
     }
-    return Failed(card, "the drive could not be dismounted");
+    return Failed(card, "the volume could not be dismounted");
 }
 
-#else
+#endif
+
+#if !defined(_WIN32)
 
 // The output of a finished program, trimmed.
 std::string Output(QProcess& process) {
@@ -132,10 +159,10 @@ bool Run(const QString& program, const QStringList& args, std::string& output) {
 #if defined(__APPLE__)
 
 // Untested: diskutil unmounts every volume of the disk and ejects it.
-EjectResult EjectPlatform(const cards::Card& card) {
+Ejected EjectPlatform(const cards::Card& card) {
     std::string output;
     if (Run("diskutil", {"eject", QString::fromStdString(card.mountPoint)}, output)) {
-        return Removable(card, "");
+        return Removable(card);
     }
     if (output.find("in use") != std::string::npos) {
         return Busy(card, output);
@@ -180,7 +207,7 @@ QVariant UdisksProperty(const QString& path, const QString& interface, const QSt
     return reply.arguments().front().value<QDBusVariant>().variant();
 }
 
-EjectResult UdisksEject(const cards::Card& card, const QString& block) {
+Ejected UdisksEject(const cards::Card& card, const QString& block) {
     QDBusConnection bus = QDBusConnection::systemBus();
     QDBusMessage unmount = QDBusMessage::createMethodCall(
         kUdisks, block, "org.freedesktop.UDisks2.Filesystem", "Unmount");
@@ -199,15 +226,14 @@ EjectResult UdisksEject(const cards::Card& card, const QString& block) {
                               .path();
     if (drive.isEmpty() || drive == "/" ||
         !UdisksProperty(drive, "org.freedesktop.UDisks2.Drive", "CanPowerOff").toBool()) {
-        return Removable(card, "");
+        return Removable(card);
     }
     QDBusMessage powerOff =
         QDBusMessage::createMethodCall(kUdisks, drive, "org.freedesktop.UDisks2.Drive", "PowerOff");
     powerOff << QVariantMap();
     const QDBusMessage off = bus.call(powerOff);
-    return Removable(card, off.type() == QDBusMessage::ErrorMessage
-                               ? " (its reader could not be powered off)"
-                               : "; its reader is powered off");
+    return Removable(card, off.type() == QDBusMessage::ErrorMessage ? text::kReaderStillOn
+                                                                    : text::kReaderOff);
 }
 
 bool StillMounted(const std::string& mountPoint) {
@@ -223,7 +249,7 @@ bool StillMounted(const std::string& mountPoint) {
 }
 
 // Without UDisks2: umount, and for a FUSE mount of another user fusermount.
-EjectResult UnmountEject(const cards::Card& card) {
+Ejected UnmountEject(const cards::Card& card) {
     const QString where = QString::fromStdString(card.mountPoint);
     std::string output;
     bool done = Run("umount", {where}, output);
@@ -234,7 +260,7 @@ EjectResult UnmountEject(const cards::Card& card) {
     }
     if (done && !StillMounted(card.mountPoint)) {
         ::sync();
-        return Removable(card, "");
+        return Removable(card);
     }
     if (output.find("busy") != std::string::npos) {
         return Busy(card, output);
@@ -242,7 +268,7 @@ EjectResult UnmountEject(const cards::Card& card) {
     return Failed(card, output.empty() ? "it is still mounted" : output);
 }
 
-EjectResult EjectPlatform(const cards::Card& card) {
+Ejected EjectPlatform(const cards::Card& card) {
     const QString block = UdisksBlock(card);
     return block.isEmpty() ? UnmountEject(card) : UdisksEject(card, block);
 }
@@ -251,8 +277,8 @@ EjectResult EjectPlatform(const cards::Card& card) {
 
 }  // namespace
 
-EjectResult EjectCard(const cards::Card& card) {
-    return EjectPlatform(card);
+EjectResult EjectCard(const cards::Card& card, int languageIndex) {
+    return InWords(card, EjectPlatform(card), languageIndex);
 }
 
 }  // namespace tov

@@ -12,6 +12,6 @@ using cards::EjectResult;
 /// (Filesystem.Unmount, then Drive.PowerOff where the drive can), `umount` where UDisks2 is
 /// absent; Windows: lock, dismount and eject the volume (the card, not the reader); macOS:
 /// `diskutil eject` (untested).
-EjectResult EjectCard(const cards::Card& card);
+EjectResult EjectCard(const cards::Card& card, int languageIndex = kEnglish);
 
 }  // namespace tov

@@ -1,6 +1,7 @@
 #include "mms/ui/CMmsSetupDlg.h"
 
 #include "common/FieldHelp.h"
+#include "common/RecordFile.h"
 #include "forms/FormAccess.h"
 #include "forms/QtText.h"
 #include "forms/WindowFit.h"
@@ -92,9 +93,12 @@ CMmsSetupDlg::CMmsSetupDlg(const AppState& state, Platform& platform, int modelI
       m_model(ModelFor(modelIndex)), m_settings(OpeningMmsSettings(modelIndex)) {
     m_ui->setupUi(this);
     bindFields(MmsFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
-    // Read for the backup and the changes a write makes; loading is the camera form's only.
-    setStoredFile({kMmsFileName, [this](std::span<const std::uint8_t> bytes) {
+    setStoredFile({kMmsFileName,
+                   [this](std::span<const std::uint8_t> bytes) {
                        return DecodeMmsFile(bytes, m_model.index, true);
+                   },
+                   [this](std::span<const std::uint8_t> bytes, const FileReport&) {
+                       loadSetupFile(bytes);
                    }});
     m_ui->folderEdit->setReadOnly(true);  // the folder comes from Select only
     m_ui->folderEdit->setFocusPolicy(Qt::NoFocus);
@@ -324,6 +328,25 @@ void CMmsSetupDlg::onPhone2Edited() {
         setEditable(MmsKey("phone3"), true);
     }
     writeForm();
+}
+
+void CMmsSetupDlg::loadSetupFile(std::span<const std::uint8_t> bytes) {
+    m_settings = ReadMmsSettings(ReadRecordFile(bytes).plain, m_model.family);
+    // The lists and what takes typing as they would stand had the user chosen and typed these.
+    fillList(MmsKey("country"), choices(kMmsCountryList), m_settings.countryIndex);
+    fillList(MmsKey("operator"), choices(kMmsOperatorList), m_settings.operatorIndex);
+    fillList(MmsKey("bearer"), choices(kMmsBearerList), m_settings.bearer);
+    nameApnField();
+    const bool sms = smsChosen();
+    const bool reachable = m_settings.phone1.size() >= kUnlockingLength ||
+                           (m_settings.email.size() >= kUnlockingLength &&
+                            m_settings.email.find('@') != std::string::npos);
+    setEditable(kAccess, m_settings.mode == kMmsManual && !sms);
+    setEditable(MmsKey("phone1"), true);
+    setEditable(MmsKey("email"), !sms);
+    setEditable(MmsKey("phone2"), !sms && reachable);
+    setEditable(MmsKey("phone3"),
+                !sms && reachable && m_settings.phone2.size() >= kUnlockingLength);
 }
 
 void CMmsSetupDlg::onGenerate() {

@@ -50,6 +50,8 @@ private:
     void onEmailEdited();
     void onPhone2Edited();
     void onGenerate();
+    /// Takes the settings of a setup.dat the user chose to load.
+    void loadSetupFile(std::span<const std::uint8_t> bytes);
 
     std::unique_ptr<Ui::CMmsSetupDlg> m_ui;
     const ModelInfo& m_model;

@@ -1,6 +1,7 @@
 #include "smtp/ui/CSmtpSetupDlg.h"
 
 #include "common/FieldHelp.h"
+#include "common/RecordFile.h"
 #include "forms/FormAccess.h"
 #include "forms/QtText.h"
 #include "forms/WindowFit.h"
@@ -97,10 +98,16 @@ CSmtpSetupDlg::CSmtpSetupDlg(const AppState& state, Platform& platform, int mode
       m_model(ModelFor(modelIndex)), m_settings(OpeningSmtpSettings(m_model.family)) {
     m_ui->setupUi(this);
     bindFields(SmtpFieldTable(), m_model.family, m_settings, *m_ui, kWidgets);
-    // Read for the backup and the changes a write makes; loading is the camera form's only.
-    setStoredFile({kSmtpFileName, [this](std::span<const std::uint8_t> bytes) {
-                       return DecodeSmtpFile(bytes, m_model.index, true);
-                   }});
+    setStoredFile(
+        {kSmtpFileName,
+         [this](std::span<const std::uint8_t> bytes) {
+             return DecodeSmtpFile(bytes, m_model.index, true);
+         },
+         [this](std::span<const std::uint8_t> bytes, const FileReport&) {
+             m_settings = ReadSmtpSettings(ReadRecordFile(bytes).plain, m_model.family);
+             fillList(SmtpKey("country"), choices(kSmtpCountryList), m_settings.countryIndex);
+             fillList(SmtpKey("operator"), choices(kSmtpOperatorList), m_settings.operatorIndex);
+         }});
 
     // Enter does nothing here: no button is the default, and none becomes it with the focus
     // (the template turns autoDefault off), so Enter neither generates nor closes the form.

@@ -86,6 +86,13 @@ void CameraFormCardsTest::folderStartsAtTheOnlyCard() {
     QCOMPARE(LabelText(single, "cardLabel"),
              QString("Memory card: TOVCARD (exFAT, 60.0 MiB free of 64.0 MiB)"));
     QVERIFY(!Combo(single, "cardCombo")->isVisible());
+
+    // The row speaks the form's language.
+    const AppState chinese = StateFor(4, kChinese);
+    CCameraSetup9030Dlg inChinese(chinese, one);
+    inChinese.show();
+    QCOMPARE(LabelText(inChinese, "cardLabel"),
+             QString("存储卡：TOVCARD（exFAT，可用 60.0 MiB，共 64.0 MiB）"));
 }
 
 void CameraFormCardsTest::severalCardsAreAChoice() {
@@ -257,7 +264,9 @@ void CameraFormCardsTest::volumeBroadcastRefreshesTheCards() {
     platform.cards = {CardAt(card, "TOVCARD")};
     broadcast(DBT_DEVICEARRIVAL, &port);
     QVERIFY(!bar->isVisible());
+    QCOMPARE(platform.cardsChanged, 0);
     broadcast(DBT_DEVICEARRIVAL, &volume);
+    QCOMPARE(platform.cardsChanged, 1);
     QVERIFY(bar->isVisible());
     QVERIFY(LabelText(form, "cardLabel").contains("TOVCARD"));
     platform.cards.clear();

@@ -1,6 +1,7 @@
 #include "cards/core/ChangedSettings.h"
 
 #include "camera/core/CameraMenuSettings.h"
+#include "camera/core/CameraSettings.h"
 #include "camera/core/MenuFile.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,15 @@ TEST(ChangedSettings, Text) {
     EXPECT_EQ(ChangesText({"timer1"}), "1 setting changed: timer1");
     EXPECT_EQ(ChangesText({"a", "b", "c", "d", "e", "f", "g"}),
               "7 settings changed: a, b, c, d, e and 2 more");
+    EXPECT_EQ(ChangesText({"a", "b", "c", "d", "e", "f", "g"}, kChinese),
+              "7 项设置改变：a, b, c, d, e 等，另有 2 项");
+    // Writing the factory file: no count of the settings it drops.
+    ClockSnapshot noon{2026, 12, 1, 12, 0, 0};
+    const MenuRecord busy = BuildMenuRecord(OpeningCameraSettings(4), Family::Second, noon, 2, 0);
+    EXPECT_EQ(ChangesBetween(DecodeMenuFile(busy, 4), DecodeMenuFile(FactoryMenuRecord(), 4)),
+              "every setting returns to the camera's factory settings");
+    EXPECT_EQ(ChangesBetween(DecodeMenuFile(busy, 4), DecodeMenuFile(busy, 4), kChinese),
+              "没有设置改变");
 }
 
 }  // namespace

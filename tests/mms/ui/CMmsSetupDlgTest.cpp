@@ -90,6 +90,7 @@ private slots:
     void pictureLimitIsCheckedAndCorrected();
     void failedWriteIsReportedAndOldFileStays();
     void familiesDifferOnlyInTheirData();
+    void loadOfferTakesAFolderFileOnlyWhenAsked();
 };
 
 void CMmsSetupDlgTest::opensInItsStartingState() {
@@ -343,6 +344,47 @@ void CMmsSetupDlgTest::familiesDifferOnlyInTheirData() {
         h.combo("mmsSendCombo")->setCurrentIndex(sendEntries - 1);
         QVERIFY(!h.Editable("emailEdit"));
     }
+}
+
+void CMmsSetupDlgTest::loadOfferTakesAFolderFileOnlyWhenAsked() {
+    MmsHarness h(4, kEnglish);
+    const SettingTexts typed{{"mode", "Manual"},
+                             {"url", "http://mms.example/"},
+                             {"apn", "mms"},
+                             {"gateway", "10.0.0.1"},
+                             {"port", "8080"},
+                             {"phone1", "07700900123"},
+                             {"email", "me@example.org"},
+                             {"phone2", "07700900456"}};
+    TempDir other;
+    const std::vector<std::uint8_t> stored = h.CommandLineFile(typed);
+    QCOMPARE(stored.size(), std::size_t{720});
+    WriteBytes(other.path() / "setup.dat", stored);
+    h.platform.folderAnswers.push_back(other.str());
+    Click(h.f(), "selectButton");
+    QVERIFY(LabelText(h.f(), "loadOfferLabel").startsWith("This folder holds settings for a Tov "));
+    // Nothing changes until the user asks.
+    QCOMPARE(h.edit("urlEdit")->text(), QString());
+    QCOMPARE(EditableStates(h), QString("EE---"));
+
+    Click(h.f(), "loadButton");
+    QCOMPARE(h.combo("modeCombo")->currentIndex(), kMmsManual);
+    for (const auto& [edit, text] : {std::pair{"urlEdit", "http://mms.example/"},
+                                     {"apnEdit", "mms"},
+                                     {"gatewayEdit", "10.0.0.1"},
+                                     {"portEdit", "8080"},
+                                     {"phone1Edit", "07700900123"},
+                                     {"emailEdit", "me@example.org"},
+                                     {"phone2Edit", "07700900456"}}) {
+        QCOMPARE(h.edit(edit)->text(), QString(text));
+    }
+    // As if typed: Manual opens the access data, the numbers open the next number.
+    QCOMPARE(EditableStates(h), QString("EEEEE"));
+    QCOMPARE(h.platform.MessageCount(), std::size_t{0});
+
+    // Generate gives back the file it came from.
+    Click(h.f(), "generateButton");
+    QCOMPARE(ReadBytes(other.path() / "setup.dat"), stored);
 }
 
 }  // namespace tov::test

@@ -61,6 +61,7 @@ private slots:
     void failedCheckOrWriteLeavesTheOldFile();
     void firstFamilyReadsWhenSmsListClosesUnchanged();
     void controlAndInvisibleCharactersRefused();
+    void loadOfferTakesAFolderFileOnlyWhenAsked();
 };
 
 void CSmtpSetupDlgTest::opensInItsStartingState() {
@@ -292,6 +293,37 @@ void CSmtpSetupDlgTest::controlAndInvisibleCharactersRefused() {
                  std::filesystem::perms::all,
              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 #endif
+}
+
+void CSmtpSetupDlgTest::loadOfferTakesAFolderFileOnlyWhenAsked() {
+    SmtpHarness h(3);
+    const SettingTexts typed{{"country", "Germany"},
+                             {"smtpServer", "smtp.example.com"},
+                             {"port", "465"},
+                             {"senderEmail", "cam01@example.com"},
+                             {"senderPassword", "pw-123"},
+                             {"recipientEmail", "me@example.org"}};
+    const SmtpSettingsResult settings = ApplySmtpSettings(3, typed, kEnglish);
+    QVERIFY(!settings.error);
+    const std::vector<std::uint8_t> stored =
+        BuildSmtpFile(settings.settings, Family::First, h.state.languageByte());
+    TempDir other;
+    WriteBytes(other.path() / "smtp.dat", stored);
+    h.platform.folderAnswers.push_back(other.str());
+    Click(*h.form, "selectButton");
+    QVERIFY(Child<QPushButton>(*h.form, "loadButton")->isVisible());
+    QCOMPARE(h.edit("smtpServerEdit")->text(), QString());
+
+    Click(*h.form, "loadButton");
+    QCOMPARE(h.combo("countryCombo")->currentText().trimmed(),
+             QString("Deutschland"));  // listed by its own name
+    QCOMPARE(h.edit("smtpServerEdit")->text(), QString("smtp.example.com"));
+    QCOMPARE(h.edit("senderEmailEdit")->text(), QString("cam01@example.com"));
+    QCOMPARE(h.edit("recipientEmailEdit")->text(), QString("me@example.org"));
+    QVERIFY(h.edit("apnEdit")->isReadOnly());  // Auto mode: the catalogue's access data
+    QCOMPARE(h.platform.MessageCount(), std::size_t{0});
+    Click(*h.form, "generateButton");
+    QCOMPARE(ReadBytes(other.path() / "smtp.dat"), stored);
 }
 
 }  // namespace tov::test
