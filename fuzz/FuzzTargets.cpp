@@ -470,12 +470,10 @@ void InspectFolder(std::span<const std::uint8_t> data) {
     const std::string report = out.str();
     std::size_t reports = 0;
     if (json) {
-        std::istringstream objects(report);
-        while ((objects >> std::ws).peek() != EOF) {
-            nlohmann::json object;
-            objects >> object;
-            ++reports;
-        }
+        // A folder's reports sit in one object, a profile of its files; a file's is its own.
+        const nlohmann::json object = nlohmann::json::parse(report.empty() ? "{}" : report);
+        reports +=
+            object.contains("reports") ? object.at("reports").size() : (report.empty() ? 0 : 1);
     } else {
         for (std::size_t p = report.find("file: "); p != std::string::npos;
              p = report.find("file: ", p + 1)) {

@@ -192,11 +192,26 @@ std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnviron
 
 std::optional<AppState> ResolveFileCommandState(const CommonOptions& options,
                                                 const std::string& outDir, CliEnvironment& env,
-                                                std::ostream& err) {
-    auto state = ResolveAppState(options, env, err);
+                                                std::ostream& err,
+                                                std::optional<int> profileModel) {
+    CommonOptions given = options;
+    if (!given.model && profileModel) {
+        given.model = std::to_string(*profileModel);
+    }
+    auto state = ResolveAppState(given, env, err);
     if (state && outDir.empty()) {
         err << "--out: " << state->message({"需要一个文件夹", "a folder is needed"}) << "\n";
         return std::nullopt;
+    }
+    if (state && !given.model) {
+        const std::string model = ModelDisplayName(state->modelIndex);
+        const std::string where = Printable(env.preferences.Location());
+        err << "model: "
+            << state->message(
+                   {"未指定 --model，使用存储的型号 " + model + "（保存在 " + where + "）",
+                    "no --model given; using the stored model " + model + " (kept in " + where +
+                        ")"})
+            << "\n";
     }
     return state;
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -22,6 +23,9 @@ namespace tov::cli {
 /// prompts with `prompt` on `err` and does not echo what is typed. No value when the input has
 /// ended.
 std::optional<std::string> ReadSecretLine(std::string_view prompt, std::ostream& err);
+
+/// Whether standard error is a terminal.
+bool ErrorIsTerminal();
 
 /// The exit codes every command keeps to.
 enum ExitCode : int {
@@ -49,6 +53,10 @@ struct CliEnvironment {
     /// Where the files a write replaces are kept; empty: none are kept (tests that do not
     /// look at backups).
     std::filesystem::path backupsFolder = {};
+    /// Where `--settings -` reads from.
+    std::istream* standardInput = &std::cin;
+    /// Whether the error stream is a terminal: progress is then one line that updates.
+    bool terminal = false;
 };
 
 /// The options shared by the file commands; one not given takes the stored preference (a
@@ -104,10 +112,13 @@ AppState StoredAppState(CliEnvironment& env);
 std::optional<AppState> ResolveAppState(const CommonOptions& options, CliEnvironment& env,
                                         std::ostream& err);
 
-/// ResolveAppState for a command that writes a file into `outDir`, which must be given.
+/// ResolveAppState for a command that writes a file into `outDir`, which must be given. The
+/// model: --model, else the one `profileModel` names, else the stored one, which is then
+/// named on `err` (a script should not depend unknowingly on what the window chose last).
 std::optional<AppState> ResolveFileCommandState(const CommonOptions& options,
                                                 const std::string& outDir, CliEnvironment& env,
-                                                std::ostream& err);
+                                                std::ostream& err,
+                                                std::optional<int> profileModel = {});
 
 /// The host's local clock.
 LocalDateTime ReadLocalClock();

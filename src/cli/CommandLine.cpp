@@ -1,12 +1,15 @@
 #include "cli/CommandLine.h"
 
+#include "cli/BatchCommand.h"
 #include "cli/CardsCommand.h"
 #include "cli/InspectCommand.h"
 #include "cli/MenuCommand.h"
 #include "cli/MmsCommand.h"
 #include "cli/OperatorsCommand.h"
 #include "cli/PrefsCommand.h"
+#include "cli/ProfileCommand.h"
 #include "cli/SmtpCommand.h"
+#include "cli/WriteCommand.h"
 #include "common/Models.h"
 #include "common/Text.h"
 
@@ -77,7 +80,8 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options) {
 void AddSettingSources(CLI::App& command, SettingSources& sources, CLI::Option*& settings,
                        CLI::Option*& setters, std::string_view example) {
     settings = AddOptional(command, "--settings", sources.settingsFile,
-                           "JSON object of settings by key, e.g. " + std::string(example));
+                           "JSON object of settings by key, e.g. " + std::string(example) +
+                               ", or a profile (see write); - reads standard input");
     setters = command.add_option(
         "--set", sources.setters,
         "KEY=VALUE, repeatable, over --settings; a choice is its index or its English text");
@@ -134,6 +138,67 @@ CLI::App& AddSmtpCommand(CLI::App& app, SmtpOptions& options) {
     AddSettingSources(*command, options.settings, settings, setters,
                       R"({"smtpServer": "smtp.example.com", "port": "465"})");
     command->footer(&SmtpKeysHelp);
+    return *command;
+}
+
+CLI::App& AddWriteCommand(CLI::App& app, ProfileWriteOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "write", "Writes every file a profile holds (menu.dat, setup.dat, smtp.dat), all "
+                 "checked before any is written");
+    command
+        ->add_option("--settings", options.settings,
+                     "The profile: {\"format\": 1, \"model\": \"Tov 9030MG\", \"menu\": {...}, "
+                     "\"mms\": {...}, \"smtp\": {...}} (as inspect --json prints it); - reads "
+                     "standard input")
+        ->required();
+    AddOut(*command, options.outDir, "the files");
+    AddCommonOptions(*command, options.common);
+    AddOptional(*command, "--clock", options.clock,
+                "Camera clock \"YYYY-MM-DD HH:MM:SS\" instead of the local clock");
+    command->add_option("--set", options.setters,
+                        "KEY=VALUE over the profile, repeatable: every file that takes KEY, or "
+                        "FILE.KEY (mms.port)");
+    command->footer("--model gives or overrides the profile's model. Nothing is written when "
+                    "one file is refused (exit 2); a failed write stops the rest (exit 1).");
+    return *command;
+}
+
+CLI::App& AddProfileCommand(CLI::App& app, ProfileOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "profile", "Saves the settings of a card's or folder's files as a profile for write");
+    command
+        ->add_option("source", options.source,
+                     "The folder, \"card\" for the only memory card, or one configuration file")
+        ->required();
+    command->add_option("--out", options.out, "The profile to write, or - for standard output")
+        ->required();
+    AddOptional(*command, "--model", options.model,
+                "Camera model: " + ModelChoices() + " (default: the model the files tell)");
+    command->add_flag("--include-secrets", options.includeSecrets,
+                      "Keep the passwords; the profile is then made owner-only (0600)");
+    command->add_flag("--force", options.force, "Replace the profile even when it is read-only");
+    return *command;
+}
+
+CLI::App& AddBatchCommand(CLI::App& app, BatchOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "batch", "Writes a profile to many cards or folders in a row, each with its own values");
+    command->add_option("--settings", options.settings, "The profile (see write)")->required();
+    command
+        ->add_option("--cards", options.cards,
+                     "CSV: a first line \"destination,KEY,...\", then one line per card: a folder "
+                     "or \"card\" (wait for the next card) and its values by key")
+        ->required();
+    AddOptional(*command, "--log", options.log,
+                "Write the results as CSV: destination, card, files, result, reason");
+    command->add_flag("--again", options.again,
+                      "Write a card this batch has written already (refused otherwise)");
+    AddCommonOptions(*command, options.common);
+    AddOptional(*command, "--clock", options.clock,
+                "Camera clock \"YYYY-MM-DD HH:MM:SS\" instead of the local clock");
+    command->footer("A line with a bad value is reported and skipped. Ctrl+C stops before the "
+                    "next card; a write under way is finished first. Exit 0 all written, 2 a "
+                    "line skipped, 1 a write failed or the batch was stopped.");
     return *command;
 }
 
@@ -233,6 +298,9 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
     MmsOptions mms;
     SmtpOptions smtp;
     InspectOptions inspect;
+    ProfileWriteOptions write;
+    ProfileOptions profile;
+    BatchOptions batch;
     OperatorsOptions operators;
     CardsOptions cardsOptions;
     BackupsOptions backups;
@@ -260,6 +328,18 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
         {"smtp", [&]() -> CLI::App& { return AddSmtpCommand(app, smtp); },
          [&] {
              return RunSmtpCommand(smtp, env, out, err);
+         }},
+        {"write", [&]() -> CLI::App& { return AddWriteCommand(app, write); },
+         [&] {
+             return RunWriteCommand(write, env, out, err);
+         }},
+        {"batch", [&]() -> CLI::App& { return AddBatchCommand(app, batch); },
+         [&] {
+             return RunBatchCommand(batch, env, out, err);
+         }},
+        {"profile", [&]() -> CLI::App& { return AddProfileCommand(app, profile); },
+         [&] {
+             return RunProfileCommand(profile, env, out, err);
          }},
         {"inspect", [&]() -> CLI::App& { return AddInspectCommand(app, inspect); },
          [&] {

@@ -9,6 +9,8 @@
 #include "common/Text.h"
 #include "mms/core/MmsFields.h"
 #include "mms/core/MmsFile.h"
+#include "profiles/core/FileSettings.h"
+#include "profiles/json/ProfileJson.h"
 #include "smtp/core/SmtpFields.h"
 #include "smtp/core/SmtpFile.h"
 
@@ -171,10 +173,25 @@ bool WrittenByAForm(const InspectedFile& kind, std::span<const std::uint8_t> byt
     });
 }
 
-// Reads one file as `kind` and prints its report.
+// The settings of files read for a profile, as its JSON.
+std::string SettingsJson(const std::vector<profiles::ReadFile>& files, std::optional<int> model,
+                         const InspectOptions& options, const CliEnvironment& env) {
+    return profiles::ProfileJson(
+        profiles::ProfileOfFiles(files, model, options.showSecrets, env.codec));
+}
+
+// What a file's reading leaves for the summary: its JSON report and bytes.
+struct Inspected {
+    std::string json;
+    std::vector<std::uint8_t> bytes;
+    bool read = false;
+};
+
+// Reads one file as `kind` and prints its report; with `kept`, a JSON report is kept there
+// instead of printed (a folder prints one object for all its files).
 int InspectFile(const std::string& file, const InspectedFile& kind, std::optional<int> model,
-                const InspectOptions& options, const AppState& state, std::ostream& out,
-                std::ostream& err) {
+                const InspectOptions& options, const AppState& state, const CliEnvironment& env,
+                std::ostream& out, std::ostream& err, Inspected* kept = nullptr) {
     const InputFile input = ReadInputFile(file, kMaxInspectedSize);
     if (!input.error.empty()) {
         const std::string shown = Printable(file);
@@ -198,8 +215,18 @@ int InspectFile(const std::string& file, const InspectedFile& kind, std::optiona
                                   " bytes, expected " + std::to_string(report.expectedSize);
     }
     const bool formWritten = report.damaged() || WrittenByAForm(kind, input.bytes, model);
-    if (options.json) {
-        out << FileReportJson(file, report, model, formWritten) << "\n";
+    if (kept != nullptr) {
+        kept->json = FileReportJson(file, report, model, formWritten);
+        kept->bytes = input.bytes;
+        kept->read = true;
+    } else if (options.json) {
+        const profiles::ProfileFileKind* member = profiles::ProfileFileByName(kind.name);
+        out << FileReportJson(
+                   file, report, model, formWritten,
+                   member == nullptr || input.truncated
+                       ? std::string()
+                       : SettingsJson({{member->member, input.bytes}}, model, options, env))
+            << "\n";
     } else {
         PrintText(file, report, model, formWritten, out);
     }
@@ -244,6 +271,10 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
     if (std::filesystem::is_directory(path, ec)) {
         int worst = kExitOk;
         int found = 0;
+        std::vector<Inspected> read;
+        read.reserve(InspectedFiles().size());
+        std::vector<profiles::ReadFile> files;
+        std::vector<std::string> reports;
         for (const InspectedFile& file : InspectedFiles()) {
             const std::filesystem::path inside = path / file.name;
             // An entry that cannot be looked at (no permission) is read, to tell the reason.
@@ -254,8 +285,17 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
             if (found++ > 0 && !options.json) {
                 out << "\n";
             }
-            worst = WorseExit(worst,
-                              InspectFile(PathText(inside), file, model, options, state, out, err));
+            Inspected* kept = options.json ? &read.emplace_back() : nullptr;
+            worst = WorseExit(worst, InspectFile(PathText(inside), file, model, options, state, env,
+                                                 out, err, kept));
+            if (kept != nullptr && kept->read) {
+                reports.push_back(kept->json);
+                files.push_back({profiles::ProfileFileByName(file.name)->member, kept->bytes});
+            }
+        }
+        if (options.json && found > 0) {
+            // One object that is a profile of the folder's files, their reports inside.
+            out << FolderReportJson(SettingsJson(files, model, options, env), reports) << "\n";
         }
         if (found == 0) {
             const std::string folder = Printable(options.file);
@@ -272,7 +312,7 @@ int RunInspectCommand(const InspectOptions& options, CliEnvironment& env, std::o
     if (kind == nullptr) {
         kind = FileNamed(kMenuFileName);
     }
-    return InspectFile(options.file, *kind, model, options, state, out, err);
+    return InspectFile(options.file, *kind, model, options, state, env, out, err);
 }
 
 std::vector<std::pair<std::string_view, FileDecoder>> InspectedDecoders() {

@@ -115,7 +115,8 @@ nlohmann::ordered_json FieldsJson(const std::vector<DecodedField>& fields) {
 }  // namespace
 
 std::string FileReportJson(const std::string& file, const FileReport& report,
-                           std::optional<int> model, bool formWritten) {
+                           std::optional<int> model, bool formWritten,
+                           const std::string& settings) {
     nlohmann::ordered_json json;
     json["file"] = file;
     json["size"] = report.size;
@@ -136,7 +137,19 @@ std::string FileReportJson(const std::string& file, const FileReport& report,
     if (report.sections.empty()) {
         json["fields"] = nlohmann::ordered_json::array();
     }
+    if (!settings.empty()) {
+        json["settings"] = nlohmann::ordered_json::parse(settings);
+    }
     // A file name need not be UTF-8; the output stays valid JSON all the same.
+    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+std::string FolderReportJson(const std::string& profile, const std::vector<std::string>& reports) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::parse(profile);
+    json["reports"] = nlohmann::ordered_json::array();
+    for (const std::string& report : reports) {
+        json["reports"].push_back(nlohmann::ordered_json::parse(report));
+    }
     return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 

@@ -25,8 +25,14 @@ std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::
 
 /// A file report as one JSON object (valid JSON whatever bytes the file name holds);
 /// `formWritten`: whether a form writes such a file ("writtenByAForm").
+/// `settings`: a profile's JSON (the file's settings), added as "settings".
 std::string FileReportJson(const std::string& file, const FileReport& report,
-                           std::optional<int> model, bool formWritten = true);
+                           std::optional<int> model, bool formWritten = true,
+                           const std::string& settings = {});
+
+/// A folder's report: the profile of its files (`profile`, a profile's JSON) with the report
+/// of each file in "reports", so that the whole is a profile again.
+std::string FolderReportJson(const std::string& profile, const std::vector<std::string>& reports);
 
 /// An operator catalogue as one JSON object: {"catalogue": ..., "countries": [...]}.
 std::string OperatorsJson(std::string_view catalogue, const std::vector<CountryListing>& countries);

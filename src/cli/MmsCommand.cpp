@@ -2,6 +2,7 @@
 
 #include "cli/FileOutput.h"
 #include "cli/KeysHelp.h"
+#include "cli/PreparedFile.h"
 #include "cli/SecretInput.h"
 #include "common/Models.h"
 #include "mms/core/MmsFields.h"
@@ -21,37 +22,57 @@ std::string MmsKeysHelp() {
            SecretKeysHelp(SecretKeys(MmsFieldTable()));
 }
 
+std::optional<PreparedFile> PrepareMmsFile(const SettingTexts& texts, const AppState& state,
+                                           std::ostream& err) {
+    const MmsSettingsResult settings =
+        ApplyMmsSettings(state.modelIndex, texts, state.languageIndex);
+    if (settings.error) {
+        err << *settings.error << "\n";
+        return std::nullopt;
+    }
+    const ModelInfo& model = ModelFor(state.modelIndex);
+    MmsFileOutcome file =
+        GenerateMmsFile(settings.settings, model, state.languageByte(), state.TvMode);
+    if (file.problem) {
+        err << KeyMessage(file.problem->key, state.message(file.problem->message)) << "\n";
+        return std::nullopt;
+    }
+    return PreparedFile{kMmsFileName, std::move(file.bytes), true,
+                        MmsConfirmation(model, state.languageIndex)};
+}
+
 int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& out,
                   std::ostream& err) {
-    const auto state = ResolveFileCommandState(options.common, options.outDir, env, err);
+    const auto file =
+        ReadSettingsFile(options.settings.settingsFile, "mms", StoredAppState(env), env, err);
+    if (!file) {
+        return kExitBadInput;
+    }
+    const auto state =
+        ResolveFileCommandState(options.common, options.outDir, env, err, file->model);
     if (!state) {
         return kExitBadInput;
     }
     const std::vector<std::string_view> secretKeys = SecretKeys(MmsFieldTable());
+    if (ReadsStandardInputTwice(options.settings, secretKeys, *state, err)) {
+        return kExitBadInput;
+    }
     const auto sources = ReadSecretSetters(options.settings, secretKeys, *state, env, err);
     if (!sources) {
         return kExitBadInput;
     }
-    const auto texts = CollectSettings(*sources, *state, env.codec, err, secretKeys);
+    const auto texts =
+        CollectSettings(file->texts, sources->setters, *state, env.codec, err, secretKeys);
     if (!texts) {
         return kExitBadInput;
     }
-    const MmsSettingsResult settings =
-        ApplyMmsSettings(state->modelIndex, *texts, state->languageIndex);
-    if (settings.error) {
-        err << *settings.error << "\n";
+    const auto prepared = PrepareMmsFile(*texts, *state, err);
+    if (!prepared) {
         return kExitBadInput;
     }
-    const ModelInfo& model = ModelFor(state->modelIndex);
-    const MmsFileOutcome file =
-        GenerateMmsFile(settings.settings, model, state->languageByte(), state->TvMode);
-    if (file.problem) {
-        err << KeyMessage(file.problem->key, state->message(file.problem->message)) << "\n";
-        return kExitBadInput;
-    }
-    return WriteConfigFileStep(
-        options.outDir, kMmsFileName, file.bytes, MmsConfirmation(model, state->languageIndex),
-        *state, env, options.common.dryRun, out, err, FileWriteOptions(options.common, true));
+    return WriteConfigFileStep(options.outDir, prepared->fileName, prepared->bytes,
+                               prepared->confirmation, *state, env, options.common.dryRun, out, err,
+                               FileWriteOptions(options.common, true));
 }
 
 }  // namespace tov::cli

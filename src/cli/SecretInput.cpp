@@ -34,6 +34,14 @@ bool InputIsTerminal() {
     return _isatty(_fileno(stdin)) != 0;
 }
 
+}  // namespace
+
+bool ErrorIsTerminal() {
+    return _isatty(_fileno(stderr)) != 0;
+}
+
+namespace {
+
 // The console hands typed text over in UTF-16; the file's code page is applied later, once.
 std::optional<std::string> ReadTerminalLine() {
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
@@ -73,6 +81,14 @@ std::optional<std::string> ReadTerminalLine() {
 bool InputIsTerminal() {
     return isatty(STDIN_FILENO) != 0;
 }
+
+}  // namespace
+
+bool ErrorIsTerminal() {
+    return isatty(STDERR_FILENO) != 0;
+}
+
+namespace {
 
 // Echo is off only while the line is read, and comes back whatever happens to the read.
 class EchoOff final {

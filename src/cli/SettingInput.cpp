@@ -4,8 +4,10 @@
 #include "cli/Json.h"
 #include "common/FieldMessages.h"
 #include "common/Text.h"
+#include "profiles/json/ProfileJson.h"
 
 #include <algorithm>
+#include <istream>
 
 namespace tov::cli {
 namespace {
@@ -20,37 +22,134 @@ std::size_t CharacterCount(std::string_view utf8) {
     }));
 }
 
+// The text of --settings: the file, or standard input for "-", at most the limit. A refusal
+// goes to `err`.
+std::optional<std::string> ReadSettingsText(const std::string& path, const AppState& state,
+                                            CliEnvironment& env, std::ostream& err) {
+    const std::string shown = Printable(path);
+    InputFile input;
+    if (path == kStandardInput) {
+        std::string text(kMaxSettingsFileSize + 1, '\0');
+        env.standardInput->read(text.data(), static_cast<std::streamsize>(text.size()));
+        const auto got = static_cast<std::size_t>(env.standardInput->gcount());
+        if (env.standardInput->bad()) {
+            input.error = "read error";
+        }
+        input.truncated = got > kMaxSettingsFileSize;
+        input.bytes.assign(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(
+                                                            std::min(got, kMaxSettingsFileSize)));
+    } else {
+        input = ReadInputFile(path, kMaxSettingsFileSize);
+    }
+    if (!input.error.empty()) {
+        err << "--settings: "
+            << state.message({shown + " 无法读取：" + input.error,
+                              "cannot read " + shown + ": " + input.error})
+            << "\n";
+        return std::nullopt;
+    }
+    if (input.truncated) {
+        err << "--settings: "
+            << state.message({shown + " 太大，不是设置文件", shown + " is too large for settings"})
+            << "\n";
+        return std::nullopt;
+    }
+    return std::string(input.bytes.begin(), input.bytes.end());
+}
+
+std::optional<profiles::Profile> ParseProfile(const std::string& text, const std::string& path,
+                                              const AppState& state, std::ostream& err) {
+    std::string error;
+    auto profile = profiles::ParseProfileJson(text, "--settings " + Printable(path),
+                                              state.languageIndex, error);
+    if (!profile) {
+        err << error << "\n";
+    }
+    return profile;
+}
+
 }  // namespace
 
-std::optional<SettingTexts> CollectSettings(const SettingSources& sources, const AppState& state,
-                                            const FileTextCodec& codec, std::ostream& err,
-                                            const std::vector<std::string_view>& secretKeys) {
-    SettingTexts texts;
-    if (sources.settingsFile) {
-        const InputFile input = ReadInputFile(*sources.settingsFile, kMaxSettingsFileSize);
-        const std::string path = Printable(*sources.settingsFile);
-        if (!input.error.empty()) {
-            err << "--settings: "
-                << state.message({path + " 无法读取：" + input.error,
-                                  "cannot read " + path + ": " + input.error})
-                << "\n";
+std::optional<SettingsFile> ReadSettingsFile(const std::optional<std::string>& path,
+                                             std::string_view member, const AppState& state,
+                                             CliEnvironment& env, std::ostream& err) {
+    if (!path) {
+        return SettingsFile{};
+    }
+    const auto text = ReadSettingsText(*path, state, env, err);
+    if (!text) {
+        return std::nullopt;
+    }
+    if (!profiles::LooksLikeProfile(*text)) {
+        auto flat = ParseSettingsJson(*text, "--settings " + Printable(*path), state, err);
+        if (!flat) {
             return std::nullopt;
         }
-        if (input.truncated) {
-            err << "--settings: "
-                << state.message(
-                       {path + " 太大，不是设置文件", path + " is too large for settings"})
-                << "\n";
-            return std::nullopt;
-        }
-        const std::string text(input.bytes.begin(), input.bytes.end());
-        auto fromFile = ParseSettingsJson(text, "--settings " + path, state, err);
-        if (!fromFile) {
-            return std::nullopt;
-        }
-        texts = std::move(*fromFile);
+        return SettingsFile{std::move(*flat), std::nullopt};
+    }
+    auto profile = ParseProfile(*text, *path, state, err);
+    if (!profile) {
+        return std::nullopt;
+    }
+    const std::string where = "--settings " + Printable(*path) + ": ";
+    const std::string file(profiles::ProfileFileByMember(member)->fileName);
+    if (const auto refused = profile->refused.find(member); refused != profile->refused.end()) {
+        err << where
+            << state.message(
+                   {file + " 的设置无法再次写入：" + refused->second,
+                    "the settings of " + file + " cannot be written again: " + refused->second})
+            << "\n";
+        return std::nullopt;
+    }
+    const auto texts = profile->files.find(member);
+    if (texts == profile->files.end()) {
+        err << where
+            << state.message({"配置文件不含 " + file + " 的设置（\"" + std::string(member) + "\"）",
+                              "the profile holds no settings of " + file + " (\"" +
+                                  std::string(member) + "\")"})
+            << "\n";
+        return std::nullopt;
+    }
+    return SettingsFile{texts->second, profile->model};
+}
+
+bool ReadsStandardInputTwice(const SettingSources& sources,
+                             const std::vector<std::string_view>& secretKeys, const AppState& state,
+                             std::ostream& err) {
+    if (sources.settingsFile != kStandardInput) {
+        return false;
     }
     for (const std::string& setter : sources.setters) {
+        for (const std::string_view key : secretKeys) {
+            if (setter == std::string(key) + "=-") {
+                err << "--set " << key << "=-: "
+                    << state.message({"--settings - 已从标准输入读取设置；请把密码写在设置中",
+                                      "--settings - reads the settings from standard input "
+                                      "already; give the password in the settings instead"})
+                    << "\n";
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::optional<profiles::Profile> ReadProfileFile(const std::string& path, const AppState& state,
+                                                 CliEnvironment& env, std::ostream& err) {
+    const auto text = ReadSettingsText(path, state, env, err);
+    if (!text) {
+        return std::nullopt;
+    }
+    return ParseProfile(*text, path, state, err);
+}
+
+std::optional<SettingTexts> CollectSettings(const SettingTexts& fromFile,
+                                            const std::vector<std::string>& setters,
+                                            const AppState& state, const FileTextCodec& codec,
+                                            std::ostream& err,
+                                            const std::vector<std::string_view>& secretKeys) {
+    SettingTexts texts = fromFile;
+    for (const std::string& setter : setters) {
         const auto equals = setter.find('=');
         if (equals == std::string::npos || equals == 0) {
             err << "--set: "

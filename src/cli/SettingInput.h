@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "common/SettingTexts.h"
+#include "profiles/core/Profile.h"
 
 #include <optional>
 #include <ostream>
@@ -18,13 +19,44 @@ struct SettingSources {
     std::vector<std::string> setters;
 };
 
-/// The settings texts of a file command, encoded into the file's code page: the settings
-/// file, then each --set over it. A refusal goes to `err` and there is no value: an unreadable
-/// or malformed file, a setter without "=", a value with a control or invisible formatting
-/// character or a character the code page lacks (named by its position; the character too,
-/// unless the key is one of `secretKeys`). No message repeats the settings file's content.
-std::optional<SettingTexts> CollectSettings(const SettingSources& sources, const AppState& state,
-                                            const FileTextCodec& codec, std::ostream& err,
+/// The word `--settings` takes for standard input.
+inline constexpr std::string_view kStandardInput = "-";
+
+/// What `--settings` gave a file command: its file's settings (UTF-8) and the model a
+/// profile names.
+struct SettingsFile {
+    SettingTexts texts;
+    std::optional<int> model;
+};
+
+/// Reads `--settings` (a file, or "-" for standard input) as a profile or, as before, one
+/// file's flat object. From a profile the settings of `member` ("menu", "mms", "smtp"); a
+/// profile without them, or one that says they cannot be written again, is refused. Not
+/// given: no settings. A refusal goes to `err` (never repeating the file's content).
+std::optional<SettingsFile> ReadSettingsFile(const std::optional<std::string>& path,
+                                             std::string_view member, const AppState& state,
+                                             CliEnvironment& env, std::ostream& err);
+
+/// Whether `--settings -` and a `--set KEY=-` of one of `secretKeys` both ask for standard
+/// input, which holds one of them only: the refusal goes to `err`.
+bool ReadsStandardInputTwice(const SettingSources& sources,
+                             const std::vector<std::string_view>& secretKeys, const AppState& state,
+                             std::ostream& err);
+
+/// Reads a profile (a file, or "-" for standard input) for `write` and `batch`: one file's
+/// flat object is refused with the form a profile has.
+std::optional<profiles::Profile> ReadProfileFile(const std::string& path, const AppState& state,
+                                                 CliEnvironment& env, std::ostream& err);
+
+/// The settings texts of a file command, encoded into the file's code page: those of the
+/// settings file, then each --set over them. A refusal goes to `err` and there is no value: a
+/// setter without "=", a value with a control or invisible formatting character or a
+/// character the code page lacks (named by its position; the character too, unless the key
+/// is one of `secretKeys`).
+std::optional<SettingTexts> CollectSettings(const SettingTexts& fromFile,
+                                            const std::vector<std::string>& setters,
+                                            const AppState& state, const FileTextCodec& codec,
+                                            std::ostream& err,
                                             const std::vector<std::string_view>& secretKeys = {});
 
 }  // namespace tov::cli

@@ -2,6 +2,7 @@
 
 #include "cli/FileOutput.h"
 #include "cli/KeysHelp.h"
+#include "cli/PreparedFile.h"
 #include "cli/SecretInput.h"
 #include "common/Models.h"
 #include "smtp/core/SmtpFields.h"
@@ -18,9 +19,33 @@ std::string SmtpKeysHelp() {
            SecretKeysHelp(SecretKeys(SmtpFieldTable()));
 }
 
+std::optional<PreparedFile> PrepareSmtpFile(const SettingTexts& texts, const AppState& state,
+                                            std::ostream& err) {
+    const ModelInfo& model = ModelFor(state.modelIndex);
+    if (!model.hasEmailForm) {
+        err << "--model: " << NoEmailFormMessage(model, state.languageIndex) << "\n";
+        return std::nullopt;
+    }
+    const SmtpSettingsResult settings =
+        ApplySmtpSettings(state.modelIndex, texts, state.languageIndex);
+    if (settings.error) {
+        err << *settings.error << "\n";
+        return std::nullopt;
+    }
+    return PreparedFile{kSmtpFileName,
+                        BuildSmtpFile(settings.settings, model.family, state.languageByte()), true,
+                        SmtpConfirmation(model, state.languageIndex)};
+}
+
 int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream& out,
                    std::ostream& err) {
-    const auto state = ResolveFileCommandState(options.common, options.outDir, env, err);
+    const auto file =
+        ReadSettingsFile(options.settings.settingsFile, "smtp", StoredAppState(env), env, err);
+    if (!file) {
+        return kExitBadInput;
+    }
+    const auto state =
+        ResolveFileCommandState(options.common, options.outDir, env, err, file->model);
     if (!state) {
         return kExitBadInput;
     }
@@ -31,25 +56,25 @@ int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream
     }
 
     const std::vector<std::string_view> secretKeys = SecretKeys(SmtpFieldTable());
+    if (ReadsStandardInputTwice(options.settings, secretKeys, *state, err)) {
+        return kExitBadInput;
+    }
     const auto sources = ReadSecretSetters(options.settings, secretKeys, *state, env, err);
     if (!sources) {
         return kExitBadInput;
     }
-    const auto texts = CollectSettings(*sources, *state, env.codec, err, secretKeys);
+    const auto texts =
+        CollectSettings(file->texts, sources->setters, *state, env.codec, err, secretKeys);
     if (!texts) {
         return kExitBadInput;
     }
-    const SmtpSettingsResult settings =
-        ApplySmtpSettings(state->modelIndex, *texts, state->languageIndex);
-    if (settings.error) {
-        err << *settings.error << "\n";
+    const auto prepared = PrepareSmtpFile(*texts, *state, err);
+    if (!prepared) {
         return kExitBadInput;
     }
-    return WriteConfigFileStep(
-        options.outDir, kSmtpFileName,
-        BuildSmtpFile(settings.settings, model.family, state->languageByte()),
-        SmtpConfirmation(model, state->languageIndex), *state, env, options.common.dryRun, out, err,
-        FileWriteOptions(options.common, true));
+    return WriteConfigFileStep(options.outDir, prepared->fileName, prepared->bytes,
+                               prepared->confirmation, *state, env, options.common.dryRun, out, err,
+                               FileWriteOptions(options.common, true));
 }
 
 }  // namespace tov::cli

@@ -93,5 +93,6 @@ int main(int argc, char** argv) {
         return tov::EjectCard(card);
     };
     env.backupsFolder = tov::BackupsFolder();
+    env.terminal = tov::cli::ErrorIsTerminal();
     return tov::cli::RunCommandLine(Arguments(argc, argv), env, std::cout, std::cerr);
 }

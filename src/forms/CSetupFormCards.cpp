@@ -221,14 +221,18 @@ void CSetupFormDlg::loadStoredFile() {
         updateLoadOffer();  // it changed since the offer: say why it cannot be loaded
         return;
     }
-    // The folder is where the file came from, whatever the file says.
+    loadFileBytes(*bytes);
+    m_cardBar->showOffer(cards::Filled(m_state.message(text::kLoaded), {m_stored.fileName}), false);
+}
+
+void CSetupFormDlg::loadFileBytes(std::span<const std::uint8_t> bytes) {
+    // The folder is where the file goes, whatever the file says.
     const std::string kept = folder();
-    m_stored.load(*bytes, report);
+    m_stored.load(bytes, m_stored.decode(bytes));
     *m_folder = kept;
     showSelections();
     applyLocks();
     writeForm();
-    m_cardBar->showOffer(cards::Filled(m_state.message(text::kLoaded), {m_stored.fileName}), false);
 }
 
 bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view fileName,

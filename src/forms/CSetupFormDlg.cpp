@@ -379,6 +379,8 @@ void CSetupFormDlg::prepareForUse(QScrollArea* rows, std::initializer_list<Butto
     for (const ButtonKey& key : keys) {
         GiveShortcut(key.button, key.key);
     }
+    addProfileButtons();
+    offerLastWritten();
     for (const BoundField& field : m_fields) {
         if (field.kind == FieldKind::Folder) {
             field.edit->setAccessibleName(ToQString(m_state.message(kFolderName)));
@@ -415,6 +417,7 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
                                cardNamed(folder));
         return false;
     }
+    keepLastWritten(bytes);
     if (confirmation) {
         // Where the file went, so that a wrong folder is seen at once.
         offerEject(folder, *confirmation + "\n" + path + changes);

@@ -4,6 +4,7 @@
 #include "common/FieldTable.h"
 #include "common/FileReport.h"
 #include "common/SafeFileWriter.h"
+#include "common/SettingTexts.h"
 #include "forms/Platform.h"
 
 #include <QDialog>
@@ -168,6 +169,19 @@ protected:
     };
     void setStoredFile(StoredFile file);
 
+    /// The form's file for profiles: its member ("menu"), the bytes Generate would write now
+    /// (no value after a refusal the form has shown), and the bytes setting texts (in the
+    /// file's code page) give through the command line's checks, or why not. With it, the
+    /// form gets Save profile and Open profile beside Exit (prepareForUse).
+    struct ProfileFile {
+        std::string_view member;
+        std::function<std::optional<std::vector<std::uint8_t>>()> build;
+        std::function<std::optional<std::vector<std::uint8_t>>(const SettingTexts&,
+                                                               std::string& refusal)>
+            fromTexts;
+    };
+    void setProfileFile(ProfileFile file);
+
     /// Writes `bytes` as `fileName` into `folder`. On failure shows the write-failure message
     /// (path and reason) and returns false; on success shows `confirmation`, if any, with the
     /// written file's full path as its second line. `options.ownerOnly` for a file that holds
@@ -204,6 +218,20 @@ private:
     void refreshCards(bool opening);
     void updateLoadOffer();
     void loadStoredFile();
+    /// Fills the form from a file's bytes as loading it from the card does.
+    void loadFileBytes(std::span<const std::uint8_t> bytes);
+    // Profiles (CSetupFormProfiles.cpp).
+    void addProfileButtons();
+    void saveProfile();
+    void openProfile();
+    /// Opens a profile's text for the form: fills it, or says why not. Returns whether it did.
+    bool applyProfileText(const std::string& text, const std::string& name);
+    // The settings last written for the model and form: kept after each write, offered once
+    // when the form opens.
+    std::filesystem::path lastSettingsPath() const;
+    void keepLastWritten(std::span<const std::uint8_t> bytes);
+    void offerLastWritten();
+    ProfileFile m_profile;
     const cards::Card* cardAt(const std::string& folder) const;
     bool keepReplacedFile(const std::string& folder, std::string_view fileName,
                           std::span<const std::uint8_t> bytes, std::string& changes);

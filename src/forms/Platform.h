@@ -51,6 +51,24 @@ public:
         ShowMessage(text);
         return false;
     }
+    /// Where the settings last written for each model and form are kept (the preference
+    /// store's folder); empty: they are not kept.
+    virtual std::filesystem::path LastSettingsFolder() { return {}; }
+    /// Where the user saves a profile, and whether the save dialog's "Include passwords" box
+    /// was ticked; no value when cancelled.
+    struct ProfileSaveChoice {
+        std::string path;
+        bool includePasswords = false;
+    };
+    virtual std::optional<ProfileSaveChoice> AskProfileToSave(std::string_view /*startFolder*/,
+                                                              int /*languageIndex*/) {
+        return std::nullopt;
+    }
+    /// The profile the user opens; no value when cancelled.
+    virtual std::optional<std::string> AskProfileToOpen(std::string_view /*startFolder*/,
+                                                        int /*languageIndex*/) {
+        return std::nullopt;
+    }
     /// Unmounts the card and says, in the language of `languageIndex`, whether it may be
     /// removed.
     virtual cards::EjectResult EjectCard(const cards::Card& /*card*/, int languageIndex) {

@@ -24,6 +24,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -165,6 +166,34 @@ bool SaveCardShots(const QDir& folder) {
     return failures == 0;
 }
 
+// The camera form's profile buttons, and the offer of the settings last written for its model.
+bool SaveProfileShots(const QDir& folder) {
+    QTemporaryDir kept;
+    tov::AppState state;
+    state.modelIndex = 4;
+    state.languageIndex = tov::kEnglish;
+    int failures = 0;
+    for (const bool offered : {false, true}) {
+        tov::test::FakePlatform platform;
+        if (offered) {
+            platform.lastSettingsFolder = kept.path().toStdString();
+            std::ofstream(platform.lastSettingsFolder / "9030MG-menu.json")
+                << R"({"format": 1, "model": "Tov 9030MG", "menu": {"videoLength": "30"}})";
+        }
+        const std::unique_ptr<QDialog> form = tov::MakeSetupForm(
+            tov::FormFor(tov::SetupButton::Camera, state.modelIndex), state, platform);
+        platform.folderAnswers.push_back("/media/SDCARD");
+        form->findChild<QPushButton*>("selectButton")->click();
+        failures += SaveWindowPicture(*form,
+                                      offered ? "profile-last-settings-offer-english.png"
+                                              : "profile-buttons-english.png",
+                                      folder)
+                        ? 0
+                        : 1;
+    }
+    return failures == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -207,6 +236,9 @@ int main(int argc, char** argv) {
         for (const Language& language : languages) {
             failures += SaveShot(shot, language, folder) ? 0 : 1;
         }
+    }
+    if (std::string("profile").rfind(prefix, 0) == 0) {
+        failures += SaveProfileShots(folder) ? 0 : 1;
     }
     if (std::string("card").rfind(prefix, 0) == 0) {
         failures += SaveCardShots(folder) ? 0 : 1;

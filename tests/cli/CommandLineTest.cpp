@@ -114,13 +114,14 @@ TEST_F(CommandLineTest, StoredPreferencesAreReadButNeverCreated) {
 
 TEST_F(CommandLineTest, ChineseMessagesOnlyWhereTheInterfaceSpeaksChinese) {
     env.systemLangId = kLangIdChinesePrc;
-    const CliRun chinese = Menu({"--language", "Chinese", "--set", "videoLength=0"});
+    const CliRun chinese =
+        Menu({"--language", "Chinese", "--model", "1", "--set", "videoLength=0"});
     EXPECT_EQ(chinese.code, kExitBadInput);
     EXPECT_EQ(chinese.err, "videoLength: " + RangeMessage(1, 60, kChinese) + "\n");
     EXPECT_FALSE(std::filesystem::exists(MenuFile()));
 
     env.systemLangId = 0x0409;
-    const CliRun english = Menu({"--language", "1", "--set", "videoLength=0"});
+    const CliRun english = Menu({"--language", "1", "--model", "1", "--set", "videoLength=0"});
     EXPECT_EQ(english.err, "videoLength: Please enter an integer between 1 and 60!\n");
 
     const CliRun written = Menu({"--language", "chinese", "--model", "2"});
@@ -227,7 +228,7 @@ TEST_F(CommandLineTest, WriteFailureExitsOneAndKeepsThePreviousFile) {
     rlimit tiny = saved;
     tiny.rlim_cur = 10;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const CliRun full = Menu({"--set", "videoLength=30"});
+    const CliRun full = Menu({"--model", "1", "--set", "videoLength=30"});
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 

@@ -98,7 +98,7 @@ TEST_F(HostileInputTest, OptionValues) {
     Write("menu.dat", "old");
     detail::SetWriteFault(
         [](detail::WriteStep step) { return step == detail::WriteStep::Compare; });
-    const CliRun differs = Run(menu, memory);
+    const CliRun differs = Run(with({"--model", "1"}), memory);
     detail::SetWriteFault(nullptr);
     EXPECT_EQ(differs.code, kExitWriteFailed);
     EXPECT_EQ(differs.err, "Could not write " + menuFile.string() +

@@ -99,7 +99,8 @@ TEST_F(MmsCommandTest, RefusesWhatTheFormCannotProduceAndWritesNothing) {
         EXPECT_EQ(run.err, message);
         EXPECT_TRUE(dir.Entries().empty()) << message;
     }
-    const CliRun chinese = Mms({"--language", "Chinese", "--set", "phone1=1234"}, 0x0804);
+    const CliRun chinese =
+        Mms({"--language", "Chinese", "--model", "1", "--set", "phone1=1234"}, 0x0804);
     EXPECT_EQ(chinese.err, "phone1: 手机号码错误(01)\n");
 }
 
@@ -147,7 +148,8 @@ TEST_F(MmsCommandTest, EveryKeyRoundTripsThroughTheFileAndInspect) {
             const CliRun run =
                 Run({"inspect", dir.str(), "--model", std::to_string(model.index), "--json"});
             ASSERT_EQ(run.code, kExitOk) << run.err;
-            const auto report = nlohmann::json::parse(run.out);
+            // A folder's report is a profile with each file's report inside.
+            const auto report = nlohmann::json::parse(run.out).at("reports").at(0);
             EXPECT_TRUE(report.at("notes").empty()) << report.at("notes");
             std::size_t found = 0;
             for (const char* section : {"fields", "texts"}) {

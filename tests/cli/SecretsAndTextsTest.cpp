@@ -121,11 +121,11 @@ TEST_F(SecretsAndTextsTest, NoPasswordByteWithoutShowSecrets) {
             EXPECT_EQ(run.out.find("51 7A"), std::string::npos) << run.out;
             if (std::find(args.begin(), args.end(), "--json") != args.end()) {
                 // JSON gives the stored bytes as numbers: a password's are none. A folder
-                // gives one object per file.
-                std::istringstream reports(run.out);
-                while ((reports >> std::ws).peek() != EOF) {
-                    nlohmann::json report;
-                    reports >> report;
+                // gives one object, its files' reports inside.
+                const nlohmann::json whole = nlohmann::json::parse(run.out);
+                for (const nlohmann::json& report : whole.contains("reports")
+                                                        ? whole.at("reports")
+                                                        : nlohmann::json::array({whole})) {
                     for (const auto& [section, fields] : report.items()) {
                         for (const auto& field :
                              fields.is_array() && section != "problems" && section != "notes"

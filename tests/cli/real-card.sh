@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The tool against real card file systems: an exFAT image on a loop device mounted through
 # exfat-fuse under /media/TOVCARD (found by `cards`, written by `--out card`, a backup kept,
-# listed and restored byte for byte, a dry run that writes nothing, ejected), and a FAT image
-# mounted with fusefat that takes a write. Only loop devices made here from image files are
-# touched; everything is unmounted and detached on any exit. Runs as root in a mount
-# namespace of its own (a private /media); skipped with the reason (exit 77) where that, a
-# loop device or FUSE is not allowed. Usage: real-card.sh CLI
+# listed and restored byte for byte, a dry run that writes nothing, ejected; a batch's `card`
+# line written, logged and ejected), and a FAT image mounted with fusefat that takes a write.
+# Only loop devices made here from image files are touched; everything is unmounted and
+# detached on any exit. Runs as root in a mount namespace of its own (a private /media);
+# skipped with the reason (exit 77) where that, a loop device or FUSE is not allowed.
+# Usage: real-card.sh CLI
 set -uo pipefail
 cli=$1
 skip() { echo "SKIP: $*"; exit 77; }
@@ -85,6 +86,23 @@ check "byte for byte" cmp -s "$work/first.dat" /media/TOVCARD/menu.dat
 
 check "eject /media/TOVCARD" "$cli" eject /media/TOVCARD
 check "the card is unmounted" bash -c '! grep -q " /media/TOVCARD " /proc/self/mountinfo'
+
+# --- batch: a `card` line waits for the card, writes it with the line's values and ejects it
+sleep 0.2  # the FUSE driver lets go of the device after the unmount returns
+mount.exfat-fuse "$loop" /media/TOVCARD 2>/dev/null || skip "cannot mount the card again"
+printf '{"format": 1, "model": "Tov 9030MG", "menu": {"videoLength": 30}}' >"$work/p.json"
+printf 'destination,serialOn,serialChars\ncard,On,B123\n' >"$work/cards.csv"
+check "batch writes the card line" "$cli" batch --settings "$work/p.json" \
+    --cards "$work/cards.csv" --log "$work/log.csv" "${clock[@]}"
+check "batch ejected the card" bash -c '! grep -q " /media/TOVCARD " /proc/self/mountinfo'
+check "the log names the card" grep -q '^card,TOVCARD,menu.dat,written,' "$work/log.csv"
+mkdir "$work/same"
+"$cli" write --settings "$work/p.json" --set serialOn=On --set serialChars=B123 \
+    --out "$work/same" "${clock[@]}" >/dev/null
+sleep 0.2
+mount.exfat-fuse "$loop" /media/TOVCARD 2>/dev/null || skip "cannot mount the card again"
+check "the card holds the line's values" cmp -s "$work/same/menu.dat" /media/TOVCARD/menu.dat
+umount /media/TOVCARD
 
 # --- FAT16 through fusefat: its descriptors opened before a rename read zeros afterwards
 attach "$work/fat.img" 32M || skip "cannot set up a second loop device"

@@ -55,6 +55,18 @@ public:
         return {true, "The card " + card.label + " may be removed now."};
     }
 
+    std::filesystem::path lastSettingsFolder;  ///< what LastSettingsFolder() answers
+    std::filesystem::path LastSettingsFolder() override { return lastSettingsFolder; }
+    /// Answers of the profile dialogs, in order; an empty queue or nullopt is a cancel.
+    std::deque<std::optional<ProfileSaveChoice>> saveAnswers;
+    std::deque<std::optional<std::string>> openAnswers;
+    std::optional<ProfileSaveChoice> AskProfileToSave(std::string_view, int) override {
+        return Next(saveAnswers);
+    }
+    std::optional<std::string> AskProfileToOpen(std::string_view, int) override {
+        return Next(openAnswers);
+    }
+
     /// All messages of both kinds, for "nothing was shown" checks.
     std::size_t MessageCount() const { return messages.size() + fieldMessages.size(); }
     void Clear() {
@@ -63,6 +75,16 @@ public:
     }
 
 private:
+    template <class T>
+    static std::optional<T> Next(std::deque<std::optional<T>>& answers) {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<T> answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+
     std::unique_ptr<QtFileTextCodec> m_codec;
 };
 

@@ -7,12 +7,15 @@
 #include "cards/host/CardList.h"
 #include "forms/QtText.h"
 
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace tov {
@@ -41,6 +44,59 @@ std::optional<std::string> QtPlatform::PickFolder(std::string_view startFolder) 
         return std::nullopt;
     }
     return QDir::toNativeSeparators(folder).toStdString();
+}
+
+namespace {
+
+const QString kProfileFilter = QStringLiteral("Profiles (*.json)");
+
+}  // namespace
+
+std::filesystem::path QtPlatform::LastSettingsFolder() {
+    // Beside the preferences: the folder of $TOVBRENN_PREFERENCES, else the tool's
+    // configuration folder.
+    const QByteArray preferences = qgetenv("TOVBRENN_PREFERENCES");
+    const std::filesystem::path base =
+        !preferences.isEmpty() ? std::filesystem::u8path(preferences.toStdString()).parent_path()
+                               : std::filesystem::u8path(QStandardPaths::writableLocation(
+                                                             QStandardPaths::GenericConfigLocation)
+                                                             .toStdString()) /
+                                     "tovbrenn";
+    return base / "last-written";
+}
+
+std::optional<Platform::ProfileSaveChoice>
+QtPlatform::AskProfileToSave(std::string_view startFolder, int languageIndex) {
+    // Qt's own dialog, which takes the check box under its rows.
+    QFileDialog dialog(nullptr, ToQString(PickMessage({"保存配置", "Save profile"}, languageIndex)),
+                       ToQString(startFolder), kProfileFilter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    auto* passwords =
+        new QCheckBox(ToQString(PickMessage({"包含密码（文件仅所有者可读）",
+                                             "Include passwords (only you may read the file)"},
+                                            languageIndex)),
+                      &dialog);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        grid->addWidget(passwords, grid->rowCount(), 0, 1, -1);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return ProfileSaveChoice{QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString(),
+                             passwords->isChecked()};
+}
+
+std::optional<std::string> QtPlatform::AskProfileToOpen(std::string_view startFolder,
+                                                        int languageIndex) {
+    const QString path = QFileDialog::getOpenFileName(
+        nullptr, ToQString(PickMessage({"打开配置", "Open profile"}, languageIndex)),
+        ToQString(startFolder), kProfileFilter);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return QDir::toNativeSeparators(path).toStdString();
 }
 
 LocalDateTime QtPlatform::LocalTime() {

@@ -20,6 +20,11 @@ public:
     void ShowMessage(std::string_view text) override;
     void ShowFieldMessage(std::string_view text) override;
     std::optional<std::string> PickFolder(std::string_view startFolder) override;
+    std::filesystem::path LastSettingsFolder() override;
+    std::optional<ProfileSaveChoice> AskProfileToSave(std::string_view startFolder,
+                                                      int languageIndex) override;
+    std::optional<std::string> AskProfileToOpen(std::string_view startFolder,
+                                                int languageIndex) override;
     LocalDateTime LocalTime() override;
     std::uint16_t SystemLanguageId() override;
     bool OpenUrl(std::string_view url) override;

@@ -125,6 +125,28 @@ CCameraSetupDlg::CCameraSetupDlg(const AppState& state, Platform& platform, int 
                    [this](std::span<const std::uint8_t> bytes, const FileReport& report) {
                        loadMenuFile(bytes, report);
                    }});
+    setProfileFile({"menu",
+                    [this]() -> std::optional<std::vector<std::uint8_t>> {
+                        ClockSnapshot clock = m_clock;
+                        const MenuRecord record =
+                            BuildMenuRecord(m_settings, m_model.family, clock,
+                                            appState().languageByte(), appState().TvMode);
+                        return std::vector<std::uint8_t>(record.begin(), record.end());
+                    },
+                    [this](const SettingTexts& texts,
+                           std::string& refusal) -> std::optional<std::vector<std::uint8_t>> {
+                        const CameraSettingsResult applied =
+                            ApplyCameraSettings(m_model.index, texts, appState().languageIndex);
+                        if (applied.error) {
+                            refusal = *applied.error;
+                            return std::nullopt;
+                        }
+                        ClockSnapshot clock = m_clock;
+                        const MenuRecord record =
+                            BuildMenuRecord(applied.settings, m_model.family, clock,
+                                            appState().languageByte(), appState().TvMode);
+                        return std::vector<std::uint8_t>(record.begin(), record.end());
+                    }});
     SetFieldReadOnly(m_ui->clockTextEdit, true);
 
     m_ui->generateButton->setDefault(true);

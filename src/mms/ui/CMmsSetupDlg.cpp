@@ -100,6 +100,33 @@ CMmsSetupDlg::CMmsSetupDlg(const AppState& state, Platform& platform, int modelI
                    [this](std::span<const std::uint8_t> bytes, const FileReport&) {
                        loadSetupFile(bytes);
                    }});
+    setProfileFile(
+        {"mms",
+         [this]() -> std::optional<std::vector<std::uint8_t>> {
+             MmsFileOutcome outcome =
+                 GenerateMmsFile(m_settings, m_model, appState().languageByte(), appState().TvMode);
+             if (outcome.problem) {
+                 this->platform().ShowMessage(appState().message(outcome.problem->message));
+                 return std::nullopt;
+             }
+             return std::move(outcome.bytes);
+         },
+         [this](const SettingTexts& texts,
+                std::string& refusal) -> std::optional<std::vector<std::uint8_t>> {
+             const MmsSettingsResult applied =
+                 ApplyMmsSettings(m_model.index, texts, appState().languageIndex);
+             if (applied.error) {
+                 refusal = *applied.error;
+                 return std::nullopt;
+             }
+             MmsFileOutcome outcome = GenerateMmsFile(applied.settings, m_model,
+                                                      appState().languageByte(), appState().TvMode);
+             if (outcome.problem) {
+                 refusal = appState().message(outcome.problem->message);
+                 return std::nullopt;
+             }
+             return std::move(outcome.bytes);
+         }});
     m_ui->folderEdit->setReadOnly(true);  // the folder comes from Select only
     m_ui->folderEdit->setFocusPolicy(Qt::NoFocus);
 

@@ -109,6 +109,28 @@ CSmtpSetupDlg::CSmtpSetupDlg(const AppState& state, Platform& platform, int mode
              fillList(SmtpKey("operator"), choices(kSmtpOperatorList), m_settings.operatorIndex);
          }});
 
+    setProfileFile(
+        {"smtp",
+         [this]() -> std::optional<std::vector<std::uint8_t>> {
+             const SmtpSettings written = WithGprsPreset(m_settings);
+             if (const auto failure =
+                     ValidateSmtpSettings(written, m_model.family, appState().languageIndex)) {
+                 this->platform().ShowMessage(failure->message);
+                 return std::nullopt;
+             }
+             return BuildSmtpFile(written, m_model.family, appState().languageByte());
+         },
+         [this](const SettingTexts& texts,
+                std::string& refusal) -> std::optional<std::vector<std::uint8_t>> {
+             const SmtpSettingsResult applied =
+                 ApplySmtpSettings(m_model.index, texts, appState().languageIndex);
+             if (applied.error) {
+                 refusal = *applied.error;
+                 return std::nullopt;
+             }
+             return BuildSmtpFile(applied.settings, m_model.family, appState().languageByte());
+         }});
+
     // Enter does nothing here: no button is the default, and none becomes it with the focus
     // (the template turns autoDefault off), so Enter neither generates nor closes the form.
     connect(m_ui->generateButton, &QPushButton::clicked, this, &CSmtpSetupDlg::onGenerate);

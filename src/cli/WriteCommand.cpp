@@ -1,0 +1,136 @@
+#include "cli/WriteCommand.h"
+
+#include "cli/FileOutput.h"
+#include "cli/SettingInput.h"
+#include "common/Models.h"
+#include "common/Text.h"
+
+#include <sstream>
+
+namespace tov::cli {
+namespace {
+
+// Every line of `text` led by `prefix`.
+void Prefixed(const std::string& prefix, const std::string& text, std::ostream& err) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        err << prefix << line << "\n";
+    }
+}
+
+}  // namespace
+
+bool ApplySetters(profiles::Profile& profile, const std::vector<std::string>& setters,
+                  const AppState& state, const std::string& where, std::ostream& err) {
+    for (const std::string& setter : setters) {
+        const auto equals = setter.find('=');
+        if (equals == std::string::npos || equals == 0) {
+            err << where
+                << state.message({Quoted(setter) + " 不是 KEY=VALUE 的形式",
+                                  Quoted(setter) + " is not of the form KEY=VALUE"})
+                << "\n";
+            return false;
+        }
+        const std::string key = setter.substr(0, equals);
+        if (!profiles::SetOverProfile(profile, key, setter.substr(equals + 1),
+                                      FamilyOf(state.modelIndex))) {
+            err << where
+                << state.message({Quoted(key) + " 不是配置文件中任何文件的设置",
+                                  Quoted(key) + " is a setting of no file the profile holds"})
+                << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::vector<PreparedFile>>
+PrepareProfileFiles(const profiles::Profile& profile, const AppState& state,
+                    const std::optional<std::string>& clock, CliEnvironment& env,
+                    std::ostream& err) {
+    const std::string refusal =
+        profiles::ProfileRefusal(profile, state.modelIndex, state.languageIndex);
+    if (!refusal.empty()) {
+        err << refusal << "\n";
+        return std::nullopt;
+    }
+    std::vector<PreparedFile> files;
+    bool refused = false;
+    for (const profiles::ProfileFileKind& kind : profiles::kProfileFiles) {
+        const auto given = profile.files.find(kind.member);
+        if (given == profile.files.end()) {
+            continue;
+        }
+        // Each file is checked, so that every refusal is told at once.
+        std::ostringstream why;
+        const auto texts = CollectSettings(given->second, {}, state, env.codec, why,
+                                           profiles::SecretKeysOf(kind.member));
+        std::optional<PreparedFile> prepared;
+        if (texts) {
+            prepared = kind.member == "menu"  ? PrepareMenuFile(*texts, state, clock, env, why)
+                       : kind.member == "mms" ? PrepareMmsFile(*texts, state, why)
+                                              : PrepareSmtpFile(*texts, state, why);
+        }
+        if (!prepared) {
+            Prefixed(std::string(kind.fileName) + ": ", why.str(), err);
+            refused = true;
+            continue;
+        }
+        // A clock note is no refusal: it is told all the same.
+        Prefixed(std::string(kind.fileName) + ": ", why.str(), err);
+        files.push_back(std::move(*prepared));
+    }
+    if (refused) {
+        err << state.message({"未写入任何文件", "nothing was written"}) << "\n";
+        return std::nullopt;
+    }
+    return files;
+}
+
+int WritePreparedFiles(const std::vector<PreparedFile>& files, const std::string& outDir,
+                       const AppState& state, const CommonOptions& options, CliEnvironment& env,
+                       std::ostream& out, std::ostream& err) {
+    int code = kExitOk;
+    for (const PreparedFile& file : files) {
+        const std::string name(file.fileName);
+        if (code != kExitOk) {
+            out << name << ": "
+                << state.message(
+                       {"未写入（前一个文件失败）", "not written (an earlier file failed)"})
+                << "\n";
+            continue;
+        }
+        code = WriteConfigFileStep(outDir, file.fileName, file.bytes, file.confirmation, state, env,
+                                   options.dryRun, out, err,
+                                   FileWriteOptions(options, file.holdsPasswords));
+        out << name << ": "
+            << (code != kExitOk ? state.message({"未写入", "not written"})
+                : options.dryRun ? state.message({"未写入（--dry-run）", "not written (--dry-run)"})
+                                 : state.message({"已写入", "written"}))
+            << "\n";
+    }
+    return code;
+}
+
+int RunWriteCommand(const ProfileWriteOptions& options, CliEnvironment& env, std::ostream& out,
+                    std::ostream& err) {
+    auto profile = ReadProfileFile(options.settings, StoredAppState(env), env, err);
+    if (!profile) {
+        return kExitBadInput;
+    }
+    const auto state =
+        ResolveFileCommandState(options.common, options.outDir, env, err, profile->model);
+    if (!state) {
+        return kExitBadInput;
+    }
+    if (!ApplySetters(*profile, options.setters, *state, "--set: ", err)) {
+        return kExitBadInput;
+    }
+    const auto files = PrepareProfileFiles(*profile, *state, options.clock, env, err);
+    if (!files) {
+        return kExitBadInput;
+    }
+    return WritePreparedFiles(*files, options.outDir, *state, options.common, env, out, err);
+}
+
+}  // namespace tov::cli

@@ -1,0 +1,282 @@
+// The form base's profiles: Save profile writes the settings Generate would write as a
+// profile of the form's model; Open profile fills the form from one, through the command
+// line's checks, as loading the file from a card does.
+
+#include "common/FieldMessages.h"
+#include "common/FilePath.h"
+#include "common/Models.h"
+#include "common/Text.h"
+#include "forms/CSetupFormDlg.h"
+#include "forms/CardBar.h"
+#include "forms/FormAccess.h"
+#include "forms/QtText.h"
+#include "profiles/core/FileSettings.h"
+#include "profiles/json/ProfileJson.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include <fstream>
+#include <iterator>
+
+namespace tov {
+namespace {
+
+// A profile holds a few dozen short values; anything larger is none.
+constexpr std::uintmax_t kMaxProfileSize = 1024 * 1024;
+
+std::optional<std::string> ReadProfileText(const std::string& path) {
+    const std::filesystem::path file = std::filesystem::u8path(path);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec) ||
+        std::filesystem::file_size(file, ec) > kMaxProfileSize || ec) {
+        return std::nullopt;
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+}  // namespace
+
+void CSetupFormDlg::setProfileFile(ProfileFile file) {
+    m_profile = std::move(file);
+}
+
+void CSetupFormDlg::addProfileButtons() {
+    // The row of buttons Exit stands in, wherever the template nests it.
+    QBoxLayout* row = nullptr;
+    for (QBoxLayout* layout : findChildren<QBoxLayout*>()) {
+        if (m_exit != nullptr && layout->indexOf(m_exit) >= 0) {
+            row = layout;
+        }
+    }
+    if (m_profile.member.empty() || row == nullptr) {
+        return;
+    }
+    const auto add = [&](const char* name, const MessagePair& text, Qt::Key key,
+                         void (CSetupFormDlg::*action)()) {
+        auto* button = new QPushButton(ToQString(m_state.message(text)), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAutoDefault(false);
+        row->insertWidget(row->indexOf(m_exit), button);
+        GiveShortcut(button, QKeySequence(Qt::ALT | key));
+        connect(button, &QPushButton::clicked, this, action);
+        return button;
+    };
+    QWidget* before = m_exit->previousInFocusChain();
+    QPushButton* save = add("saveProfileButton", {"保存配置", "Save profile"}, Qt::Key_P,
+                            &CSetupFormDlg::saveProfile);
+    QPushButton* open = add("openProfileButton", {"打开配置", "Open profile"}, Qt::Key_O,
+                            &CSetupFormDlg::openProfile);
+    // Tab follows the row: the new buttons before Exit.
+    setTabOrder(before, save);
+    setTabOrder(save, open);
+    setTabOrder(open, m_exit);
+}
+
+void CSetupFormDlg::saveProfile() {
+    const auto bytes = m_profile.build();
+    if (!bytes) {
+        return;  // the form has said why
+    }
+    const auto choice = m_platform.AskProfileToSave(folder(), m_state.languageIndex);
+    if (!choice) {
+        return;
+    }
+    const profiles::FileSettings read = profiles::SettingsOfFile(
+        m_profile.member, *bytes,
+        {.modelIndex = m_state.modelIndex, .withSecrets = choice->includePasswords},
+        m_platform.FileCodec());
+    if (!read.refusal.empty()) {
+        m_platform.ShowMessage(read.refusal);
+        return;
+    }
+    profiles::Profile profile;
+    profile.model = m_state.modelIndex;
+    profile.files[std::string(m_profile.member)] = read.texts;
+    const std::string json = profiles::ProfileJson(profile) + "\n";
+    const bool secret = profiles::HoldsSecrets(profile);
+    const std::filesystem::path target = std::filesystem::u8path(choice->path);
+    const WriteResult written = WriteFileAtomically(
+        target, std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size()),
+        {.ownerOnly = secret});
+    std::error_code ec;
+#ifndef _WIN32
+    if (written.ok && secret) {
+        // A profile replaced keeps its mode: one that now holds passwords becomes owner-only.
+        std::filesystem::permissions(
+            target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+            std::filesystem::perm_options::replace, ec);
+    }
+#endif
+    if (!written.ok || ec) {
+        const std::string reason = written.ok ? ec.message() : written.error;
+        m_platform.ShowMessage(
+            std::string(m_state.message({"配置未能保存：", "The profile could not be saved: "})) +
+            PathText(target) + ": " + reason);
+        return;
+    }
+    m_platform.ShowMessage(
+        std::string(m_state.message({"配置已保存：", "The profile is saved: "})) +
+        PathText(target) +
+        (secret ? std::string(m_state.message(
+                      {"（含密码，仅所有者可读）", " (with passwords; only you may read it)"}))
+                : std::string()));
+}
+
+void CSetupFormDlg::openProfile() {
+    const auto path = m_platform.AskProfileToOpen(folder(), m_state.languageIndex);
+    if (!path) {
+        return;
+    }
+    const auto say = [this](const std::string& chinese, const std::string& english) {
+        m_platform.ShowMessage(m_state.message({chinese, english}));
+    };
+    const auto text = ReadProfileText(*path);
+    if (!text) {
+        say("无法读取配置 " + *path, "The profile " + *path + " cannot be read");
+        return;
+    }
+    if (applyProfileText(*text, PathText(std::filesystem::u8path(*path).filename()))) {
+        say("已载入配置 " + PathText(std::filesystem::u8path(*path).filename()),
+            "Loaded the profile " + PathText(std::filesystem::u8path(*path).filename()));
+    }
+}
+
+bool CSetupFormDlg::applyProfileText(const std::string& text, const std::string& name) {
+    const auto say = [this](const std::string& chinese, const std::string& english) {
+        m_platform.ShowMessage(m_state.message({chinese, english}));
+    };
+    std::string error;
+    const auto profile = profiles::ParseProfileJson(text, name, m_state.languageIndex, error);
+    if (!profile) {
+        m_platform.ShowMessage(error);
+        return false;
+    }
+    const std::string formModel(ModelFor(m_state.modelIndex).name);
+    if (profile->model && *profile->model != m_state.modelIndex) {
+        const std::string other(ModelFor(*profile->model).name);
+        say("此配置属于 " + other + "，本表格为 " + formModel + " 写入文件；未载入",
+            "This profile is for the " + other + "; this form writes the " + formModel +
+                "'s file. Nothing was loaded.");
+        return false;
+    }
+    const std::string member(m_profile.member);
+    if (const auto refused = profile->refused.find(member); refused != profile->refused.end()) {
+        say("此配置的设置无法载入：" + refused->second,
+            "The profile's settings cannot be loaded: " + refused->second);
+        return false;
+    }
+    const auto texts = profile->files.find(member);
+    if (texts == profile->files.end()) {
+        say("此配置不含本表格的设置（\"" + member + "\"）",
+            "The profile holds no settings of this form (\"" + member + "\").");
+        return false;
+    }
+    // Texts enter the file in its code page, as typed ones do.
+    SettingTexts encoded;
+    for (const auto& [key, value] : texts->second) {
+        if (const auto at = ForbiddenCharacterPosition(value)) {
+            m_platform.ShowMessage(
+                KeyMessage(key, ForbiddenCharacterMessage(*at, m_state.languageIndex)));
+            return false;
+        }
+        FileTextCodec::Encoded bytes = m_platform.FileCodec().Encode(value);
+        if (!bytes.unrepresentable.empty()) {
+            say(key + "：代码页 " + std::string(m_platform.FileCodec().Name()) + " 无法表示此文本",
+                key + ": the code page " + std::string(m_platform.FileCodec().Name()) +
+                    " cannot hold this text");
+            return false;
+        }
+        encoded[key] = std::move(bytes.bytes);
+    }
+    std::string refusal;
+    const auto bytes = m_profile.fromTexts(encoded, refusal);
+    if (!bytes) {
+        say("配置未载入：" + refusal, "The profile was not loaded: " + refusal);
+        return false;
+    }
+    loadFileBytes(*bytes);
+    return true;
+}
+
+std::filesystem::path CSetupFormDlg::lastSettingsPath() const {
+    const std::filesystem::path folder = m_platform.LastSettingsFolder();
+    if (folder.empty() || m_profile.member.empty()) {
+        return {};
+    }
+    return folder / (std::string(ShortModelName(ModelFor(m_state.modelIndex))) + "-" +
+                     std::string(m_profile.member) + ".json");
+}
+
+void CSetupFormDlg::keepLastWritten(std::span<const std::uint8_t> bytes) {
+    const std::filesystem::path path = lastSettingsPath();
+    if (path.empty()) {
+        return;
+    }
+    // Passwords are never kept here (no keychain is used): the offer says so.
+    const profiles::FileSettings read = profiles::SettingsOfFile(
+        m_profile.member, bytes, {.modelIndex = m_state.modelIndex}, m_platform.FileCodec());
+    if (!read.refusal.empty()) {
+        return;
+    }
+    profiles::Profile profile;
+    profile.model = m_state.modelIndex;
+    profile.files[std::string(m_profile.member)] = read.texts;
+    const std::string json = profiles::ProfileJson(profile) + "\n";
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    // A convenience beside the written file: a failure here changes nothing the user did.
+    WriteFileAtomically(path,
+                        std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size()));
+}
+
+void CSetupFormDlg::offerLastWritten() {
+    const std::filesystem::path path = lastSettingsPath();
+    const auto text = path.empty() ? std::nullopt : ReadProfileText(PathText(path));
+    if (!text || m_cardBar == nullptr) {
+        return;
+    }
+    QBoxLayout* column = nullptr;
+    for (QBoxLayout* layout : findChildren<QBoxLayout*>()) {
+        if (layout->indexOf(m_cardBar) >= 0) {
+            column = layout;
+        }
+    }
+    if (column == nullptr) {
+        return;
+    }
+    // A quiet line as the card's load offer: nothing changes until the button is pressed.
+    auto* row = new QWidget(this);
+    row->setObjectName(QStringLiteral("lastSettingsRow"));
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    const bool secrets = !profiles::SecretKeysOf(m_profile.member).empty();
+    auto* label = new QLabel(
+        ToQString(
+            std::string(m_state.message({"使用您上次为此型号写入的设置",
+                                         "Use the settings you last wrote for this model"})) +
+            (secrets ? std::string(m_state.message({"（密码未保存）", " (passwords are not kept)"}))
+                     : std::string())),
+        row);
+    label->setObjectName(QStringLiteral("lastSettingsLabel"));
+    label->setWordWrap(true);
+    auto* use = new QPushButton(ToQString(m_state.message({"使用", "Use them"})), row);
+    use->setObjectName(QStringLiteral("useLastSettingsButton"));
+    use->setAutoDefault(false);
+    line->addWidget(label, 1);
+    line->addWidget(use);
+    column->insertWidget(column->indexOf(m_cardBar) + 1, row);
+    connect(use, &QPushButton::clicked, this, [this, row, text = *text] {
+        if (applyProfileText(text, PathText(lastSettingsPath().filename()))) {
+            row->hide();
+        }
+    });
+}
+
+}  // namespace tov
