@@ -1,7 +1,7 @@
 # Quick start: `make run` builds and starts the application, `make test` builds and runs every test.
 PRESET ?= debug
 
-.PHONY: run test test-asan test-windows build release package bench fuzz deps format screenshots clean
+.PHONY: run test test-asan test-windows windows windows-installer build release package bench fuzz deps format screenshots screenshots-windows clean
 
 run: build
 	./build/$(PRESET)/src/app/shell/tovbrenn
@@ -16,12 +16,20 @@ test-asan: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-# The core built for Windows with mingw-w64, its tests run under Wine (no display needed).
-test-windows:
+# Both programs built for Windows with mingw-w64 against a static Qt that
+# scripts/build-qt-windows.sh builds from Debian's source once (kept in ~/.cache/tovbrenn).
+windows:
 	@./scripts/install-deps.sh windows
-	cmake --preset windows-core
-	cmake --build --preset windows-core
-	ctest --preset windows-core
+	./scripts/build-windows.sh
+
+# The whole suite built for Windows and run under Wine (the forms offscreen).
+test-windows: windows
+	ctest --preset windows
+
+# The installer (NSIS) of the Windows programs, then its silent install, run and uninstall
+# under Wine.
+windows-installer: windows
+	./scripts/build-windows-installer.sh build/windows
 
 build: deps
 	cmake --preset $(PRESET)
@@ -62,6 +70,10 @@ format:
 
 screenshots: build
 	./scripts/screenshots.sh build/$(PRESET)
+
+# The Windows build's main window and forms in English and Chinese, under Wine on Xvfb.
+screenshots-windows: windows
+	./scripts/screenshots-windows.sh build/windows
 
 clean:
 	rm -rf build

@@ -37,3 +37,29 @@ if(TOV_BUILD_FUZZ)
     target_compile_options(tov_options INTERFACE -fsanitize=fuzzer-no-link)
     target_link_options(tov_options INTERFACE -fsanitize=fuzzer-no-link)
 endif()
+
+# Windows programs carry the icon, version information and the manifest (per-monitor DPI
+# awareness, common controls 6) as resources.
+function(tov_add_windows_resources target description)
+    if(NOT WIN32)
+        return()
+    endif()
+    set(TOV_RC_NAME ${target})
+    set(TOV_RC_DESCRIPTION "${description}")
+    set(TOV_RC_ICON ${PROJECT_SOURCE_DIR}/res/windows/tovbrenn.ico)
+    set(TOV_RC_MANIFEST ${PROJECT_SOURCE_DIR}/res/windows/tovbrenn.manifest)
+    configure_file(${PROJECT_SOURCE_DIR}/res/windows/tovbrenn.rc.in
+        ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc @ONLY)
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+endfunction()
+
+# A static Qt (the Windows build) links only the default platform plugin into a program; the
+# tests, the screenshots and a headless start of the application need the offscreen one too.
+function(tov_import_offscreen_plugin target)
+    if(TARGET Qt6::QOffscreenIntegrationPlugin)
+        get_target_property(type Qt6::Core TYPE)
+        if(type STREQUAL "STATIC_LIBRARY")
+            qt_import_plugins(${target} INCLUDE Qt6::QOffscreenIntegrationPlugin)
+        endif()
+    endif()
+endfunction()

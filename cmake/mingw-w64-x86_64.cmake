@@ -15,6 +15,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# No inter-procedural register allocation: with it a caller may keep values in registers that
+# its own copy of an inline template leaves alone, while the linker keeps one copy of each for
+# the whole program, perhaps compiled with other options in Qt (scripts/build-qt-windows.sh).
+set(CMAKE_C_FLAGS_INIT "-fno-ipa-ra")
+set(CMAKE_CXX_FLAGS_INIT "-fno-ipa-ra")
+
 # The C and C++ runtimes and winpthreads go into each program, so it starts without DLLs
 # beside it (Wine and a bare Windows have none of them).
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

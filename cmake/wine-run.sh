@@ -13,6 +13,28 @@ export WINEDEBUG=-all
 # No Mono or Gecko download prompts while the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
+# Wine keeps the host's QT_ variables from Windows programs (they are meant for the host's Qt)
+# and hands on WINEQT_ ones as QT_: the tests' own (QT_QPA_PLATFORM=offscreen) go that way.
+for name in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+    eval "export WINE$name=\"\$$name\""
+done
+# The offscreen platform of a Windows Qt takes its fonts from one folder (none is found by
+# default): the host's DejaVu Sans and Noto Sans CJK, as the Linux tests measure text with.
+fonts="$prefix-fonts"
+if [ ! -d "$fonts" ]; then
+    # Made aside and renamed into place, so that tests started at once never see it half made.
+    made=$(mktemp -d "$fonts.XXXXXX")
+    for font in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
+        /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf \
+        /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc \
+        /usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc; do
+        [ ! -f "$font" ] || ln -s "$font" "$made/"
+    done
+    mv -T "$made" "$fonts" 2>/dev/null || rm -rf "$made"
+fi
+[ -n "${QT_QPA_FONTDIR:-}" ] || export WINEQT_QPA_FONTDIR="Z:$fonts"
+# Qt logs (and QtTest reports) to the debugger, not to output that is no console, unless told.
+export WINEQT_FORCE_STDERR_LOGGING=1
 
 if [ ! -f "$prefix/system.reg" ]; then
     mkdir -p "$(dirname "$prefix")"

@@ -7,7 +7,8 @@
 #            desktop entry checkers)
 #   bench: also what `make bench` needs (Google Benchmark, a virtual X server)
 #   fuzz: also what `make fuzz` needs (clang and its libFuzzer runtime)
-#   windows: only the Windows cross build of the core and Wine to run its tests
+#   windows: also the Windows cross build (mingw-w64, the Qt source's unpacking tools), Wine to
+#            run its tests and NSIS for its installer
 set -euo pipefail
 
 packages=(
@@ -28,7 +29,11 @@ case "${1:-build}" in
     fuzz) packages+=(clang libclang-rt-dev) ;;
     windows)
         # googletest: the sources under /usr/src/googletest, compiled for Windows by the build.
-        packages=(cmake ninja-build make g++-mingw-w64-x86-64-posix googletest wine wine64)
+        # The host's Qt gives the cross build its tools (moc, uic, rcc) and the version whose
+        # source is built for Windows; dpkg-dev unpacks that source.
+        # locales: Wine takes the system's code page and language from the host's locale.
+        packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 dpkg-dev nsis locales
+            fonts-dejavu-core)
         ;;
     *)
         echo "usage: $0 [build|package|bench|fuzz|windows]" >&2
@@ -40,11 +45,20 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The Windows tests run Wine in English (code page 1252) and in Chinese (936, the Chinese
+# system language): both locales must exist on the host.
+if [ "${1:-build}" = windows ]; then
+    for name in en_US zh_CN; do
+        locale -a | grep -qx "$name.utf8" || $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    done
+fi

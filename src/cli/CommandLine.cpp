@@ -275,6 +275,9 @@ int RunCommandLine(const std::vector<std::string>& args, CliEnvironment& env, st
                    std::ostream& err) {
     CLI::App app("Writes and checks the configuration files of the Tov Brenn cameras",
                  "tovbrenn-cli");
+    // The same options on every system: on Windows the parser would take "/x" for an option
+    // (a path such as /cards/menu.dat among them) unless told not to.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", TOV_VERSION_TEXT);
     app.require_subcommand(1);
     // The parser's messages repeat the arguments: they reach the terminal only printable.

@@ -13,11 +13,13 @@ namespace detail {
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& target) {
     static constexpr std::string_view kLetters =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937 engine{std::random_device{}()};
+    // Straight from the system's random source: a name is drawn once a write, and no engine's
+    // state is shared between threads.
+    std::random_device source;
     std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
     std::string random(6, ' ');
     for (char& letter : random) {
-        letter = kLetters[pick(engine)];
+        letter = kLetters[pick(source)];
     }
     // Appended piece by piece: `"." + std::string` trips a false -Werror=restrict in GCC 12.
 #ifdef _WIN32

@@ -148,14 +148,15 @@ public:
         return true;
     }
 
-    // Whether both readers have one file open (same volume, same file index).
+    // Whether both readers have one file open: the same file index. Both names are in one
+    // folder, so on one volume; the volume's serial number is not compared, as Wine gives 0
+    // for a handle whose file was moved after it was opened.
     bool SameFileAs(const Reader& other) const {
         BY_HANDLE_FILE_INFORMATION mine{};
         BY_HANDLE_FILE_INFORMATION theirs{};
         return m_file != INVALID_HANDLE_VALUE && other.m_file != INVALID_HANDLE_VALUE &&
                GetFileInformationByHandle(m_file, &mine) &&
                GetFileInformationByHandle(other.m_file, &theirs) &&
-               mine.dwVolumeSerialNumber == theirs.dwVolumeSerialNumber &&
                mine.nFileIndexHigh == theirs.nFileIndexHigh &&
                mine.nFileIndexLow == theirs.nFileIndexLow;
     }

@@ -22,6 +22,13 @@
 #include <fstream>
 #include <iterator>
 
+#ifdef _WIN32
+#include <windows.h>
+// clang-format off
+#include <dbt.h>
+// clang-format on
+#endif
+
 namespace tov {
 namespace {
 
@@ -77,7 +84,32 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
+#ifdef _WIN32
+// A volume arrived (a card put into a reader, a reader plugged in) or left.
+bool IsVolumeChange(const MSG& msg) {
+    if (msg.message != WM_DEVICECHANGE || msg.lParam == 0 ||
+        (msg.wParam != DBT_DEVICEARRIVAL && msg.wParam != DBT_DEVICEREMOVECOMPLETE)) {
+        return false;
+    }
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(msg.lParam);
+    return header->dbch_devicetype == DBT_DEVTYP_VOLUME;
+}
+#endif
+
 }  // namespace
+
+#ifdef _WIN32
+bool CSetupFormDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    if (eventType == "windows_generic_MSG" && m_cardBar != nullptr &&
+        IsVolumeChange(*static_cast<const MSG*>(message))) {
+        // Listed again at once; read after the broadcast has been answered, when the system
+        // lists the volume (and again by the poll, once the list is taken).
+        m_platform.CardsChanged();
+        QTimer::singleShot(0, this, [this] { refreshCards(false); });
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#endif
 
 void CSetupFormDlg::setStoredFile(StoredFile file) {
     m_stored = std::move(file);
@@ -211,9 +243,12 @@ bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view
         return true;
     }
     if (m_stored.decode) {
-        changes = '\n';
-        changes += cards::ChangesBetween(m_stored.decode(*previous), m_stored.decode(bytes),
-                                         m_state.languageIndex);
+        // Built apart and moved in: copying text into `changes` trips a false
+        // -Werror=restrict in MinGW's GCC 12.
+        std::string text(1, '\n');
+        text += cards::ChangesBetween(m_stored.decode(*previous), m_stored.decode(bytes),
+                                      m_state.languageIndex);
+        changes = std::move(text);
     }
     const std::filesystem::path backups = m_platform.BackupsFolder();
     if (backups.empty()) {

@@ -241,6 +241,12 @@ private:
                     const std::function<void(const std::string&)>& writeAgain);
     std::string cardNamed(const std::string& folder) const;
 
+#ifdef _WIN32
+    /// Windows tells every top-level window when a volume arrives or leaves (WM_DEVICECHANGE):
+    /// the card row is looked at again then, without waiting for the next poll.
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
     CardBar* m_cardBar = nullptr;
     std::vector<cards::Card> m_cards;
     StoredFile m_stored;

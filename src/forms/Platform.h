@@ -41,6 +41,8 @@ public:
 
     /// The memory cards mounted now (none where the host cannot tell).
     virtual std::vector<cards::Card> Cards() { return {}; }
+    /// The system reported that a volume came or went: list the cards again now.
+    virtual void CardsChanged() {}
     /// Where the files a write replaces are kept; empty: none are kept.
     virtual std::filesystem::path BackupsFolder() { return {}; }
     /// What the user chose in the message after a write to a card.

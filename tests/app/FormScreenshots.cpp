@@ -4,12 +4,16 @@
 // server, for instance xvfb-run, so that the pictures show what a user sees). Under a Qt scale
 // factor (QT_SCALE_FACTOR=2) the file names end in "-scale2".
 
+#include "app/core/PreferenceStore.h"
 #include "app/shell/ApplicationStyle.h"
+#include "app/shell/CMainDlg.h"
 #include "app/shell/SetupForms.h"
 #include "camera/core/CameraSettings.h"
 #include "camera/core/MenuFile.h"
 #include "common/ConfigFile.h"
+#include "common/LanguageRules.h"
 #include "support/FakePlatform.h"
+#include "support/MemoryPreferenceBackend.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -48,6 +52,13 @@ struct Language {
     const char* name;
 };
 
+// The Windows build's pictures are named for it ("camera-9030-windows-english.png").
+#ifdef _WIN32
+constexpr const char* kPlatformTag = "-windows";
+#else
+constexpr const char* kPlatformTag = "";
+#endif
+
 constexpr Language kLanguages[] = {
     {tov::kEnglish, "english"}, {tov::kChinese, "chinese"}, {tov::kJapanese, "japanese"}};
 // Languages shown only when named.
@@ -55,7 +66,8 @@ constexpr Language kMoreLanguages[] = {{tov::kDeutsch, "german"}};
 
 bool SaveWindowPicture(QDialog& form, const std::string& fileName, const QDir& folder) {
     form.show();
-    if (!QTest::qWaitForWindowExposed(&form)) {
+    // Long enough for Wine, whose first window also starts its desktop.
+    if (!QTest::qWaitForWindowExposed(&form, 30000)) {
         std::fprintf(stderr, "%s: the window was never shown\n", fileName.c_str());
         return false;
     }
@@ -84,17 +96,36 @@ bool SaveShot(const Shot& shot, const Language& language, const QDir& folder) {
     const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
     const std::string suffix =
         scale.isEmpty() || scale == QLatin1String("1") ? "" : "-scale" + scale.toStdString();
-    const std::string fileName = std::string(shot.name) + "-" + language.name + suffix + ".png";
+    const std::string fileName =
+        std::string(shot.name) + kPlatformTag + "-" + language.name + suffix + ".png";
     if (!form) {
         std::fprintf(stderr, "%s: the tool has no such form\n", fileName.c_str());
         return false;
     }
 
     // A card folder reads better in the pictures than the home folder the form starts with.
+#ifdef _WIN32
+    platform.folderAnswers.push_back("E:\\");
+#else
     platform.folderAnswers.push_back("/media/SDCARD");
+#endif
     form->findChild<QPushButton*>("selectButton")->click();
 
     return SaveWindowPicture(*form, fileName, folder);
+}
+
+// The main window as a system of the language starts it (Chinese on a Chinese system).
+bool SaveMainShot(const Language& language, const QDir& folder) {
+    tov::test::FakePlatform platform;
+    platform.langId = language.index == tov::kChinese ? tov::kLangIdChinesePrc : 0x0409;
+    tov::MemoryPreferenceBackend backend;
+    tov::PreferenceStore store(backend, platform.langId);
+    tov::AppState state;
+    tov::ApplyStartupLanguage(state, platform.langId, language.index);
+    state.modelIndex = 4;
+    tov::CMainDlg window(state, store, platform);
+    return SaveWindowPicture(
+        window, std::string("main") + kPlatformTag + "-" + language.name + ".png", folder);
 }
 
 // The camera form with a memory card found (its root as the folder, label and free space
@@ -193,6 +224,11 @@ int main(int argc, char** argv) {
     tov::ApplyDialogColours();
 
     int failures = 0;
+    if (std::string("main").rfind(prefix, 0) == 0) {
+        for (const Language& language : languages) {
+            failures += SaveMainShot(language, folder) ? 0 : 1;
+        }
+    }
     for (const Shot& shot : kShots) {
         if (std::string(shot.name).rfind(prefix, 0) != 0) {
             continue;

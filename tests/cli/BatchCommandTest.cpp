@@ -1,7 +1,7 @@
 #include "cli/BatchCommand.h"
 
-#include "app/host/QtFileTextCodec.h"
 #include "cli/CliRun.h"
+#include "support/LanguageCodec.h"
 #include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
 
@@ -22,7 +22,7 @@ using test::TempDir;
 class BatchCommandTest : public ::testing::Test {
 protected:
     MemoryPreferenceBackend prefs;
-    QtFileTextCodec codec{0x0409};
+    QtFileTextCodec codec = tov::test::CodecOfLanguage(0x0409);
     CliEnvironment env{prefs, 0x0409, [] { return LocalDateTime{2026, 1, 1, 0, 0, 0}; }, codec};
     TempDir dir;
 

@@ -1,7 +1,7 @@
-#include "app/host/QtFileTextCodec.h"
 #include "cli/CliRun.h"
 #include "cli/CommandLine.h"
 #include "common/FilePath.h"
+#include "support/LanguageCodec.h"
 #include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
 
@@ -21,7 +21,7 @@ class CardsCommandTest : public ::testing::Test {
 protected:
     MemoryPreferenceBackend prefs;
     LocalDateTime clock{2026, 12, 1, 12, 0, 0};
-    QtFileTextCodec codec{0x0409};
+    QtFileTextCodec codec = tov::test::CodecOfLanguage(0x0409);
     CliEnvironment env{prefs, 0x0409, [this] { return clock; }, codec};
     TempDir card;
     TempDir secondCard;

@@ -1,9 +1,9 @@
 #include "cli/CommandLine.h"
 
-#include "app/host/QtFileTextCodec.h"
 #include "app/host/SettingsPreferenceBackend.h"
 #include "cli/CliRun.h"
 #include "common/SafeFileWriterDetail.h"
+#include "support/LanguageCodec.h"
 #include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
 #include "support/WithoutFileRights.h"
@@ -22,7 +22,7 @@ using test::CliRun;
 
 class HostileInputTest : public ::testing::Test {
 protected:
-    QtFileTextCodec codec{0x0409};
+    QtFileTextCodec codec = tov::test::CodecOfLanguage(0x0409);
     test::TempDir dir;
     std::string card = dir.str();
     std::filesystem::path menuFile = dir.path() / "menu.dat";
@@ -134,6 +134,11 @@ TEST_F(HostileInputTest, PreferenceFiles) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+#ifdef _WIN32
+        if (c.name == "unreadable") {
+            continue;  // Windows has no permission bit that keeps the owner from reading
+        }
+#endif
         const auto path = dir.path() / (c.name + ".ini");
         if (c.text == "/") {
             std::filesystem::create_directory(path);

@@ -1,8 +1,8 @@
 #include "cli/CommandLine.h"
 
-#include "app/host/QtFileTextCodec.h"
 #include "cli/CliRun.h"
 #include "common/RecordFile.h"
+#include "support/LanguageCodec.h"
 #include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
 
@@ -23,7 +23,7 @@ using test::WriteBytes;
 class InspectHostileTest : public ::testing::Test {
 protected:
     MemoryPreferenceBackend prefs;
-    QtFileTextCodec codec{0x0409};
+    QtFileTextCodec codec = tov::test::CodecOfLanguage(0x0409);
     CliEnvironment env{prefs, 0x0409, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; }, codec};
     test::TempDir dir;
 
@@ -37,7 +37,7 @@ protected:
     }
 };
 
-std::size_t Lines(const std::string& text) {
+[[maybe_unused]] std::size_t Lines(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 

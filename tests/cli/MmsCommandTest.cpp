@@ -1,9 +1,9 @@
-#include "app/host/QtFileTextCodec.h"
 #include "cli/CliRun.h"
 #include "cli/CommandLine.h"
 #include "common/FilePath.h"
 #include "mms/core/MmsFile.h"
 #include "mms/core/MmsRules.h"
+#include "support/LanguageCodec.h"
 #include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
 
@@ -25,7 +25,7 @@ protected:
     TempDir dir;
 
     CliRun Run(std::vector<std::string> args, std::uint16_t langId = 0x0409) {
-        const QtFileTextCodec codec(langId);
+        const QtFileTextCodec codec = tov::test::CodecOfLanguage(langId);
         CliEnvironment env{prefs, langId, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; },
                            codec};
         return test::RunCli(args, env);

@@ -1,7 +1,9 @@
 # Runs CLI with ARGS ("|"-separated) and checks the exit code and, when given, that the
 # standard output and error match EXPECT_STDOUT and EXPECT_STDERR.
+# EMULATOR ("|"-separated, may be empty) starts CLI where the build host cannot (Wine).
 string(REPLACE "|" ";" args "${ARGS}")
-execute_process(COMMAND ${CLI} ${args}
+string(REPLACE "|" ";" emulator "${EMULATOR}")
+execute_process(COMMAND ${emulator} ${CLI} ${args}
     RESULT_VARIABLE code
     OUTPUT_VARIABLE out
     ERROR_VARIABLE err)

@@ -1,10 +1,10 @@
 #include "cli/CommandLine.h"
 
-#include "app/host/QtFileTextCodec.h"
 #include "cli/CliRun.h"
 #include "common/RecordFile.h"
 #include "mms/core/MmsFields.h"
 #include "smtp/core/SmtpFields.h"
+#include "support/LanguageCodec.h"
 #include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
 
@@ -61,7 +61,7 @@ std::vector<std::size_t> SecretRecords(FieldTable<S> table) {
 class SecretsAndTextsTest : public ::testing::Test {
 protected:
     MemoryPreferenceBackend prefs;
-    QtFileTextCodec codec{0x0409};
+    QtFileTextCodec codec = tov::test::CodecOfLanguage(0x0409);
     CliEnvironment env{prefs, 0x0409, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; }, codec};
     test::TempDir dir;
     std::vector<std::string> prompts;

@@ -1,10 +1,10 @@
 #include "cli/CommandLine.h"
 
-#include "app/host/QtFileTextCodec.h"
 #include "cli/CliRun.h"
 #include "common/ConfigFile.h"
 #include "common/FilePath.h"
 #include "smtp/core/SmtpFile.h"
+#include "support/LanguageCodec.h"
 #include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
 
@@ -22,7 +22,7 @@ using test::TempDir;
 class SmtpCommandTest : public ::testing::Test {
 protected:
     MemoryPreferenceBackend prefs;
-    QtFileTextCodec codec{0x0409};
+    QtFileTextCodec codec = tov::test::CodecOfLanguage(0x0409);
     CliEnvironment env{prefs, 0x0409, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; }, codec};
     TempDir dir;
     std::vector<std::string> prompts;

@@ -1,5 +1,7 @@
 #include "support/FakePlatform.h"
 
+#include "support/LanguageCodec.h"
+
 namespace tov::test {
 
 std::optional<std::string> FakePlatform::PickFolder(std::string_view startFolder) {
@@ -14,7 +16,7 @@ std::optional<std::string> FakePlatform::PickFolder(std::string_view startFolder
 
 const FileTextCodec& FakePlatform::FileCodec() {
     if (!m_codec) {
-        m_codec = std::make_unique<QtFileTextCodec>(langId);
+        m_codec = std::make_unique<QtFileTextCodec>(CodecOfLanguage(langId));
     }
     return *m_codec;
 }

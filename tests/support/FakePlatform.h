@@ -37,6 +37,7 @@ public:
     const FileTextCodec& FileCodec() override;
 
     std::vector<cards::Card> cards;  ///< what Cards() answers
+    int cardsChanged = 0;            ///< how often CardsChanged() was called
     std::filesystem::path backupsFolder;
     bool ejectAnswer = false;                     ///< whether the user takes the eject offer
     std::vector<std::string> ejectOffers;         ///< the confirmations that offered to eject
@@ -45,6 +46,7 @@ public:
     std::vector<std::string> waitPrompts;         ///< what the waits said
     std::vector<std::string> ejectedCards;        ///< mount points EjectCard was asked for
     std::vector<cards::Card> Cards() override { return cards; }
+    void CardsChanged() override { ++cardsChanged; }
     std::filesystem::path BackupsFolder() override { return backupsFolder; }
     AfterCardWrite ShowCardWritten(std::string_view text, std::string_view /*ejectButton*/,
                                    std::string_view /*anotherButton*/) override {

@@ -9,6 +9,8 @@
 #include <algorithm>
 
 #ifdef _WIN32
+#include "app/host/WindowsCodePage.h"
+
 #include <windows.h>
 #endif
 
@@ -36,7 +38,21 @@ bool IsC1Control(const QString& one) {
 
 }  // namespace
 
-QtFileTextCodec::QtFileTextCodec(std::uint16_t systemLangId) : m_name(CodePageName(systemLangId)) {}
+QtFileTextCodec::QtFileTextCodec(std::uint16_t systemLangId) : m_name(CodePageName(systemLangId)) {
+#ifdef _WIN32
+    m_codePage = GetACP();
+#endif
+}
+
+#ifdef _WIN32
+// A Qt without ICU knows no legacy code page by name, so Windows converts with its own tables.
+QtFileTextCodec QtFileTextCodec::ForCodePage(unsigned codePage) {
+    QtFileTextCodec codec(0);
+    codec.m_codePage = codePage;
+    codec.m_name = "windows-" + std::to_string(codePage);
+    return codec;
+}
+#endif
 
 FileTextCodec::Encoded QtFileTextCodec::Encode(std::string_view utf8) const {
     Encoded result;
@@ -48,16 +64,29 @@ FileTextCodec::Encoded QtFileTextCodec::Encode(std::string_view utf8) const {
     }
     const QString text = ToQString(utf8);
     // Character by character, so that the first one the code page lacks can be named.
+#ifndef _WIN32
     QStringEncoder encoder(m_name.c_str(), QStringConverter::Flag::Stateless);
+#endif
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString one = text.mid(i, length);
+#ifdef _WIN32
+        const std::optional<std::string> bytes = EncodeInCodePage(
+            m_codePage, std::u16string_view(reinterpret_cast<const char16_t*>(one.utf16()),
+                                            static_cast<std::size_t>(one.size())));
+        if (!bytes || IsC1Control(one)) {
+            result.unrepresentable = one.toStdString();
+            break;
+        }
+        result.bytes += *bytes;
+#else
         const QByteArray bytes = encoder.encode(one);
         if (!encoder.isValid() || encoder.hasError() || IsC1Control(one)) {
             result.unrepresentable = one.toStdString();
             break;
         }
         result.bytes.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+#endif
         i += length;
     }
     return result;
@@ -67,10 +96,14 @@ std::string QtFileTextCodec::Decode(std::string_view bytes) const {
     if (IsAscii(bytes)) {
         return std::string(bytes);
     }
+#ifdef _WIN32
+    return DecodeFromCodePage(m_codePage, bytes);
+#else
     QStringDecoder decoder(m_name.c_str());
     const QString text =
         decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     return text.toStdString();
+#endif
 }
 
 }  // namespace tov

@@ -12,6 +12,10 @@ namespace tov {
 class QtFileTextCodec final : public FileTextCodec {
 public:
     explicit QtFileTextCodec(std::uint16_t systemLangId);
+#ifdef _WIN32
+    /// Windows: the texts of an ANSI code page given by number (the system's is GetACP()).
+    static QtFileTextCodec ForCodePage(unsigned codePage);
+#endif
 
     Encoded Encode(std::string_view utf8) const override;
     std::string Decode(std::string_view bytes) const override;
@@ -19,6 +23,9 @@ public:
 
 private:
     std::string m_name;
+#ifdef _WIN32
+    unsigned m_codePage = 0;
+#endif
 };
 
 }  // namespace tov

@@ -21,7 +21,13 @@ namespace tov {
 namespace {
 
 constexpr char kPathVariable[] = "TOVBRENN_PREFERENCES";
+// The user's own key: a user without administrator's rights (the installer's default) cannot
+// write the machine's, and would lose every choice at exit. Values the machine's key holds
+// (left by an earlier version, or set by an administrator) are read where the user's key has
+// none.
 constexpr char kRegistryKey[] =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Tov Brenn.exe";
+constexpr char kMachineRegistryKey[] =
     "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Tov Brenn.exe";
 constexpr char kDamagedSuffix[] = ".damaged";
 
@@ -182,6 +188,29 @@ auto WithSettings(const QString& iniPath, Use&& use) {
     return use(settings);
 }
 
+// A stored value: from the INI file, or from the user's registry key and else the machine's.
+QVariant StoredValue(const QString& iniPath, const QString& name) {
+    if (!iniPath.isEmpty()) {
+        return QSettings(iniPath, QSettings::IniFormat).value(name);
+    }
+    const QSettings user(QString::fromLatin1(kRegistryKey), QSettings::NativeFormat);
+    if (user.contains(name)) {
+        return user.value(name);
+    }
+    return QSettings(QString::fromLatin1(kMachineRegistryKey), QSettings::NativeFormat).value(name);
+}
+
+// Whether the registry holds any value of the tool, in the user's key or the machine's.
+bool RegistryHasValues() {
+    for (const char* key : {kRegistryKey, kMachineRegistryKey}) {
+        const QSettings settings(QString::fromLatin1(key), QSettings::NativeFormat);
+        if (settings.status() == QSettings::NoError && !settings.childKeys().isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool WriteValue(PreferenceBackend& backend, const QString& iniPath, std::string_view name,
                 const QVariant& value) {
     if (!backend.OpenKey() && !backend.CreateKey()) {
@@ -227,10 +256,8 @@ bool SettingsPreferenceBackend::OpenKey() {
     }
     // An existing key without any value cannot be told from a missing one here; it is
     // treated as missing, which only means the defaults are written once more. A key that
-    // cannot be written (no administrator's rights) is read all the same.
-    return WithSettings(m_iniPath, [](QSettings& settings) {
-        return settings.status() == QSettings::NoError && !settings.childKeys().isEmpty();
-    });
+    // cannot be written is read all the same.
+    return RegistryHasValues();
 }
 
 std::string SettingsPreferenceBackend::Condition() {
@@ -272,8 +299,7 @@ std::optional<std::uint32_t> SettingsPreferenceBackend::ReadNumber(std::string_v
     if (!OpenKey()) {
         return std::nullopt;
     }
-    return WithSettings(
-        m_iniPath, [&](QSettings& settings) { return AsNumber(settings.value(ToQString(name))); });
+    return AsNumber(StoredValue(m_iniPath, ToQString(name)));
 }
 
 std::optional<PreferenceBackend::Numbers>
@@ -281,15 +307,13 @@ SettingsPreferenceBackend::ReadNumbers(std::span<const std::string_view> names) 
     if (!OpenKey()) {
         return std::nullopt;
     }
-    return WithSettings(m_iniPath, [&](QSettings& settings) {
-        Numbers numbers;
-        for (const std::string_view name : names) {
-            if (const auto value = AsNumber(settings.value(ToQString(name)))) {
-                numbers.emplace(name, *value);
-            }
+    Numbers numbers;
+    for (const std::string_view name : names) {
+        if (const auto value = AsNumber(StoredValue(m_iniPath, ToQString(name)))) {
+            numbers.emplace(name, *value);
         }
-        return numbers;
-    });
+    }
+    return numbers;
 }
 
 bool SettingsPreferenceBackend::WriteNumber(std::string_view name, std::uint32_t value) {
@@ -300,8 +324,7 @@ bool SettingsPreferenceBackend::HasText(std::string_view name) {
     if (!OpenKey()) {
         return false;
     }
-    return WithSettings(m_iniPath,
-                        [&](QSettings& settings) { return settings.contains(ToQString(name)); });
+    return StoredValue(m_iniPath, ToQString(name)).isValid();
 }
 
 bool SettingsPreferenceBackend::WriteText(std::string_view name, std::string_view text) {

@@ -134,6 +134,12 @@ std::vector<cards::Card> QtPlatform::Cards() {
     return m_cards->Latest();
 }
 
+void QtPlatform::CardsChanged() {
+    if (m_cards) {
+        m_cards->Refresh();
+    }
+}
+
 std::filesystem::path QtPlatform::BackupsFolder() {
     return tov::BackupsFolder();
 }

@@ -30,6 +30,7 @@ public:
     bool OpenUrl(std::string_view url) override;
     const FileTextCodec& FileCodec() override;
     std::vector<cards::Card> Cards() override;
+    void CardsChanged() override;
     std::filesystem::path BackupsFolder() override;
     AfterCardWrite ShowCardWritten(std::string_view text, std::string_view ejectButton,
                                    std::string_view anotherButton) override;

@@ -11,6 +11,8 @@
 // clang-format off
 #include <winioctl.h>
 // clang-format on
+
+#include "cards/core/WindowsDrive.h"
 #elif !defined(__APPLE__)
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -71,6 +73,67 @@ EjectResult InWords(const cards::Card& card, const Ejected& ejected, int languag
             cards::Filled(PickMessage(text::kEjectFailed, language), {name, ejected.detail})};
 }
 
+#if defined(_WIN32)
+
+// The volume opened for the eject's DeviceIoControl calls.
+class Win32Volume final : public cards::VolumeControl {
+public:
+    explicit Win32Volume(HANDLE handle) : m_handle(handle) {}
+    bool Lock() override { return Control(FSCTL_LOCK_VOLUME, nullptr, 0); }
+    bool Dismount() override { return Control(FSCTL_DISMOUNT_VOLUME, nullptr, 0); }
+    void AllowRemoval() override {
+        PREVENT_MEDIA_REMOVAL allow{};
+        allow.PreventMediaRemoval = FALSE;
+        Control(IOCTL_STORAGE_MEDIA_REMOVAL, &allow, sizeof allow);
+    }
+    bool EjectMedia() override { return Control(IOCTL_STORAGE_EJECT_MEDIA, nullptr, 0); }
+    void Wait(int milliseconds) override { Sleep(static_cast<DWORD>(milliseconds)); }
+
+private:
+    bool Control(DWORD code, void* in, DWORD inSize) {
+        DWORD returned = 0;
+        return DeviceIoControl(m_handle, code, in, inSize, nullptr, 0, &returned, nullptr) != 0;
+    }
+    HANDLE m_handle;
+};
+
+// Lock, dismount and eject: this ejects the card from the reader, not the reader from the
+// system.
+Ejected EjectPlatform(const cards::Card& card) {
+    const std::wstring root = QString::fromStdString(card.mountPoint).toStdWString();
+    if (root.size() < 2 || root[1] != L':') {
+        return Failed(card, "not a drive letter");
+    }
+    const std::wstring volume = std::wstring(L"\\\\.\\") + root.substr(0, 2);
+    HANDLE handle =
+        CreateFileW(volume.c_str(), GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return Failed(card,
+                      "the volume cannot be opened (error " + std::to_string(GetLastError()) + ")");
+    }
+    // Written files reach the card before it goes.
+    FlushFileBuffers(handle);
+    Win32Volume control(handle);
+    const cards::EjectOutcome outcome = cards::EjectVolume(control);
+    CloseHandle(handle);
+    switch (outcome) {
+    case cards::EjectOutcome::Ejected:
+        return Removable(card);
+    case cards::EjectOutcome::DismountedOnly:
+        return Removable(card, text::kReaderKeepsIt);
+    case cards::EjectOutcome::Busy:
+        return Busy(card, "");
+    case cards::EjectOutcome::NotDismounted:
+        break;
+    }
+    return Failed(card, "the volume could not be dismounted");
+}
+
+#endif
+
+#if !defined(_WIN32)
+
 // The output of a finished program, trimmed.
 std::string Output(QProcess& process) {
     return QString::fromLocal8Bit(process.readAllStandardError() + process.readAllStandardOutput())
@@ -91,51 +154,9 @@ bool Run(const QString& program, const QStringList& args, std::string& output) {
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-#if defined(_WIN32)
+#endif
 
-// Lock, dismount and eject: this ejects the card from the reader, not the reader from the
-// system. Written for Windows, not tried on one.
-Ejected EjectPlatform(const cards::Card& card) {
-    if (card.mountPoint.size() < 2 || card.mountPoint[1] != ':') {
-        return Failed(card, "not a drive letter");
-    }
-    const std::string volume = std::string("\\\\.\\") + card.mountPoint[0] + ":";
-    HANDLE handle =
-        CreateFileA(volume.c_str(), GENERIC_READ | GENERIC_WRITE,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return Failed(card,
-                      "the volume cannot be opened (error " + std::to_string(GetLastError()) + ")");
-    }
-    DWORD returned = 0;
-    bool locked = false;
-    for (int attempt = 0; attempt < 10 && !locked; ++attempt) {
-        locked = DeviceIoControl(handle, FSCTL_LOCK_VOLUME, nullptr, 0, nullptr, 0, &returned,
-                                 nullptr) != 0;
-        if (!locked) {
-            Sleep(200);
-        }
-    }
-    if (!locked) {
-        CloseHandle(handle);
-        return Busy(card, "");
-    }
-    const bool dismounted = DeviceIoControl(handle, FSCTL_DISMOUNT_VOLUME, nullptr, 0, nullptr, 0,
-                                            &returned, nullptr) != 0;
-    PREVENT_MEDIA_REMOVAL allow{};
-    allow.PreventMediaRemoval = FALSE;
-    DeviceIoControl(handle, IOCTL_STORAGE_MEDIA_REMOVAL, &allow, sizeof allow, nullptr, 0,
-                    &returned, nullptr);
-    const bool ejected = DeviceIoControl(handle, IOCTL_STORAGE_EJECT_MEDIA, nullptr, 0, nullptr, 0,
-                                         &returned, nullptr) != 0;
-    CloseHandle(handle);
-    if (!dismounted) {
-        return Failed(card, "the volume could not be dismounted");
-    }
-    return Removable(card, ejected ? MessagePair{} : text::kReaderKeepsIt);
-}
-
-#elif defined(__APPLE__)
+#if defined(__APPLE__)
 
 // Untested: diskutil unmounts every volume of the disk and ejects it.
 Ejected EjectPlatform(const cards::Card& card) {
@@ -149,7 +170,7 @@ Ejected EjectPlatform(const cards::Card& card) {
     return Failed(card, output);
 }
 
-#else
+#elif !defined(_WIN32)
 
 constexpr const char* kUdisks = "org.freedesktop.UDisks2";
 constexpr const char* kUdisksError = "org.freedesktop.UDisks2.Error.";

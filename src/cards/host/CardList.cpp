@@ -2,6 +2,7 @@
 
 #include "cards/core/CardFinder.h"
 #include "cards/core/MountTable.h"
+#include "cards/core/WindowsDrive.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,7 @@
 
 #include <array>
 #include <cstdlib>
-#include <cwctype>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -23,24 +24,6 @@
 
 namespace tov {
 namespace {
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The volume's own format from its first sector; a FUSE mount says only "fuseblk", and
-// "vfat" does not say which FAT. Needs the right to read the device (root, or the disk group).
-cards::VolumeFormat FormatOnDevice(const std::string& device) {
-    std::ifstream in(device, std::ios::binary);
-    std::array<std::uint8_t, 512> sector{};
-    if (!in.read(reinterpret_cast<char*>(sector.data()), sector.size())) {
-        return cards::VolumeFormat::Unknown;
-    }
-    return cards::FormatFromBootSector(sector);
-}
 
 cards::Card CardFromStorage(const QStorageInfo& storage, const std::string& typeName) {
     cards::Card card;
@@ -59,18 +42,39 @@ void Finish(cards::Card& card) {
     if (card.label.empty()) {
         card.label = QDir(QString::fromStdString(card.mountPoint)).dirName().toStdString();
     }
+    // A drive's root ("E:\") has no folder name: the drive's name ("E:") stands in.
+    if (card.label.empty()) {
+        card.label = card.mountPoint.substr(0, card.mountPoint.find_last_not_of("\\/") + 1);
+    }
     cards::ReadCameraContents(card);
 }
 
 #if defined(_WIN32)
 
-// Whether the drive's bus is USB, SD or MMC, as the storage driver says.
-bool OnRemovableBus(wchar_t letter) {
+cards::DriveKind KindOf(const std::wstring& root) {
+    switch (GetDriveTypeW(root.c_str())) {
+    case DRIVE_REMOVABLE:
+        return cards::DriveKind::Removable;
+    case DRIVE_FIXED:
+        return cards::DriveKind::Fixed;
+    case DRIVE_REMOTE:
+        return cards::DriveKind::Remote;
+    case DRIVE_CDROM:
+        return cards::DriveKind::CdRom;
+    case DRIVE_RAMDISK:
+        return cards::DriveKind::RamDisk;
+    default:
+        return cards::DriveKind::Unknown;
+    }
+}
+
+// The drive's bus, as the storage driver says; Unknown where the volume cannot be asked.
+cards::DriveBus BusOf(wchar_t letter) {
     const std::wstring volume = std::wstring(L"\\\\.\\") + letter + L":";
     HANDLE handle = CreateFileW(volume.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return false;
+        return cards::DriveBus::Unknown;
     }
     STORAGE_PROPERTY_QUERY query{};
     query.PropertyId = StorageDeviceProperty;
@@ -82,26 +86,40 @@ bool OnRemovableBus(wchar_t letter) {
                         static_cast<DWORD>(buffer.size()), &returned, nullptr) != 0;
     CloseHandle(handle);
     if (!ok || returned < sizeof(STORAGE_DEVICE_DESCRIPTOR)) {
-        return false;
+        return cards::DriveBus::Unknown;
     }
-    const auto* descriptor = reinterpret_cast<const STORAGE_DEVICE_DESCRIPTOR*>(buffer.data());
-    return descriptor->BusType == BusTypeUsb || descriptor->BusType == BusTypeSd ||
-           descriptor->BusType == BusTypeMmc;
+    STORAGE_DEVICE_DESCRIPTOR descriptor{};
+    std::memcpy(&descriptor, buffer.data(), sizeof descriptor);
+    switch (descriptor.BusType) {
+    case BusTypeUsb:
+        return cards::DriveBus::Usb;
+    case BusTypeSd:
+        return cards::DriveBus::Sd;
+    case BusTypeMmc:
+        return cards::DriveBus::Mmc;
+    default:
+        return cards::DriveBus::Other;
+    }
 }
 
 std::vector<cards::Card> ListPlatformCards() {
     std::array<wchar_t, MAX_PATH> windows{};
-    GetWindowsDirectoryW(windows.data(), MAX_PATH);
+    const UINT length = GetWindowsDirectoryW(windows.data(), MAX_PATH);
+    const std::wstring systemRoot(windows.data(), length < MAX_PATH ? length : 0);
     std::vector<cards::Card> found;
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
         const std::wstring root = QDir::toNativeSeparators(storage.rootPath()).toStdWString();
-        if (root.size() < 2 || root[1] != L':' || towupper(root[0]) == towupper(windows[0])) {
-            continue;  // not a drive letter, or the system drive
-        }
-        if (GetDriveTypeW(root.c_str()) != DRIVE_REMOVABLE && !OnRemovableBus(root[0])) {
+        const cards::DriveKind kind = KindOf(root);
+        // The bus is asked only of fixed drives: a removable one is a card whatever its bus.
+        const cards::DriveBus bus = kind == cards::DriveKind::Fixed && !root.empty()
+                                        ? BusOf(root[0])
+                                        : cards::DriveBus::Unknown;
+        if (!storage.isValid() || !storage.isReady() ||
+            !cards::IsCardDrive(root, systemRoot, kind, bus)) {
             continue;
         }
         found.push_back(CardFromStorage(storage, storage.fileSystemType().toStdString()));
+        found.back().device = "\\\\.\\" + QString::fromStdWString(root.substr(0, 2)).toStdString();
     }
     return found;
 }
@@ -122,6 +140,24 @@ std::vector<cards::Card> ListPlatformCards() {
 }
 
 #else
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The volume's own format from its first sector; a FUSE mount says only "fuseblk", and
+// "vfat" does not say which FAT. Needs the right to read the device (root, or the disk group).
+cards::VolumeFormat FormatOnDevice(const std::string& device) {
+    std::ifstream in(device, std::ios::binary);
+    std::array<std::uint8_t, 512> sector{};
+    if (!in.read(reinterpret_cast<char*>(sector.data()), sector.size())) {
+        return cards::VolumeFormat::Unknown;
+    }
+    return cards::FormatFromBootSector(sector);
+}
 
 // The udev database entry of a block device ("E:ID_FS_TYPE=exfat"), readable by every user.
 std::string UdevEntry(const std::string& deviceName) {

@@ -5,6 +5,13 @@
 
 #include <QtTest>
 
+#ifdef _WIN32
+#include <windows.h>
+// clang-format off
+#include <dbt.h>
+// clang-format on
+#endif
+
 namespace tov::test {
 namespace {
 
@@ -42,6 +49,7 @@ private slots:
     void defaultKeepsTheReplacedFileAndCountsTheChanges();
     void cardPulledBeforeGenerateIsNamed();
     void theSameGoesToTheNextCards();
+    void volumeBroadcastRefreshesTheCards();
 };
 
 void CameraFormCardsTest::folderStartsAtTheOnlyCard() {
@@ -252,6 +260,54 @@ void CameraFormCardsTest::theSameGoesToTheNextCards() {
              platform.ejectOffers[1].c_str());
     QCOMPARE(form.folder(), third.str());
     QVERIFY(platform.messages.empty());
+}
+
+// Reaches a widget's native event handler, as Windows' message dispatch does.
+struct NativeEvents : QWidget {
+    using QWidget::nativeEvent;
+};
+
+// Windows' broadcast of a volume that arrives or leaves refreshes the card row at once; a
+// broadcast of another kind of device does not.
+void CameraFormCardsTest::volumeBroadcastRefreshesTheCards() {
+#ifndef _WIN32
+    QSKIP("WM_DEVICECHANGE is Windows' own");
+#else
+    FakePlatform platform;
+    const AppState state = StateFor(4, 2);
+    CCameraSetup9030Dlg form(state, platform);
+    form.show();
+    QWidget* bar = Child<QWidget>(form, "cardBar");
+    QVERIFY(!bar->isVisible());
+    DEV_BROADCAST_VOLUME volume{};
+    volume.dbcv_size = sizeof volume;
+    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    volume.dbcv_unitmask = 1U << 4;  // E:
+    DEV_BROADCAST_HDR port{};
+    port.dbch_size = sizeof port;
+    port.dbch_devicetype = DBT_DEVTYP_PORT;
+    const auto broadcast = [&form](WPARAM what, void* data) {
+        MSG msg{};
+        msg.message = WM_DEVICECHANGE;
+        msg.wParam = what;
+        msg.lParam = reinterpret_cast<LPARAM>(data);
+        qintptr result = 0;
+        (form.*(&NativeEvents::nativeEvent))("windows_generic_MSG", &msg, &result);
+        QCoreApplication::processEvents();
+    };
+    TempDir card;
+    platform.cards = {CardAt(card, "TOVCARD")};
+    broadcast(DBT_DEVICEARRIVAL, &port);
+    QVERIFY(!bar->isVisible());
+    QCOMPARE(platform.cardsChanged, 0);
+    broadcast(DBT_DEVICEARRIVAL, &volume);
+    QCOMPARE(platform.cardsChanged, 1);
+    QVERIFY(bar->isVisible());
+    QVERIFY(LabelText(form, "cardLabel").contains("TOVCARD"));
+    platform.cards.clear();
+    broadcast(DBT_DEVICEREMOVECOMPLETE, &volume);
+    QVERIFY(!bar->isVisible());
+#endif
 }
 
 }  // namespace tov::test
