@@ -19,7 +19,9 @@ public:
 
     Encoded Encode(std::string_view utf8) const override;
     std::string Decode(std::string_view bytes) const override;
-    std::string_view Name() const override { return m_name; }
+    std::string_view Name() const override {
+        return m_name;
+    }
 
 private:
     std::string m_name;
