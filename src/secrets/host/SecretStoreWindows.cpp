@@ -3,17 +3,24 @@
 
 #include "secrets/host/SecretStore.h"
 
-#include <QString>
-
-#include <wincred.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <wincred.h>
+
+#include <string>
 
 namespace tov::secrets {
 namespace {
 
 std::wstring TargetName(std::string_view key) {
     const std::string name = std::string(kService) + "/" + std::string(key);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toStdWString();
+    const int size = static_cast<int>(name.size());
+    const int wide = MultiByteToWideChar(CP_UTF8, 0, name.data(), size, nullptr, 0);
+    std::wstring target(static_cast<std::size_t>(wide > 0 ? wide : 0), L'\0');
+    if (wide > 0) {
+        MultiByteToWideChar(CP_UTF8, 0, name.data(), size, target.data(), wide);
+    }
+    return target;
 }
 
 }  // namespace
