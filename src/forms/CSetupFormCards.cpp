@@ -244,17 +244,39 @@ std::string CSetupFormDlg::cardNamed(const std::string& folder) const {
     return line;
 }
 
-void CSetupFormDlg::offerEject(const std::string& folder, const std::string& confirmation) {
+void CSetupFormDlg::offerEject(const std::string& folder, const std::string& confirmation,
+                               const std::function<void(const std::string&)>& writeAgain) {
     const cards::Card* card = cardAt(folder);
     if (card == nullptr) {
         m_platform.ShowMessage(confirmation);
         return;
     }
     const cards::Card target = *card;
-    if (m_platform.ShowMessageOfferingEject(confirmation, m_state.message(text::kEjectButton))) {
-        m_platform.ShowMessage(m_platform.EjectCard(target, m_state.languageIndex).message);
-        refreshCards(false);
+    using Choice = Platform::AfterCardWrite;
+    const Choice choice = m_platform.ShowCardWritten(
+        confirmation, m_state.message(text::kEjectButton), m_state.message(text::kWriteAnother));
+    if (choice == Choice::Done) {
+        return;
     }
+    // The card goes out before the next one is asked for, so that it can be pulled safely.
+    const cards::EjectResult ejected = m_platform.EjectCard(target, m_state.languageIndex);
+    refreshCards(false);
+    if (choice == Choice::Eject || !ejected.ok) {
+        m_platform.ShowMessage(ejected.message);
+        return;
+    }
+    std::string prompt = ejected.message;
+    prompt += '\n';
+    prompt += m_state.message(text::kInsertNext);
+    const std::optional<cards::Card> next =
+        m_platform.WaitForNextCard(prompt, m_state.languageIndex);
+    if (!next) {
+        return;
+    }
+    refreshCards(false);
+    *m_folder = next->mountPoint;
+    writeForm();
+    writeAgain(next->mountPoint);
 }
 
 }  // namespace tov

@@ -420,7 +420,12 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
     keepLastWritten(bytes);
     if (confirmation) {
         // Where the file went, so that a wrong folder is seen at once.
-        offerEject(folder, *confirmation + "\n" + path + changes);
+        const std::vector<std::uint8_t> same(bytes.begin(), bytes.end());
+        offerEject(folder, *confirmation + "\n" + path + changes,
+                   [this, file = std::string(fileName), same, confirmation,
+                    options](const std::string& next) {
+                       writeConfigFile(next, file, same, confirmation, options);
+                   });
     }
     updateLoadOffer();
     return true;

@@ -243,7 +243,10 @@ private:
     const cards::Card* cardAt(const std::string& folder) const;
     bool keepReplacedFile(const std::string& folder, std::string_view fileName,
                           std::span<const std::uint8_t> bytes, std::string& changes);
-    void offerEject(const std::string& folder, const std::string& confirmation);
+    /// After a write to a card: the confirmation with the offers to eject the card or to write
+    /// the same to another (`writeAgain` writes into the next card's folder).
+    void offerEject(const std::string& folder, const std::string& confirmation,
+                    const std::function<void(const std::string&)>& writeAgain);
     std::string cardNamed(const std::string& folder) const;
 
     CardBar* m_cardBar = nullptr;

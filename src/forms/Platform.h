@@ -43,11 +43,20 @@ public:
     virtual std::vector<cards::Card> Cards() { return {}; }
     /// Where the files a write replaces are kept; empty: none are kept.
     virtual std::filesystem::path BackupsFolder() { return {}; }
-    /// The tool's message box with an eject button (`ejectButton`) beside OK; true when it
-    /// was chosen.
-    virtual bool ShowMessageOfferingEject(std::string_view text, std::string_view /*ejectButton*/) {
+    /// What the user chose in the message after a write to a card.
+    enum class AfterCardWrite { Done, Eject, WriteAnother };
+    /// The tool's message box after a write to a card: OK, an eject button (`ejectButton`) and
+    /// one that writes the same to another card (`anotherButton`).
+    virtual AfterCardWrite ShowCardWritten(std::string_view text, std::string_view /*ejectButton*/,
+                                           std::string_view /*anotherButton*/) {
         ShowMessage(text);
-        return false;
+        return AfterCardWrite::Done;
+    }
+    /// Shows `prompt` with a Cancel button until a usable card arrives that was not there when
+    /// the wait began (see cards::CardArrival); no value when cancelled.
+    virtual std::optional<cards::Card> WaitForNextCard(std::string_view /*prompt*/,
+                                                       int /*languageIndex*/) {
+        return std::nullopt;
     }
     /// Where the settings last written for each model and form are kept (the preference
     /// store's folder); empty: they are not kept.

@@ -39,15 +39,33 @@ public:
 
     std::vector<cards::Card> cards;  ///< what Cards() answers
     std::filesystem::path backupsFolder;
-    bool ejectAnswer = false;               ///< whether the user takes the eject offer
-    std::vector<std::string> ejectOffers;   ///< the confirmations that offered to eject
-    std::vector<std::string> ejectedCards;  ///< mount points EjectCard was asked for
+    bool ejectAnswer = false;                     ///< whether the user takes the eject offer
+    std::vector<std::string> ejectOffers;         ///< the confirmations that offered to eject
+    std::vector<AfterCardWrite> afterCardWrites;  ///< answers to them, taken before ejectAnswer
+    std::vector<cards::Card> nextCards;           ///< the cards WaitForNextCard sees arrive
+    std::vector<std::string> waitPrompts;         ///< what the waits said
+    std::vector<std::string> ejectedCards;        ///< mount points EjectCard was asked for
     std::vector<cards::Card> Cards() override { return cards; }
     std::filesystem::path BackupsFolder() override { return backupsFolder; }
-    bool ShowMessageOfferingEject(std::string_view text,
-                                  std::string_view /*ejectButton*/) override {
+    AfterCardWrite ShowCardWritten(std::string_view text, std::string_view /*ejectButton*/,
+                                   std::string_view /*anotherButton*/) override {
         ejectOffers.emplace_back(text);
-        return ejectAnswer;
+        if (!afterCardWrites.empty()) {
+            const AfterCardWrite answer = afterCardWrites.front();
+            afterCardWrites.erase(afterCardWrites.begin());
+            return answer;
+        }
+        return ejectAnswer ? AfterCardWrite::Eject : AfterCardWrite::Done;
+    }
+    std::optional<cards::Card> WaitForNextCard(std::string_view prompt,
+                                               int /*languageIndex*/) override {
+        waitPrompts.emplace_back(prompt);
+        if (nextCards.empty()) {
+            return std::nullopt;  // cancelled
+        }
+        cards = {nextCards.front()};  // the next card is in, the one before is out
+        nextCards.erase(nextCards.begin());
+        return cards.front();
     }
     cards::EjectResult EjectCard(const cards::Card& card, int /*languageIndex*/) override {
         ejectedCards.push_back(card.mountPoint);

@@ -11,19 +11,25 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace tov {
 namespace {
 
 const QString kCaption = QStringLiteral("Tov Brenn");
 constexpr int kMessageIconSize = 48;
+// How often the wait for the next card looks at the card list (kept fresh on its own thread).
+constexpr int kNextCardLookMs = 300;
 
 }  // namespace
 
@@ -155,12 +161,43 @@ std::filesystem::path QtPlatform::BackupsFolder() {
     return tov::BackupsFolder();
 }
 
-bool QtPlatform::ShowMessageOfferingEject(std::string_view text, std::string_view ejectButton) {
+Platform::AfterCardWrite QtPlatform::ShowCardWritten(std::string_view text,
+                                                     std::string_view ejectButton,
+                                                     std::string_view anotherButton) {
     QMessageBox box(QMessageBox::NoIcon, kCaption, ToQString(text), QMessageBox::Ok);
     box.setIconPixmap(ApplicationIcon().pixmap(kMessageIconSize, kMessageIconSize));
     QPushButton* eject = box.addButton(ToQString(ejectButton), QMessageBox::ActionRole);
+    QPushButton* another = box.addButton(ToQString(anotherButton), QMessageBox::ActionRole);
     box.exec();
-    return box.clickedButton() == eject;
+    if (box.clickedButton() == eject) {
+        return AfterCardWrite::Eject;
+    }
+    return box.clickedButton() == another ? AfterCardWrite::WriteAnother : AfterCardWrite::Done;
+}
+
+std::optional<cards::Card> QtPlatform::WaitForNextCard(std::string_view prompt, int languageIndex) {
+    cards::CardArrival arrival(Cards());
+    QDialog wait;
+    wait.setWindowTitle(kCaption);
+    auto* text = new QLabel(ToQString(prompt), &wait);
+    text->setWordWrap(true);
+    auto* cancel =
+        new QPushButton(ToQString(PickMessage(cards::text::kCancel, languageIndex)), &wait);
+    auto* column = new QVBoxLayout(&wait);
+    column->addWidget(text);
+    column->addWidget(cancel, 0, Qt::AlignRight);
+    QObject::connect(cancel, &QPushButton::clicked, &wait, &QDialog::reject);
+    std::optional<cards::Card> next;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &wait, [&] {
+        const std::vector<cards::Card> now = Cards();
+        if (const cards::Card* card = arrival.Arrived(now)) {
+            next = *card;
+            wait.accept();
+        }
+    });
+    look.start(kNextCardLookMs);
+    return wait.exec() == QDialog::Accepted ? next : std::nullopt;
 }
 
 cards::EjectResult QtPlatform::EjectCard(const cards::Card& card, int languageIndex) {

@@ -35,7 +35,9 @@ public:
     const FileTextCodec& FileCodec() override;
     std::vector<cards::Card> Cards() override;
     std::filesystem::path BackupsFolder() override;
-    bool ShowMessageOfferingEject(std::string_view text, std::string_view ejectButton) override;
+    AfterCardWrite ShowCardWritten(std::string_view text, std::string_view ejectButton,
+                                   std::string_view anotherButton) override;
+    std::optional<cards::Card> WaitForNextCard(std::string_view prompt, int languageIndex) override;
     cards::EjectResult EjectCard(const cards::Card& card, int languageIndex) override;
 
 private:

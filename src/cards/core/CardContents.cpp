@@ -120,6 +120,26 @@ const Card* CardNamed(const std::vector<Card>& cards, std::string_view name) {
     return nullptr;
 }
 
+CardArrival::CardArrival(const std::vector<Card>& present) {
+    for (const Card& card : present) {
+        m_waiting.insert(card.mountPoint);
+    }
+}
+
+const Card* CardArrival::Arrived(const std::vector<Card>& now) {
+    std::set<std::string> there;
+    for (const Card& card : now) {
+        there.insert(card.mountPoint);
+    }
+    std::erase_if(m_waiting, [&](const std::string& place) { return there.count(place) == 0; });
+    for (const Card& card : now) {
+        if (m_waiting.count(card.mountPoint) == 0 && CardWarnings(card).empty()) {
+            return &card;
+        }
+    }
+    return nullptr;
+}
+
 std::string SizeText(std::uint64_t bytes) {
     static constexpr std::array<const char*, 5> kUnits = {"B", "KiB", "MiB", "GiB", "TiB"};
     double value = static_cast<double>(bytes);

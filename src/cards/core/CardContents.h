@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,18 @@ CardChoice OnlyUsableCard(const std::vector<Card>& cards);
 
 /// The card `name` means: its mount point (with or without a final separator) or its label.
 const Card* CardNamed(const std::vector<Card>& cards, std::string_view name);
+
+/// Waiting for the next card: the cards there when the wait began are not it until they have
+/// gone (a card pulled and put back counts as the next one).
+class CardArrival {
+public:
+    explicit CardArrival(const std::vector<Card>& present);
+    /// The first usable card in `now` that arrived since the wait began; null while none has.
+    const Card* Arrived(const std::vector<Card>& now);
+
+private:
+    std::set<std::string> m_waiting;  // mount points of the cards there before
+};
 
 /// "14.8 GiB": a size for people.
 std::string SizeText(std::uint64_t bytes);

@@ -51,6 +51,9 @@ inline constexpr MessagePair kBackupKept{"原文件已保存在 %1。", "The pre
 
 // Ejecting.
 inline constexpr MessagePair kEjectButton{"弹出存储卡", "Eject the card"};
+inline constexpr MessagePair kWriteAnother{"写入另一张存储卡", "Write the same to another card"};
+inline constexpr MessagePair kInsertNext{"请插入下一张存储卡。", "Insert the next card."};
+inline constexpr MessagePair kCancel{"取消", "Cancel"};
 inline constexpr MessagePair kMayBeRemoved{"存储卡 %1 现在可以取出%2。",
                                            "The card %1 may be removed now%2."};
 inline constexpr MessagePair kReaderKeepsIt{"（读卡器不会自行弹出）",

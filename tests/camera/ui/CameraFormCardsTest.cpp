@@ -41,6 +41,7 @@ private slots:
     void fileOfAnotherFamilyIsExplainedNotLoaded();
     void defaultKeepsTheReplacedFileAndCountsTheChanges();
     void cardPulledBeforeGenerateIsNamed();
+    void theSameGoesToTheNextCards();
 };
 
 void CameraFormCardsTest::folderStartsAtTheOnlyCard() {
@@ -217,6 +218,40 @@ void CameraFormCardsTest::cardPulledBeforeGenerateIsNamed() {
              qPrintable(shown));
     QVERIFY2(shown.endsWith("\nMemory card: TOVCARD"), qPrintable(shown));
     QVERIFY(platform.ejectOffers.empty());
+}
+
+void CameraFormCardsTest::theSameGoesToTheNextCards() {
+    FakePlatform platform;
+    TempDir first;
+    TempDir second;
+    TempDir third;
+    WriteBytes(second.path() / "menu.dat", VideoMenuFile());  // a card set up before
+    platform.cards = {CardAt(first, "CARD1")};
+    platform.nextCards = {CardAt(second, "CARD2"), CardAt(third, "CARD3")};
+    using Choice = Platform::AfterCardWrite;
+    platform.afterCardWrites = {Choice::WriteAnother, Choice::WriteAnother, Choice::Done};
+    const AppState state = StateFor(4, 2);
+    CCameraSetup9030Dlg form(state, platform);
+    form.show();
+    TypeInto(Edit(form, "videoLengthEdit"), "45");
+    Click(form, "generateButton");
+
+    // Each card is ejected before the next is asked for, and holds the same bytes.
+    const std::vector<std::uint8_t> written = ReadBytes(first.path() / "menu.dat");
+    QCOMPARE(written.size(), std::size_t{60});
+    QCOMPARE(ReadBytes(second.path() / "menu.dat"), written);
+    QCOMPARE(ReadBytes(third.path() / "menu.dat"), written);
+    QCOMPARE(platform.ejectedCards, (std::vector<std::string>{first.str(), second.str()}));
+    QCOMPARE(platform.waitPrompts.size(), std::size_t{2});
+    QCOMPARE(platform.waitPrompts[0],
+             std::string("The card CARD1 may be removed now.\nInsert the next card."));
+    // Every write is confirmed with its own changes; the folder follows the card.
+    QCOMPARE(platform.ejectOffers.size(), std::size_t{3});
+    QVERIFY2(QString::fromStdString(platform.ejectOffers[1])
+                 .endsWith("\n2 settings changed: cameraMode, videoLength"),
+             platform.ejectOffers[1].c_str());
+    QCOMPARE(form.folder(), third.str());
+    QVERIFY(platform.messages.empty());
 }
 
 }  // namespace tov::test

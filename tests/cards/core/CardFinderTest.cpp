@@ -164,6 +164,23 @@ TEST(CardChoice, OnlyOneUsableCardIsPicked) {
     EXPECT_EQ(CardNamed(cards, "/media"), nullptr);
 }
 
+TEST(CardArrival, TheNextCardIsOneThatWasNotThere) {
+    const Card a = MakeCard("/media/A", VolumeFormat::Fat32);
+    const Card b = MakeCard("/media/B", VolumeFormat::ExFat);
+    const Card ntfs = MakeCard("/media/N", VolumeFormat::Ntfs);
+    CardArrival arrival({a});
+    EXPECT_EQ(arrival.Arrived({a}), nullptr);        // the card just written, still there
+    EXPECT_EQ(arrival.Arrived({a, ntfs}), nullptr);  // one the camera cannot read
+    const std::vector<Card> withB = {a, b};
+    EXPECT_EQ(arrival.Arrived(withB), &withB[1]);
+
+    // The same card pulled and put back is the next one.
+    CardArrival again({a});
+    EXPECT_EQ(again.Arrived({}), nullptr);
+    const std::vector<Card> back = {a};
+    EXPECT_EQ(again.Arrived(back), &back[0]);
+}
+
 TEST(CardContents, RecognisesCameraFilesInAnyCase) {
     test::TempDir dir;
     Card card;

@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <fstream>
 #include <memory>
 
 namespace tov::test {
@@ -91,6 +92,7 @@ private slots:
     void failedWriteIsReportedAndOldFileStays();
     void familiesDifferOnlyInTheirData();
     void loadOfferTakesAFolderFileOnlyWhenAsked();
+    void profileFillsTheFormAsIfTyped();
 };
 
 void CMmsSetupDlgTest::opensInItsStartingState() {
@@ -385,6 +387,30 @@ void CMmsSetupDlgTest::loadOfferTakesAFolderFileOnlyWhenAsked() {
     // Generate gives back the file it came from.
     Click(h.f(), "generateButton");
     QCOMPARE(ReadBytes(other.path() / "setup.dat"), stored);
+}
+
+void CMmsSetupDlgTest::profileFillsTheFormAsIfTyped() {
+    MmsHarness h(4, kEnglish);
+    const std::string path = (h.dir.path() / "p.json").string();
+    std::ofstream(path) << R"({"format": 1, "model": "Tov 9030MG", "mms": {"mode": "Manual",
+        "url": "http://mms.example/", "apn": "mms", "gateway": "10.0.0.1", "port": "8080",
+        "phone1": "07700900123", "email": "me@example.org", "phone2": "07700900456"}})";
+    h.platform.openAnswers.push_back(path);
+    Click(h.f(), "openProfileButton");
+    QCOMPARE(h.platform.messages, std::vector<std::string>{"Loaded the profile p.json"});
+    QCOMPARE(h.edit("urlEdit")->text(), QString("http://mms.example/"));
+    QCOMPARE(h.edit("phone2Edit")->text(), QString("07700900456"));
+    QCOMPARE(EditableStates(h), QString("EEEEE"));
+
+    // A profile of the other family's model is refused and changes nothing.
+    std::ofstream(path) << R"({"format": 1, "model": "Tov 2740MG", "mms": {"phone1": "0770090"}})";
+    h.platform.Clear();
+    h.platform.openAnswers.push_back(path);
+    Click(h.f(), "openProfileButton");
+    QCOMPARE(h.platform.messages.size(), std::size_t{1});
+    QVERIFY2(h.platform.messages.front().starts_with("This profile is for the Tov 2740MG"),
+             h.platform.messages.front().c_str());
+    QCOMPARE(h.edit("phone1Edit")->text(), QString("07700900123"));
 }
 
 }  // namespace tov::test
