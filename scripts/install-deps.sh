@@ -21,6 +21,9 @@ packages=(
     exfatprogs exfat-fuse fusefat dosfstools fuse3
     # the eject test: a mock UDisks2 on a private bus
     python3-dbusmock
+    # the keychain for the passwords of the last written settings, and its test: a Secret
+    # Service (libsecret, which QtKeychain loads) on a private bus
+    qtkeychain-qt6-dev libsecret-1-0 gnome-keyring
 )
 case "${1:-build}" in
     build) ;;

@@ -224,12 +224,20 @@ private:
     void addProfileButtons();
     void saveProfile();
     void openProfile();
-    /// Opens a profile's text for the form: fills it, or says why not. Returns whether it did.
-    bool applyProfileText(const std::string& text, const std::string& name);
+    /// Opens a profile's text for the form, with `passwords` over its settings: fills it, or
+    /// says why not (shown, or only given in `quietRefusal`). Returns whether it did.
+    bool applyProfileText(const std::string& text, const std::string& name,
+                          const SettingTexts& passwords = {}, std::string* quietRefusal = nullptr);
+    /// Fills the form from the last written settings and the passwords the keychain gave; the
+    /// password fields of `missing` keys are left empty.
+    bool applyLastWritten(const std::string& text, const SettingTexts& passwords,
+                          const std::vector<std::string_view>& missing);
     // The settings last written for the model and form: kept after each write, offered once
     // when the form opens.
     std::filesystem::path lastSettingsPath() const;
     void keepLastWritten(std::span<const std::uint8_t> bytes);
+    /// The keychain's key of a password of the last written settings.
+    std::string lastSecretKey(std::string_view key) const;
     void offerLastWritten();
     ProfileFile m_profile;
     const cards::Card* cardAt(const std::string& folder) const;

@@ -15,8 +15,10 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -148,14 +150,22 @@ void CSetupFormDlg::openProfile() {
     }
 }
 
-bool CSetupFormDlg::applyProfileText(const std::string& text, const std::string& name) {
-    const auto say = [this](const std::string& chinese, const std::string& english) {
-        m_platform.ShowMessage(m_state.message({chinese, english}));
+bool CSetupFormDlg::applyProfileText(const std::string& text, const std::string& name,
+                                     const SettingTexts& passwords, std::string* quietRefusal) {
+    const auto tell = [this, quietRefusal](const std::string& message) {
+        if (quietRefusal != nullptr) {
+            *quietRefusal = message;
+        } else {
+            m_platform.ShowMessage(message);
+        }
+    };
+    const auto say = [this, &tell](const std::string& chinese, const std::string& english) {
+        tell(std::string(m_state.message({chinese, english})));
     };
     std::string error;
     const auto profile = profiles::ParseProfileJson(text, name, m_state.languageIndex, error);
     if (!profile) {
-        m_platform.ShowMessage(error);
+        tell(error);
         return false;
     }
     const std::string formModel(ModelFor(m_state.modelIndex).name);
@@ -178,12 +188,15 @@ bool CSetupFormDlg::applyProfileText(const std::string& text, const std::string&
             "The profile holds no settings of this form (\"" + member + "\").");
         return false;
     }
+    SettingTexts settings = texts->second;
+    for (const auto& [key, value] : passwords) {
+        settings[key] = value;
+    }
     // Texts enter the file in its code page, as typed ones do.
     SettingTexts encoded;
-    for (const auto& [key, value] : texts->second) {
+    for (const auto& [key, value] : settings) {
         if (const auto at = ForbiddenCharacterPosition(value)) {
-            m_platform.ShowMessage(
-                KeyMessage(key, ForbiddenCharacterMessage(*at, m_state.languageIndex)));
+            tell(KeyMessage(key, ForbiddenCharacterMessage(*at, m_state.languageIndex)));
             return false;
         }
         FileTextCodec::Encoded bytes = m_platform.FileCodec().Encode(value);
@@ -205,6 +218,48 @@ bool CSetupFormDlg::applyProfileText(const std::string& text, const std::string&
     return true;
 }
 
+bool CSetupFormDlg::applyLastWritten(const std::string& text, const SettingTexts& passwords,
+                                     const std::vector<std::string_view>& missing) {
+    const std::string name = PathText(lastSettingsPath().filename());
+    std::string refusal;
+    if (applyProfileText(text, name, passwords, &refusal)) {
+        return true;
+    }
+    // A form that needs a password the keychain did not give takes the rest: the check passes
+    // on a stand-in, which is emptied at once for the user to type. Only the fields the
+    // settings leave open take one (Auto locks the GPRS password), hence each choice in turn.
+    constexpr std::string_view kStandIn = "standin";
+    const std::size_t choices = std::size_t{1} << std::min<std::size_t>(missing.size(), 4);
+    for (std::size_t mask = choices - 1; mask > 0; --mask) {
+        SettingTexts withStandIns = passwords;
+        std::vector<std::string_view> standIns;
+        for (std::size_t i = 0; i < missing.size() && i < 4; ++i) {
+            if ((mask & (std::size_t{1} << i)) != 0) {
+                withStandIns[std::string(missing[i])] = kStandIn;
+                standIns.push_back(missing[i]);
+            }
+        }
+        std::string ignored;
+        if (applyProfileText(text, name, withStandIns, &ignored)) {
+            for (BoundField& field : m_fields) {
+                if (std::find(standIns.begin(), standIns.end(), field.key.name()) ==
+                    standIns.end()) {
+                    continue;
+                }
+                if (field.text != nullptr) {
+                    field.text->clear();
+                }
+                if (field.edit != nullptr) {
+                    field.edit->clear();
+                }
+            }
+            return true;
+        }
+    }
+    m_platform.ShowMessage(refusal);
+    return false;
+}
+
 std::filesystem::path CSetupFormDlg::lastSettingsPath() const {
     const std::filesystem::path folder = m_platform.LastSettingsFolder();
     if (folder.empty() || m_profile.member.empty()) {
@@ -214,20 +269,42 @@ std::filesystem::path CSetupFormDlg::lastSettingsPath() const {
                      std::string(m_profile.member) + ".json");
 }
 
+std::string CSetupFormDlg::lastSecretKey(std::string_view key) const {
+    return std::to_string(m_state.modelIndex) + "/" + std::string(m_profile.member) + "/" +
+           std::string(key);
+}
+
 void CSetupFormDlg::keepLastWritten(std::span<const std::uint8_t> bytes) {
     const std::filesystem::path path = lastSettingsPath();
     if (path.empty()) {
         return;
     }
-    // Passwords are never kept here (no keychain is used): the offer says so.
-    const profiles::FileSettings read = profiles::SettingsOfFile(
-        m_profile.member, bytes, {.modelIndex = m_state.modelIndex}, m_platform.FileCodec());
+    // Passwords never go into this file: into the keychain where there is one, else nowhere
+    // (the offer says so).
+    const std::vector<std::string_view> secretKeys = profiles::SecretKeysOf(m_profile.member);
+    const bool keepSecrets = !secretKeys.empty() && m_platform.HasSecretStore();
+    profiles::FileSettings read = profiles::SettingsOfFile(
+        m_profile.member, bytes, {.modelIndex = m_state.modelIndex, .withSecrets = keepSecrets},
+        m_platform.FileCodec());
     if (!read.refusal.empty()) {
         return;
+    }
+    for (const std::string_view key : keepSecrets ? secretKeys : std::vector<std::string_view>{}) {
+        const auto value = read.texts.find(key);
+        // One the file does not hold (locked by the mode) must not come back from an earlier
+        // write, nor one the keychain refused now.
+        if (value == read.texts.end() ||
+            !m_platform.StoreSecret(lastSecretKey(key), value->second)) {
+            m_platform.ForgetSecret(lastSecretKey(key));
+        }
+        if (value != read.texts.end()) {
+            read.texts.erase(value);
+        }
     }
     profiles::Profile profile;
     profile.model = m_state.modelIndex;
     profile.files[std::string(m_profile.member)] = read.texts;
+    profiles::RemoveSecrets(profile);
     const std::string json = profiles::ProfileJson(profile) + "\n";
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
@@ -256,7 +333,9 @@ void CSetupFormDlg::offerLastWritten() {
     row->setObjectName(QStringLiteral("lastSettingsRow"));
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(0, 0, 0, 0);
-    const bool secrets = !profiles::SecretKeysOf(m_profile.member).empty();
+    const std::vector<std::string_view> secretKeys = profiles::SecretKeysOf(m_profile.member);
+    const bool keychain = m_platform.HasSecretStore();
+    const bool secrets = !secretKeys.empty() && !keychain;
     auto* label = new QLabel(
         ToQString(
             std::string(m_state.message({"使用您上次为此型号写入的设置",
@@ -272,8 +351,17 @@ void CSetupFormDlg::offerLastWritten() {
     line->addWidget(label, 1);
     line->addWidget(use);
     column->insertWidget(column->indexOf(m_cardBar) + 1, row);
-    connect(use, &QPushButton::clicked, this, [this, row, text = *text] {
-        if (applyProfileText(text, PathText(lastSettingsPath().filename()))) {
+    connect(use, &QPushButton::clicked, this, [this, row, text = *text, secretKeys, keychain] {
+        SettingTexts passwords;
+        std::vector<std::string_view> missing;
+        for (const std::string_view key : secretKeys) {
+            if (auto value = keychain ? m_platform.ReadSecret(lastSecretKey(key)) : std::nullopt) {
+                passwords[std::string(key)] = std::move(*value);
+            } else {
+                missing.push_back(key);
+            }
+        }
+        if (applyLastWritten(text, passwords, missing)) {
             row->hide();
         }
     });

@@ -63,6 +63,16 @@ public:
     /// Where the settings last written for each model and form are kept (the preference
     /// store's folder); empty: they are not kept.
     virtual std::filesystem::path LastSettingsFolder() { return {}; }
+    /// The system keychain, which keeps the passwords of the settings last written (never a
+    /// file). Keys name the model, the file and the setting ("4/smtp/senderPassword"). By
+    /// default there is none: nothing is stored and nothing comes back.
+    virtual bool HasSecretStore() { return false; }
+    /// Stores `value` under `key`, replacing what was there; false when it could not.
+    virtual bool StoreSecret(std::string_view /*key*/, std::string_view /*value*/) { return false; }
+    /// The value stored under `key`; none when there is none or the store cannot be reached.
+    virtual std::optional<std::string> ReadSecret(std::string_view /*key*/) { return std::nullopt; }
+    /// Removes what is stored under `key` (nothing there is no failure).
+    virtual void ForgetSecret(std::string_view /*key*/) {}
     /// Where the user saves a profile, and whether the save dialog's "Include passwords" box
     /// was ticked; no value when cancelled.
     struct ProfileSaveChoice {

@@ -4,6 +4,7 @@
 #include "forms/Platform.h"
 
 #include <deque>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -75,6 +76,30 @@ public:
 
     std::filesystem::path lastSettingsFolder;  ///< what LastSettingsFolder() answers
     std::filesystem::path LastSettingsFolder() override { return lastSettingsFolder; }
+    /// The keychain: none (the default) or the values stored by key.
+    std::optional<std::map<std::string, std::string, std::less<>>> secrets;
+    bool HasSecretStore() override { return secrets.has_value(); }
+    bool StoreSecret(std::string_view key, std::string_view value) override {
+        if (!secrets) {
+            return false;
+        }
+        (*secrets)[std::string(key)] = std::string(value);
+        return true;
+    }
+    std::optional<std::string> ReadSecret(std::string_view key) override {
+        if (!secrets) {
+            return std::nullopt;
+        }
+        const auto at = secrets->find(key);
+        return at == secrets->end() ? std::nullopt : std::optional<std::string>(at->second);
+    }
+    void ForgetSecret(std::string_view key) override {
+        if (secrets) {
+            if (const auto at = secrets->find(key); at != secrets->end()) {
+                secrets->erase(at);
+            }
+        }
+    }
     /// Answers of the profile dialogs, in order; an empty queue or nullopt is a cancel.
     std::deque<std::optional<ProfileSaveChoice>> saveAnswers;
     std::deque<std::optional<std::string>> openAnswers;

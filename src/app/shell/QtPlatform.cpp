@@ -6,6 +6,7 @@
 #include "cards/host/CardEject.h"
 #include "cards/host/CardList.h"
 #include "forms/QtText.h"
+#include "secrets/host/SecretStore.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -69,6 +70,28 @@ std::filesystem::path QtPlatform::LastSettingsFolder() {
                                                              .toStdString()) /
                                      "tovbrenn";
     return base / "last-written";
+}
+
+bool QtPlatform::HasSecretStore() {
+    // Once per run: a missing keychain costs its timeout only the first time.
+    if (!m_keychain) {
+        m_keychain = secrets::Available();
+    }
+    return *m_keychain;
+}
+
+bool QtPlatform::StoreSecret(std::string_view key, std::string_view value) {
+    return HasSecretStore() && secrets::Store(key, value);
+}
+
+std::optional<std::string> QtPlatform::ReadSecret(std::string_view key) {
+    return HasSecretStore() ? secrets::Read(key) : std::nullopt;
+}
+
+void QtPlatform::ForgetSecret(std::string_view key) {
+    if (HasSecretStore()) {
+        secrets::Forget(key);
+    }
 }
 
 std::optional<Platform::ProfileSaveChoice>

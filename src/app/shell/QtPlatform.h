@@ -21,6 +21,10 @@ public:
     void ShowFieldMessage(std::string_view text) override;
     std::optional<std::string> PickFolder(std::string_view startFolder) override;
     std::filesystem::path LastSettingsFolder() override;
+    bool HasSecretStore() override;
+    bool StoreSecret(std::string_view key, std::string_view value) override;
+    std::optional<std::string> ReadSecret(std::string_view key) override;
+    void ForgetSecret(std::string_view key) override;
     std::optional<ProfileSaveChoice> AskProfileToSave(std::string_view startFolder,
                                                       int languageIndex) override;
     std::optional<std::string> AskProfileToOpen(std::string_view startFolder,
@@ -40,6 +44,7 @@ public:
 private:
     std::unique_ptr<QtFileTextCodec> m_codec;
     std::unique_ptr<CardWatch> m_cards;  // started when a form first asks
+    std::optional<bool> m_keychain;      // asked once: whether a keychain answers
 };
 
 }  // namespace tov
