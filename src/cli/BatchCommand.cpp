@@ -182,7 +182,10 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
             continue;
         }
         for (const PreparedFile& file : *files) {
-            outcome.files += (outcome.files.empty() ? "" : " ") + std::string(file.fileName);
+            if (!outcome.files.empty()) {
+                outcome.files += ' ';
+            }
+            outcome.files += file.fileName;
         }
 
         std::string destination = outcome.destination;
