@@ -44,15 +44,15 @@ struct Ejected {
     MessagePair how{};   ///< how the reader took it, for a removable card
 };
 
-Ejected Removable(const cards::Card& /*card*/, MessagePair how = {}) {
+Ejected Removable(MessagePair how = {}) {
     return {Ejected::kRemovable, {}, how};
 }
 
-Ejected Busy(const cards::Card& /*card*/, const std::string& detail) {
+Ejected Busy(const std::string& detail) {
     return {Ejected::kStillOpen, detail};
 }
 
-Ejected Failed(const cards::Card& /*card*/, const std::string& detail) {
+Ejected Failed(const std::string& detail) {
     return {Ejected::kFailed, detail};
 }
 
@@ -102,15 +102,14 @@ private:
 Ejected EjectPlatform(const cards::Card& card) {
     const std::wstring root = QString::fromStdString(card.mountPoint).toStdWString();
     if (root.size() < 2 || root[1] != L':') {
-        return Failed(card, "not a drive letter");
+        return Failed("not a drive letter");
     }
     const std::wstring volume = std::wstring(L"\\\\.\\") + root.substr(0, 2);
     HANDLE handle =
         CreateFileW(volume.c_str(), GENERIC_READ | GENERIC_WRITE,
                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return Failed(card,
-                      "the volume cannot be opened (error " + std::to_string(GetLastError()) + ")");
+        return Failed("the volume cannot be opened (error " + std::to_string(GetLastError()) + ")");
     }
     // Written files reach the card before it goes.
     FlushFileBuffers(handle);
@@ -119,15 +118,15 @@ Ejected EjectPlatform(const cards::Card& card) {
     CloseHandle(handle);
     switch (outcome) {
     case cards::EjectOutcome::Ejected:
-        return Removable(card);
+        return Removable();
     case cards::EjectOutcome::DismountedOnly:
-        return Removable(card, text::kReaderKeepsIt);
+        return Removable(text::kReaderKeepsIt);
     case cards::EjectOutcome::Busy:
-        return Busy(card, "");
+        return Busy("");
     case cards::EjectOutcome::NotDismounted:
         break;
     }
-    return Failed(card, "the volume could not be dismounted");
+    return Failed("the volume could not be dismounted");
 }
 
 #endif
@@ -162,12 +161,12 @@ bool Run(const QString& program, const QStringList& args, std::string& output) {
 Ejected EjectPlatform(const cards::Card& card) {
     std::string output;
     if (Run("diskutil", {"eject", QString::fromStdString(card.mountPoint)}, output)) {
-        return Removable(card);
+        return Removable();
     }
     if (output.find("in use") != std::string::npos) {
-        return Busy(card, output);
+        return Busy(output);
     }
-    return Failed(card, output);
+    return Failed(output);
 }
 
 #elif !defined(_WIN32)
@@ -207,7 +206,7 @@ QVariant UdisksProperty(const QString& path, const QString& interface, const QSt
     return reply.arguments().front().value<QDBusVariant>().variant();
 }
 
-Ejected UdisksEject(const cards::Card& card, const QString& block) {
+Ejected UdisksEject(const QString& block) {
     QDBusConnection bus = QDBusConnection::systemBus();
     QDBusMessage unmount = QDBusMessage::createMethodCall(
         kUdisks, block, "org.freedesktop.UDisks2.Filesystem", "Unmount");
@@ -216,9 +215,9 @@ Ejected UdisksEject(const cards::Card& card, const QString& block) {
     if (unmounted.type() == QDBusMessage::ErrorMessage) {
         const std::string detail = unmounted.errorMessage().toStdString();
         if (unmounted.errorName() == QString(kUdisksError) + "DeviceBusy") {
-            return Busy(card, detail);
+            return Busy(detail);
         }
-        return Failed(card, detail);
+        return Failed(detail);
     }
     // The drive is powered off only where it says it can be (a USB reader, not a built-in slot).
     const QString drive = UdisksProperty(block, "org.freedesktop.UDisks2.Block", "Drive")
@@ -226,14 +225,14 @@ Ejected UdisksEject(const cards::Card& card, const QString& block) {
                               .path();
     if (drive.isEmpty() || drive == "/" ||
         !UdisksProperty(drive, "org.freedesktop.UDisks2.Drive", "CanPowerOff").toBool()) {
-        return Removable(card);
+        return Removable();
     }
     QDBusMessage powerOff =
         QDBusMessage::createMethodCall(kUdisks, drive, "org.freedesktop.UDisks2.Drive", "PowerOff");
     powerOff << QVariantMap();
     const QDBusMessage off = bus.call(powerOff);
-    return Removable(card, off.type() == QDBusMessage::ErrorMessage ? text::kReaderStillOn
-                                                                    : text::kReaderOff);
+    return Removable(off.type() == QDBusMessage::ErrorMessage ? text::kReaderStillOn
+                                                              : text::kReaderOff);
 }
 
 bool StillMounted(const std::string& mountPoint) {
@@ -260,17 +259,17 @@ Ejected UnmountEject(const cards::Card& card) {
     }
     if (done && !StillMounted(card.mountPoint)) {
         ::sync();
-        return Removable(card);
+        return Removable();
     }
     if (output.find("busy") != std::string::npos) {
-        return Busy(card, output);
+        return Busy(output);
     }
-    return Failed(card, output.empty() ? "it is still mounted" : output);
+    return Failed(output.empty() ? "it is still mounted" : output);
 }
 
 Ejected EjectPlatform(const cards::Card& card) {
     const QString block = UdisksBlock(card);
-    return block.isEmpty() ? UnmountEject(card) : UdisksEject(card, block);
+    return block.isEmpty() ? UnmountEject(card) : UdisksEject(block);
 }
 
 #endif
