@@ -1,10 +1,10 @@
 #include "cli/BatchCommand.h"
 
 #include "cli/FileOutput.h"
-#include "cli/InputFile.h"
 #include "cli/SettingInput.h"
 #include "cli/WriteCommand.h"
 #include "common/FilePath.h"
+#include "common/InputFile.h"
 #include "common/Models.h"
 #include "common/SafeFileWriter.h"
 #include "common/Text.h"
@@ -48,9 +48,12 @@ struct Outcome {
     std::string reason;
 };
 
-// The card's identity for "written in this batch already": its volume's label, device and
-// size (the finder gives no volume serial).
+// The card's identity for "written in this batch already": its volume serial, where the
+// finder could read one; else its label, device and size.
 std::string CardIdentity(const cards::Card& card) {
+    if (!card.serial.empty()) {
+        return "serial " + card.serial;
+    }
     return card.label + " " + card.device + " " + std::to_string(card.totalBytes);
 }
 
@@ -129,6 +132,23 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
     }
     const std::vector<std::string>& header = rows->front().cells;
     const std::size_t total = rows->size() - 1;
+    // The log is checked before the first card is written: a batch that cannot keep its log
+    // writes nothing.
+    const std::filesystem::path logPath = options.log ? UserFilePath(*options.log) : "";
+    if (options.log) {
+        std::error_code ec;
+        const auto there = std::filesystem::symlink_status(logPath, ec).type();
+        std::string refusal = FolderRefusal(logPath.parent_path());
+        if (refusal.empty() && there != std::filesystem::file_type::not_found &&
+            there != std::filesystem::file_type::regular) {
+            refusal = std::string(kNotRegularTarget);
+        }
+        if (!refusal.empty()) {
+            err << "--log " << Printable(*options.log) << ": " << refusal
+                << "; nothing was written\n";
+            return kExitBadInput;
+        }
+    }
 
     const InterruptGuard interrupt;
     Progress progress(err, env.terminal);
@@ -188,7 +208,7 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
             outcome.files += file.fileName;
         }
 
-        std::string destination = outcome.destination;
+        const std::string destination = outcome.destination;
         std::optional<cards::Card> target;
         if (destination == kOutCard) {
             // Wait for a usable card this batch has not written (or any, with --again).
@@ -232,14 +252,19 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
         std::ostringstream said;
         std::ostringstream failed;
         // Ctrl+C now is kept for after the write: the flag is read between cards only.
+        const writes::Destination where = target ? writes::Destination{target->mountPoint, *target}
+                                                 : writes::Destination{destination, std::nullopt};
         const int result =
-            WritePreparedFiles(*files, destination, *state, options.common, env, said, failed);
+            WritePreparedFiles(*files, where, *state, options.common, env, said, failed);
         if (result != kExitOk) {
             report("failed", OneLine(failed.str()));
             code = kExitWriteFailed;
             continue;
         }
-        if (target) {
+        if (options.common.dryRun) {
+            // Every check ran; nothing was written, so the card stays in.
+            report("would write", "");
+        } else if (target) {
             written.insert(CardIdentity(*target));
             const EjectResult ejected =
                 env.ejectCard ? env.ejectCard(*target) : EjectResult{false, "cannot eject here"};
@@ -259,9 +284,8 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
                        {each.destination, each.card, each.files, each.result, each.reason}) +
                    "\n";
         }
-        const WriteResult saved =
-            WriteFileAtomically(std::filesystem::u8path(*options.log),
-                                {reinterpret_cast<const std::uint8_t*>(log.data()), log.size()});
+        const WriteResult saved = WriteFileAtomically(
+            logPath, {reinterpret_cast<const std::uint8_t*>(log.data()), log.size()});
         if (!saved.ok) {
             err << "--log " << Printable(*options.log) << ": " << saved.error << "\n";
             code = kExitWriteFailed;

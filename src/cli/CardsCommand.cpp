@@ -3,9 +3,11 @@
 #include "cards/core/BackupStore.h"
 #include "cards/core/CardContents.h"
 #include "cli/FileOutput.h"
-#include "cli/InputFile.h"
+#include "cli/InspectCommand.h"
 #include "cli/Json.h"
 #include "common/FilePath.h"
+#include "common/InputFile.h"
+#include "common/Models.h"
 #include "common/Text.h"
 
 namespace tov::cli {
@@ -26,6 +28,9 @@ void PrintCard(const cards::Card& card, std::ostream& out) {
         << " free\n";
     if (!card.device.empty()) {
         out << "  device: " << Printable(card.device) << "\n";
+    }
+    if (!card.serial.empty()) {
+        out << "  volume serial: " << Printable(card.serial) << "\n";
     }
     const std::string signs = cards::CameraSigns(card);
     out << "  camera card: " << (signs.empty() ? "no camera files" : Printable(signs)) << "\n";
@@ -75,10 +80,63 @@ int RunBackupsCommand(const BackupsOptions& options, CliEnvironment& env, std::o
     }
     for (const cards::Backup& backup : backups) {
         out << "  " << Printable(backup.id) << "  (" << Printable(backup.card) << ", "
-            << Printable(backup.file) << ", " << backup.time << ", " << backup.size << " bytes)\n";
+            << Printable(backup.file) << ", replaced " << backup.time << ", written "
+            << (backup.written.empty() ? "at an unknown time" : backup.written) << ", "
+            << backup.size << " bytes)\n";
     }
     return kExitOk;
 }
+
+namespace {
+
+// Why the backup `backup` is no file the tool would write for the state's model; empty when it
+// is one: a regular file (never a link) inside the backups folder, named for one of the
+// tool's files, sound for its kind and written by the model.
+std::string RestoreRefusal(const cards::Backup& backup, const InputFile& input,
+                           const std::filesystem::path& root, const AppState& state) {
+    if (!input.error.empty()) {
+        return input.error;
+    }
+    if (input.truncated) {
+        return "larger than a configuration file";
+    }
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(backup.path, ec);
+    const std::filesystem::path folder = std::filesystem::canonical(root, ec);
+    const auto inside = real.lexically_relative(folder);
+    if (ec || inside.empty() || *inside.begin() == "..") {
+        return "it is not inside the backups folder";
+    }
+    const FileDecoder* decode = nullptr;
+    static const auto decoders = InspectedDecoders();
+    for (const auto& [name, each] : decoders) {
+        if (SameIgnoringCase(name, backup.file)) {
+            decode = &each;
+        }
+    }
+    if (decode == nullptr) {
+        return "its folder names no file the tool writes";
+    }
+    const bool email = SameIgnoringCase(backup.file, "smtp.dat");
+    if (email && !ModelFor(state.modelIndex).hasEmailForm) {
+        return "the " + ModelDisplayName(state.modelIndex) +
+               " has no e-mail form; give --model with a model that writes smtp.dat";
+    }
+    const FileReport report = (*decode)(input.bytes, state.modelIndex, true);
+    if (report.damaged()) {
+        std::string problems;
+        for (const std::string& problem : report.problems) {
+            problems += (problems.empty() ? "" : "; ") + problem;
+        }
+        return "it is no sound " + backup.file + ": " + problems;
+    }
+    if (!report.notes.empty()) {
+        return "it holds values no form of the " + ModelDisplayName(state.modelIndex) + " writes";
+    }
+    return {};
+}
+
+}  // namespace
 
 int RunRestoreCommand(const RestoreOptions& options, CliEnvironment& env, std::ostream& out,
                       std::ostream& err) {
@@ -94,16 +152,19 @@ int RunRestoreCommand(const RestoreOptions& options, CliEnvironment& env, std::o
             << " is no kept backup; `tovbrenn-cli backups` lists them\n";
         return kExitBadInput;
     }
-    const InputFile input = ReadInputFile(PathText(backup->path), kMaxBackupSize);
-    if (!input.error.empty() || input.truncated) {
-        err << "restore: " << Printable(PathText(backup->path)) << ": "
-            << (input.truncated ? "larger than a configuration file" : Printable(input.error))
-            << "\n";
+    // Opened without following a link: a link planted among the backups is refused, whatever
+    // it points at.
+    const InputFile input = ReadInputFile(PathText(backup->path), kMaxBackupSize, false);
+    const std::string refusal = RestoreRefusal(*backup, input, env.backupsFolder, *state);
+    if (!refusal.empty()) {
+        err << "restore: " << Printable(PathText(backup->path)) << ": " << Printable(refusal)
+            << "; nothing was written\n";
         return kExitBadInput;
     }
-    return WriteConfigFileStep(options.outDir, backup->file, input.bytes,
-                               "restored backup " + Printable(backup->id), *state, env,
-                               options.common.dryRun, out, err);
+    const bool secret = !SameIgnoringCase(backup->file, "menu.dat");
+    return WriteConfigFileStep(
+        options.outDir, backup->file, input.bytes, "restored backup " + Printable(backup->id),
+        *state, env, options.common.dryRun, out, err, FileWriteOptions(options.common, secret));
 }
 
 int RunEjectCommand(const EjectOptions& options, CliEnvironment& env, std::ostream& out,

@@ -1,10 +1,10 @@
 #include "cli/InspectCommand.h"
 
 #include "camera/core/MenuFile.h"
-#include "cli/InputFile.h"
 #include "cli/Json.h"
 #include "common/DecodedMeanings.h"
 #include "common/FilePath.h"
+#include "common/InputFile.h"
 #include "common/Models.h"
 #include "common/Text.h"
 #include "mms/core/MmsFields.h"

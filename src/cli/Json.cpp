@@ -188,6 +188,7 @@ std::string CardsJson(const std::vector<cards::Card>& found) {
         json["cards"].push_back({{"mountPoint", card.mountPoint},
                                  {"label", card.label},
                                  {"device", card.device},
+                                 {"serial", card.serial},
                                  {"fileSystem", card.fileSystem},
                                  {"size", card.totalBytes},
                                  {"free", card.freeBytes},
@@ -210,6 +211,7 @@ std::string BackupsJson(const std::string& folder, const std::vector<cards::Back
                                    {"card", backup.card},
                                    {"file", backup.file},
                                    {"time", backup.time},
+                                   {"written", backup.written},
                                    {"size", backup.size},
                                    {"path", PathText(backup.path)}});
     }

@@ -1,9 +1,9 @@
 #include "cli/ProfileCommand.h"
 
 #include "cli/FileOutput.h"
-#include "cli/InputFile.h"
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
+#include "common/InputFile.h"
 #include "common/Text.h"
 #include "profiles/core/FileSettings.h"
 #include "profiles/json/ProfileJson.h"
@@ -103,35 +103,29 @@ int RunProfileCommand(const ProfileOptions& options, CliEnvironment& env, std::o
         out << json;
         return kExitOk;
     }
-    const std::filesystem::path target = std::filesystem::u8path(options.out);
+    const std::filesystem::path target = UserFilePath(options.out);
     const std::vector<std::uint8_t> bytes(json.begin(), json.end());
+    // Owner-only from its creation when it holds passwords: the temporary file is made so,
+    // and a replaced profile's mode loses what others had before the new one takes its name.
     const WriteResult written =
         WriteFileAtomically(target, bytes, {.ownerOnly = secret, .replaceReadOnly = options.force});
     if (!written.ok) {
         err << WriteFailureMessage(PathText(target), written, state.languageIndex) << "\n";
-        return kExitWriteFailed;
+        return written.notRegular ? kExitBadInput : kExitWriteFailed;
     }
-#ifndef _WIN32
-    if (secret) {
-        // A profile replaced keeps its mode: one that now holds passwords becomes owner-only.
-        std::filesystem::permissions(
-            target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
-            std::filesystem::perm_options::replace, ec);
-        if (ec) {
-            err << Printable(PathText(target)) << ": " << ec.message() << "\n";
-            return kExitWriteFailed;
-        }
-    }
-#endif
     if (!profile.model) {
         err << state.message({"文件未指明型号；写入时请用 --model",
                               "the files name no single model; give --model when writing"})
             << "\n";
     }
     out << Printable(PathText(target))
-        << (secret ? state.message({"（含密码，仅所有者可读）",
-                                    " (holds passwords; only its owner may read it)"})
-                   : std::string_view())
+        << (!secret ? std::string_view()
+            : written.modesIgnored
+                ? state.message({"（含密码；此文件系统不保存权限，由挂载决定谁可读取）",
+                                 " (holds passwords; this file system keeps no permissions: "
+                                 "the mount decides who may read it)"})
+                : state.message({"（含密码，仅所有者可读）",
+                                 " (holds passwords; only its owner may read it)"}))
         << "\n";
     return kExitOk;
 }

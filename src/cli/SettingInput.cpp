@@ -1,8 +1,8 @@
 #include "cli/SettingInput.h"
 
-#include "cli/InputFile.h"
 #include "cli/Json.h"
 #include "common/FieldMessages.h"
+#include "common/InputFile.h"
 #include "common/Text.h"
 #include "profiles/json/ProfileJson.h"
 

@@ -87,9 +87,10 @@ PrepareProfileFiles(const profiles::Profile& profile, const AppState& state,
     return files;
 }
 
-int WritePreparedFiles(const std::vector<PreparedFile>& files, const std::string& outDir,
-                       const AppState& state, const CommonOptions& options, CliEnvironment& env,
-                       std::ostream& out, std::ostream& err) {
+int WritePreparedFiles(const std::vector<PreparedFile>& files,
+                       const writes::Destination& destination, const AppState& state,
+                       const CommonOptions& options, CliEnvironment& env, std::ostream& out,
+                       std::ostream& err) {
     int code = kExitOk;
     for (const PreparedFile& file : files) {
         const std::string name(file.fileName);
@@ -100,8 +101,8 @@ int WritePreparedFiles(const std::vector<PreparedFile>& files, const std::string
                 << "\n";
             continue;
         }
-        code = WriteConfigFileStep(outDir, file.fileName, file.bytes, file.confirmation, state, env,
-                                   options.dryRun, out, err,
+        code = WriteConfigFileStep(destination, file.fileName, file.bytes, file.confirmation, state,
+                                   env, options.dryRun, out, err,
                                    FileWriteOptions(options, file.holdsPasswords));
         out << name << ": "
             << (code != kExitOk ? state.message({"未写入", "not written"})
@@ -130,7 +131,11 @@ int RunWriteCommand(const ProfileWriteOptions& options, CliEnvironment& env, std
     if (!files) {
         return kExitBadInput;
     }
-    return WritePreparedFiles(*files, options.outDir, *state, options.common, env, out, err);
+    const auto destination = ResolveOutFolder(options.outDir, env, err);
+    if (!destination) {
+        return kExitBadInput;
+    }
+    return WritePreparedFiles(*files, *destination, *state, options.common, env, out, err);
 }
 
 }  // namespace tov::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "writes/core/WriteTransaction.h"
+
 #include "cli/CliOptions.h"
 #include "cli/PreparedFile.h"
 #include "profiles/core/Profile.h"
@@ -31,12 +33,13 @@ PrepareProfileFiles(const profiles::Profile& profile, const AppState& state,
                     const std::optional<std::string>& clock, CliEnvironment& env,
                     std::ostream& err);
 
-/// Writes the prepared files one after the other into `outDir` (a folder or "card") through
-/// the safe output, with the backups; after each a line "FILE: written" on `out`. The first
-/// failure stops the rest ("FILE: not written"). Exit 0, or the failure's code.
-int WritePreparedFiles(const std::vector<PreparedFile>& files, const std::string& outDir,
-                       const AppState& state, const CommonOptions& options, CliEnvironment& env,
-                       std::ostream& out, std::ostream& err);
+/// Writes the prepared files one after the other into the destination through the write
+/// transaction (a card destination checked before each); after each a line "FILE: written" on
+/// `out`. The first failure stops the rest ("FILE: not written"). Exit 0, or the failure's code.
+int WritePreparedFiles(const std::vector<PreparedFile>& files,
+                       const writes::Destination& destination, const AppState& state,
+                       const CommonOptions& options, CliEnvironment& env, std::ostream& out,
+                       std::ostream& err);
 
 /// `write`: every file a profile holds for its model (or --model), all checked before any is
 /// written; nothing is written when one is refused (exit 2).

@@ -1,5 +1,6 @@
 #include "common/SafeFileWriter.h"
 
+#include "common/FilePath.h"
 #include "common/SafeFileWriterDetail.h"
 
 #include <algorithm>
@@ -55,8 +56,12 @@ bool Faulted(WriteStep step) {
 
 bool ReadBackMatches(std::vector<std::uint8_t> read, std::span<const std::uint8_t> written) {
     if (Faulted(WriteStep::Compare)) {
-        // The medium gives back other bytes than it took.
-        read.push_back(0);
+        // The medium gives back other bytes than it took, as many as it took: one changed.
+        if (read.empty()) {
+            read.push_back(0);
+        } else {
+            read[read.size() / 2] ^= 0x5A;
+        }
     }
     return std::equal(read.begin(), read.end(), written.begin(), written.end());
 }
@@ -123,8 +128,16 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target,
     if (ec) {
         return {false, detail::ReasonText(ec)};
     }
+    // Only a regular file is replaced: a link, device, pipe or folder is left as it is.
+    const std::filesystem::file_type there = std::filesystem::symlink_status(target, ec).type();
+    if (there != std::filesystem::file_type::not_found &&
+        there != std::filesystem::file_type::regular) {
+        WriteResult refused{false, std::string(kNotRegularTarget), false};
+        refused.notRegular = true;
+        return refused;
+    }
     // Whether a previous file stands there, so that a failure says it was kept only then.
-    const bool previous = std::filesystem::is_regular_file(target, ec);
+    const bool previous = there == std::filesystem::file_type::regular;
     // A file made read-only is protected on purpose: replaced only when asked.
     if (!options.replaceReadOnly && detail::IsReadOnlyFile(target)) {
         WriteResult refused{false, std::string(kReadOnlyTarget), true};
@@ -134,6 +147,61 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target,
     WriteResult result = detail::ReplaceThroughTemporaryFile(target, bytes, options);
     result.previousKept = result.previousKept && previous;
     return result;
+}
+
+std::optional<std::uint64_t> VolumeIdOf(const std::filesystem::path& folder) {
+    return detail::FolderVolumeId(folder);
+}
+
+std::string FolderRefusal(const std::filesystem::path& folder) {
+    if (folder.empty()) {
+        return "No destination folder was given";
+    }
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(folder, ec);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return std::generic_category().message(ENOENT);
+    }
+    if (ec) {
+        return detail::ReasonText(ec);
+    }
+    if (!std::filesystem::is_directory(status)) {
+        return std::generic_category().message(ENOTDIR);
+    }
+    return detail::FolderNotWritable(folder);
+}
+
+std::string CreateExclusiveFile(const std::filesystem::path& path) {
+    return detail::CreateExclusive(path);
+}
+
+std::string CreateOwnerOnlyFolders(const std::filesystem::path& root,
+                                   const std::filesystem::path& folder) {
+    std::string error;
+    std::error_code ec;
+    if (!std::filesystem::is_directory(root, ec)) {
+        std::filesystem::create_directories(root, ec);
+        if (ec) {
+            return detail::ReasonText(ec);
+        }
+    }
+    if (!detail::MakeOwnerOnlyFolder(root, error)) {
+        return error;
+    }
+    std::filesystem::path at = root;
+    for (const std::filesystem::path& part : folder.lexically_relative(root)) {
+        if (part == "." || part.empty()) {
+            continue;
+        }
+        if (part == "..") {
+            return "the folder is outside " + PathText(root);
+        }
+        at /= part;
+        if (!detail::MakeOwnerOnlyFolder(at, error)) {
+            return error;
+        }
+    }
+    return {};
 }
 
 }  // namespace tov

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -31,6 +32,14 @@ std::string ReasonText(const std::error_code& error);
 WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
                                         std::span<const std::uint8_t> bytes,
                                         const WriteOptions& options);
+
+/// The platform halves of VolumeIdOf, CreateExclusiveFile and one folder of
+/// CreateOwnerOnlyFolders (made if missing; a link or a file there is refused).
+std::optional<std::uint64_t> FolderVolumeId(const std::filesystem::path& folder);
+std::string CreateExclusive(const std::filesystem::path& path);
+bool MakeOwnerOnlyFolder(const std::filesystem::path& folder, std::string& error);
+/// Why this user cannot create files in the existing folder `folder`; empty when it can.
+std::string FolderNotWritable(const std::filesystem::path& folder);
 
 /// Whether `target` is a file its owner may not write (mode 0444, the read-only attribute).
 bool IsReadOnlyFile(const std::filesystem::path& target);

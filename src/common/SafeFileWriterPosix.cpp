@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace tov::detail {
@@ -65,13 +66,16 @@ struct FileModes {
     std::optional<mode_t> keep;
 };
 
-// A replaced file's permissions are kept (without set-id bits), and until they are given the
-// file is its owner's only; a new file holding passwords stays owner-only; any other new file
-// gets what a plain create would give it.
-FileModes ModesFor(const std::filesystem::path& target, const WriteOptions& options) {
+// A replaced file's permissions are kept (without set-id bits, and for a file that holds
+// passwords without what others had), and until they are given the file is its owner's only;
+// a new file holding passwords stays owner-only; any other new file gets what a plain create
+// would give it.
+FileModes ModesFor(int folder, const std::string& name, const WriteOptions& options) {
     struct stat status {};
-    if (::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
-        return {0600, status.st_mode & 0777};
+    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(status.st_mode)) {
+        const mode_t kept = status.st_mode & (options.ownerOnly ? 0700 : 0777);
+        return {0600, kept};
     }
     return {static_cast<mode_t>(options.ownerOnly ? 0600 : 0666), std::nullopt};
 }
@@ -84,27 +88,17 @@ void KeepMode(int fd, const FileModes& modes) {
     }
 }
 
-// A new file under a name nobody else has, created with `mode`.
-int CreateTemporaryFile(const std::filesystem::path& target, std::filesystem::path& temp,
-                        mode_t mode, int& error) {
-    int fd = -1;
-    RunStep(WriteStep::CreateTemporary, error, [&] {
-        for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-            temp = TemporaryPathFor(target);
-            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-            if (fd >= 0 || errno != EEXIST) {
-                break;
-            }
-        }
-        return fd >= 0;
-    });
-    return fd;
+// Whether the file open as `fd`, created with `created`, shows permissions it was not given:
+// the file system keeps none of its own and the mount decides (FAT, exFAT).
+bool ModesIgnored(int fd, mode_t created) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && (info.st_mode & 0077 & ~created) != 0;
 }
 
-// A descriptor opened for reading, closed when it goes out of scope.
+// A descriptor closed when it goes out of scope.
 struct Descriptor {
-    explicit Descriptor(const std::filesystem::path& path)
-        : fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), error(errno),
+    Descriptor(int folder, const std::string& name, int flags)
+        : fd(::openat(folder, name.c_str(), flags | O_CLOEXEC)), error(errno),
           renamesAtOpen(RenamesSoFar()) {}
     int fd;
     int error;               ///< why it could not be opened
@@ -117,6 +111,29 @@ struct Descriptor {
         }
     }
 };
+
+// The temporary file's name beside the target, without its folder.
+std::string TemporaryName(const std::filesystem::path& target) {
+    return TemporaryPathFor(target).filename().string();
+}
+
+// A new file under a name nobody else has in `folder`, created with `mode`.
+int CreateTemporaryFile(int folder, const std::filesystem::path& target, std::string& temp,
+                        mode_t mode, int& error) {
+    int fd = -1;
+    RunStep(WriteStep::CreateTemporary, error, [&] {
+        for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+            temp = TemporaryName(target);
+            fd = ::openat(folder, temp.c_str(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+            if (fd >= 0 || errno != EEXIST) {
+                break;
+            }
+        }
+        return fd >= 0;
+    });
+    return fd;
+}
 
 // Reads the file open as `reader` back from the medium and compares: its pages, clean after
 // the flush, are dropped from the cache first, so that the bytes come from the card and not
@@ -159,18 +176,21 @@ WriteResult ReadBack(const Descriptor& reader, std::span<const std::uint8_t> byt
     return {true, {}};
 }
 
-// Makes the rename durable. A file system that does not sync folders (it refuses the call) is
-// no failure; an error from the medium is.
-bool SyncFolder(const std::filesystem::path& folder, int& error) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
+// Makes the new file durable: its data (F_FULLFSYNC where the system has it, as a plain fsync
+// there leaves the data in the drive's cache) and then the folder's entry. A file system that
+// does not sync folders (it refuses the call) is no failure; an error from the medium is.
+bool FlushFile(int fd) {
+#if defined(F_FULLFSYNC)
+    if (::fcntl(fd, F_FULLFSYNC) == 0) {
         return true;
     }
-    const bool synced = RunStep(WriteStep::SyncFolder, error, [fd] { return ::fsync(fd) == 0; }) ||
-                        error == EINVAL || error == EBADF || error == ENOTSUP ||
-                        error == EOPNOTSUPP;
-    ::close(fd);
-    return synced;
+#endif
+    return ::fsync(fd) == 0;
+}
+
+bool SyncFolder(int folder, int& error) {
+    return RunStep(WriteStep::SyncFolder, error, [folder] { return FlushFile(folder); }) ||
+           error == EINVAL || error == EBADF || error == ENOTSUP || error == EOPNOTSUPP;
 }
 
 // Which file a descriptor stands for, to tell our file from another writer's under one name.
@@ -192,15 +212,32 @@ FileIdentity IdentityOf(int fd) {
 // sync: that is what the camera will read, and some drivers give stale bytes through a
 // descriptor opened before a rename. When the name already stands for another writer's file
 // (a later write won), the bytes were checked before the rename and the write stands.
-WriteResult ReadBackFinalName(const std::filesystem::path& target, const FileIdentity& ours,
+WriteResult ReadBackFinalName(int folder, const std::string& name, const FileIdentity& ours,
                               std::span<const std::uint8_t> bytes) {
-    const Descriptor reader(target);
+    const Descriptor reader(folder, name, O_RDONLY | O_NOFOLLOW);
     WriteResult result = ReadBack(reader, bytes, false);
     if (!result.ok && result.differs && reader.fd >= 0 && !(IdentityOf(reader.fd) == ours)) {
         return {true, {}};
     }
     return result;
 }
+
+// The folder of a write, opened once: every later step names its files relative to this
+// descriptor, so that no later lookup of the folder's path can land elsewhere.
+struct Folder {
+    explicit Folder(const std::filesystem::path& path)
+        : fd(::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+          error(errno) {}
+    int fd;
+    int error;
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    ~Folder() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
 
 }  // namespace
 
@@ -211,16 +248,38 @@ std::string ReasonText(const std::error_code& error) {
 WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
                                         std::span<const std::uint8_t> bytes,
                                         const WriteOptions& options) {
-    std::filesystem::path temp;
+    const Folder folder(target.parent_path());
+    if (folder.fd < 0) {
+        return {false, ErrnoText(folder.error), true};
+    }
+    if (options.volume) {
+        struct stat info {};
+        if (::fstat(folder.fd, &info) != 0 ||
+            static_cast<std::uint64_t>(info.st_dev) != *options.volume) {
+            WriteResult refused{false, std::string(kOtherVolume), true};
+            refused.otherVolume = true;
+            return refused;
+        }
+    }
+    const std::string name = target.filename().string();
+    struct stat there {};
+    if (::fstatat(folder.fd, name.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+        !S_ISREG(there.st_mode)) {
+        WriteResult refused{false, std::string(kNotRegularTarget), false};
+        refused.notRegular = true;
+        return refused;
+    }
+    std::string temp;
     int error = 0;
-    const FileModes modes = ModesFor(target, options);
-    const int fd = CreateTemporaryFile(target, temp, modes.create, error);
+    const FileModes modes = ModesFor(folder.fd, name, options);
+    const int fd = CreateTemporaryFile(folder.fd, target, temp, modes.create, error);
     if (fd < 0) {
         return {false, ErrnoText(error), true};
     }
+    const bool modesIgnored = ModesIgnored(fd, modes.create);
     const FileIdentity ours = IdentityOf(fd);
     bool ok = WriteAll(fd, bytes, error) &&
-              RunStep(WriteStep::Flush, error, [fd] { return ::fsync(fd) == 0; });
+              RunStep(WriteStep::Flush, error, [fd] { return FlushFile(fd); });
     // Closed in any case; its failure is the reason only when nothing failed before.
     const bool closeFaulted = Faulted(WriteStep::Close);
     if ((::close(fd) != 0 || closeFaulted) && ok) {
@@ -228,31 +287,76 @@ WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
         error = closeFaulted ? kInjectedError : errno;
     }
     if (!ok) {
-        ::unlink(temp.c_str());
+        ::unlinkat(folder.fd, temp.c_str(), 0);
         return {false, ErrnoText(error), true};
     }
     // The temporary file's descriptor stays open to the end: while it is, no other file can
     // take our file's identity, which tells it from another writer's under the target's name.
-    const Descriptor reader(temp);
+    const Descriptor reader(folder.fd, temp, O_RDONLY | O_NOFOLLOW);
     // Given through the reader: a kept mode without read permission must not stop the read-back.
     KeepMode(reader.fd, modes);
     WriteResult result = ReadBack(reader, bytes, true);
-    if (result.ok && !RunStep(WriteStep::Rename, error,
-                              [&] { return ::rename(temp.c_str(), target.c_str()) == 0; })) {
+    if (result.ok && !RunStep(WriteStep::Rename, error, [&] {
+            return ::renameat(folder.fd, temp.c_str(), folder.fd, name.c_str()) == 0;
+        })) {
         result = {false, ErrnoText(error), true};
     }
     if (result.ok) {
         NoteRenamed();
     }
     if (!result.ok) {
-        ::unlink(temp.c_str());
+        ::unlinkat(folder.fd, temp.c_str(), 0);
         return result;
     }
     // The new file is in place: a failure from here on no longer leaves the previous one.
-    if (!SyncFolder(target.parent_path(), error)) {
+    if (!SyncFolder(folder.fd, error)) {
         return {false, ErrnoText(error), false};
     }
-    return ReadBackFinalName(target, ours, bytes);
+    result = ReadBackFinalName(folder.fd, name, ours, bytes);
+    result.modesIgnored = modesIgnored;
+    return result;
+}
+
+std::optional<std::uint64_t> FolderVolumeId(const std::filesystem::path& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(info.st_dev);
+}
+
+std::string CreateExclusive(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return ErrnoText(errno);
+    }
+    ::close(fd);
+    return {};
+}
+
+std::string FolderNotWritable(const std::filesystem::path& folder) {
+    struct statvfs volume {};
+    if (::statvfs(folder.c_str(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0) {
+        return ErrnoText(EROFS);
+    }
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? std::string() : ErrnoText(errno);
+}
+
+bool MakeOwnerOnlyFolder(const std::filesystem::path& folder, std::string& error) {
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        error = ErrnoText(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        error = ErrnoText(ENOTDIR);
+        return false;
+    }
+    if ((info.st_mode & 0077) != 0 && ::chmod(folder.c_str(), 0700) != 0) {
+        error = ErrnoText(errno);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace tov::detail

@@ -4,6 +4,8 @@
 #include "common/SafeFileWriterDetail.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <string_view>
 #include <windows.h>
 
@@ -208,9 +210,96 @@ std::string ReasonText(const std::error_code& error) {
     return error.message();
 }
 
+namespace {
+
+// The serial number of the volume a handle's file or folder is on.
+std::optional<std::uint64_t> SerialOf(HANDLE handle) {
+    DWORD serial = 0;
+    if (!GetVolumeInformationByHandleW(handle, nullptr, 0, &serial, nullptr, nullptr, nullptr, 0)) {
+        return std::nullopt;
+    }
+    return serial;
+}
+
+// A folder opened for the length of a write: while it is open, its volume cannot be
+// dismounted under the write, and its serial tells which volume it is on.
+class FolderHandle {
+public:
+    explicit FolderHandle(const std::filesystem::path& folder)
+        : m_handle(CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)) {}
+    ~FolderHandle() {
+        if (m_handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(m_handle);
+        }
+    }
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+    HANDLE get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+}  // namespace
+
+std::optional<std::uint64_t> FolderVolumeId(const std::filesystem::path& folder) {
+    const FolderHandle handle(folder);
+    return handle.get() == INVALID_HANDLE_VALUE ? std::nullopt : SerialOf(handle.get());
+}
+
+std::string CreateExclusive(const std::filesystem::path& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return WindowsErrorText(GetLastError());
+    }
+    CloseHandle(file);
+    return {};
+}
+
+// Whether the folder's volume is read-only or the folder itself is marked so for writing.
+std::string FolderNotWritable(const std::filesystem::path& folder) {
+    std::array<wchar_t, MAX_PATH + 1> root{};
+    DWORD flags = 0;
+    if (GetVolumePathNameW(folder.c_str(), root.data(), static_cast<DWORD>(root.size())) &&
+        GetVolumeInformationW(root.data(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0) &&
+        (flags & FILE_READ_ONLY_VOLUME) != 0) {
+        return WindowsErrorText(ERROR_WRITE_PROTECT);
+    }
+    return {};
+}
+
+// The backups live under the user's own local application data, which only that user (and
+// the administrators) may open: a folder made there inherits that.
+bool MakeOwnerOnlyFolder(const std::filesystem::path& folder, std::string& error) {
+    if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+        error = WindowsErrorText(GetLastError());
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+        (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        error = WindowsErrorText(ERROR_DIRECTORY);
+        return false;
+    }
+    return true;
+}
+
 WriteResult ReplaceThroughTemporaryFile(const std::filesystem::path& target,
                                         std::span<const std::uint8_t> bytes,
-                                        const WriteOptions& /*options*/) {
+                                        const WriteOptions& options) {
+    const FolderHandle folder(target.parent_path());
+    if (options.volume) {
+        const std::optional<std::uint64_t> serial =
+            folder.get() == INVALID_HANDLE_VALUE ? std::nullopt : SerialOf(folder.get());
+        if (serial != options.volume) {
+            WriteResult refused{false, std::string(kOtherVolume), true};
+            refused.otherVolume = true;
+            return refused;
+        }
+    }
     std::filesystem::path temp;
     DWORD error = 0;
     const HANDLE file = CreateTemporaryFile(target, temp, error);

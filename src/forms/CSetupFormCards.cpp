@@ -11,6 +11,7 @@
 #include "forms/CSetupFormDlg.h"
 #include "forms/CardBar.h"
 #include "forms/QtText.h"
+#include "writes/core/WriteTransaction.h"
 
 #include <QBoxLayout>
 #include <QDateTime>
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -156,13 +158,25 @@ void CSetupFormDlg::refreshCards(bool opening) {
     if (!changed) {
         return;
     }
+    // A card that goes takes the folder with it: its bare mount folder is no destination.
+    const bool folderWasCard = m_folder != nullptr && cardAt(*m_folder) != nullptr;
     m_cards = std::move(found);
+    if (folderWasCard && cardAt(*m_folder) == nullptr) {
+        m_folder->clear();
+        writeForm();
+    }
     if (opening && m_folder != nullptr) {
         // With exactly one card the folder starts at its root; with several the user
-        // chooses; with none the folder stays as it opens.
+        // chooses one (the folder starts empty, so that nothing goes to the home folder
+        // unasked); with none the folder stays as it opens.
         const cards::CardChoice only = cards::OnlyUsableCard(m_cards);
+        const auto usable = std::count_if(m_cards.begin(), m_cards.end(), [](const auto& card) {
+            return cards::CardWarnings(card).empty();
+        });
         if (only.card != nullptr) {
             *m_folder = only.card->mountPoint;
+        } else if (usable > 1 && cardAt(*m_folder) == nullptr) {
+            m_folder->clear();
         }
     }
     m_cardBar->showCards(m_cards, folder());
@@ -235,38 +249,32 @@ void CSetupFormDlg::loadFileBytes(std::span<const std::uint8_t> bytes) {
     writeForm();
 }
 
-bool CSetupFormDlg::keepReplacedFile(const std::string& folder, std::string_view fileName,
-                                     std::span<const std::uint8_t> bytes, std::string& changes) {
-    const std::filesystem::path path = ConfigFilePath(folder, fileName);
-    const std::optional<std::vector<std::uint8_t>> previous = ReadStoredFile(path);
-    if (!previous || std::equal(previous->begin(), previous->end(), bytes.begin(), bytes.end())) {
-        return true;
+writes::WriteOutcome CSetupFormDlg::writeThroughTransaction(const std::string& folder,
+                                                            std::string_view fileName,
+                                                            std::span<const std::uint8_t> bytes,
+                                                            WriteOptions options) {
+    writes::WriteRequest request{{folder, std::nullopt}, fileName, bytes, options};
+    // A folder that is a card's root is that card: the write checks it is still there.
+    if (const cards::Card* card = cardAt(folder)) {
+        request.destination.card = *card;
     }
+    writes::WriteContext context;
+    context.backupsFolder = m_platform.BackupsFolder();
+    context.now = m_platform.LocalTime();
+    const char* user = std::getenv("USER");
+    context.user = user != nullptr ? user : "";
+    context.languageIndex = m_state.languageIndex;
+    context.listCards = [this] {
+        return m_platform.Cards();
+    };
     if (m_stored.decode) {
-        // Built apart and moved in: copying text into `changes` trips a false
-        // -Werror=restrict in MinGW's GCC 12.
-        std::string text(1, '\n');
-        text += cards::ChangesBetween(m_stored.decode(*previous), m_stored.decode(bytes),
-                                      m_state.languageIndex);
-        changes = std::move(text);
+        context.changes = [this](std::span<const std::uint8_t> before,
+                                 std::span<const std::uint8_t> after) {
+            return cards::ChangesBetween(m_stored.decode(before), m_stored.decode(after),
+                                         m_state.languageIndex);
+        };
     }
-    const std::filesystem::path backups = m_platform.BackupsFolder();
-    if (backups.empty()) {
-        return true;
-    }
-    const cards::Card* card = cardAt(folder);
-    const std::string label =
-        card != nullptr ? card->label : PathText(std::filesystem::u8path(folder).filename());
-    const WriteResult kept =
-        cards::BackupStore(backups).Keep(label, fileName, *previous, m_platform.LocalTime());
-    if (!kept.ok) {
-        m_platform.ShowMessage(cards::Filled(m_state.message(text::kBackupFailed),
-                                             {PathText(path), PathText(backups), kept.error}));
-        return false;
-    }
-    changes += '\n';
-    changes += cards::Filled(m_state.message(text::kBackupKept), {PathText(backups)});
-    return true;
+    return writes::RunWrite(request, context);
 }
 
 std::string CSetupFormDlg::cardNamed(const std::string& folder) const {

@@ -1,5 +1,8 @@
 #include "forms/CSetupFormDlg.h"
 
+#include "cards/core/CardMessages.h"
+#include "common/FieldMessages.h"
+
 #include "common/ConfigFile.h"
 #include "common/FieldHelp.h"
 #include "common/FieldMessages.h"
@@ -406,22 +409,42 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
                                     std::span<const std::uint8_t> bytes,
                                     const std::optional<std::string>& confirmation,
                                     WriteOptions options) {
-    const std::string path = PathText(ConfigFilePath(folder, fileName));
-    std::string changes;
-    if (!keepReplacedFile(folder, fileName, bytes, changes)) {
+    if (folder.empty()) {
+        m_platform.ShowMessage(m_state.message(cards::text::kChooseDestination));
         return false;
     }
-    const WriteResult result = WriteConfigFile(folder, fileName, bytes, options);
-    if (!result.ok) {
-        m_platform.ShowMessage(WriteFailureMessage(path, result, m_state.languageIndex) +
-                               cardNamed(folder));
+    const writes::WriteOutcome done = writeThroughTransaction(folder, fileName, bytes, options);
+    if (!done.ok) {
+        if (done.failure == writes::WriteFailure::Backup) {
+            m_platform.ShowMessage(
+                cards::Filled(m_state.message(cards::text::kBackupFailed),
+                              {done.path, PathText(m_platform.BackupsFolder()), done.problem}));
+        } else {
+            std::string message =
+                WriteFailureMessage(done.path, done.result, m_state.languageIndex);
+            if (!done.card.empty()) {
+                message += '\n';
+                message += cards::Filled(m_state.message(cards::text::kMemoryCard), {done.card});
+            }
+            m_platform.ShowMessage(message);
+        }
         return false;
     }
     keepLastWritten(bytes);
     if (confirmation) {
         // Where the file went, so that a wrong folder is seen at once.
+        std::string text = *confirmation + "\n" + done.path;
+        if (done.replaced && !done.changes.empty()) {
+            text += '\n';
+            text += done.changes;
+        }
+        if (done.backup) {
+            text += '\n';
+            text += cards::Filled(m_state.message(cards::text::kBackupKept),
+                                  {PathText(m_platform.BackupsFolder())});
+        }
         const std::vector<std::uint8_t> same(bytes.begin(), bytes.end());
-        offerEject(folder, *confirmation + "\n" + path + changes,
+        offerEject(folder, text,
                    [this, file = std::string(fileName), same, confirmation,
                     options](const std::string& next) {
                        writeConfigFile(next, file, same, confirmation, options);

@@ -6,6 +6,7 @@
 #include "common/SafeFileWriter.h"
 #include "common/SettingTexts.h"
 #include "forms/Platform.h"
+#include "writes/core/WriteTransaction.h"
 
 #include <QDialog>
 #include <QKeySequence>
@@ -241,8 +242,13 @@ private:
     void offerLastWritten();
     ProfileFile m_profile;
     const cards::Card* cardAt(const std::string& folder) const;
-    bool keepReplacedFile(const std::string& folder, std::string_view fileName,
-                          std::span<const std::uint8_t> bytes, std::string& changes);
+    /// The write transaction for a form's file: the folder is the card it is the root of,
+    /// checked to be still there; the replaced file kept; the changes named by the form's
+    /// decoder.
+    writes::WriteOutcome writeThroughTransaction(const std::string& folder,
+                                                 std::string_view fileName,
+                                                 std::span<const std::uint8_t> bytes,
+                                                 WriteOptions options);
     /// After a write to a card: the confirmation with the offers to eject the card or to write
     /// the same to another (`writeAgain` writes into the next card's folder).
     void offerEject(const std::string& folder, const std::string& confirmation,

@@ -79,13 +79,24 @@ check "--dry-run keeps no backup" test ! -e "$work/backups"
 
 check "a second write with other settings" \
     "$cli" menu --out card --model 4 --set videoLength=30 "${clock[@]}"
-id=$("$cli" backups | grep -o 'TOVCARD/menu\.dat/[0-9_-]*' | head -n 1)
+# Kept under the card's label and volume serial, owner-only.
+serial=$(grep -o '"serial": "[0-9A-F-]*"' <(card_entry) | cut -d'"' -f4)
+check "cards reads the volume serial" test -n "$serial"
+id=$("$cli" backups | grep -o "TOVCARD_$serial/menu\.dat/[0-9_-]*" | head -n 1)
 check "backups lists the replaced file" test -n "$id"
 check "restore brings it back" "$cli" restore "$id" --out card --model 4
 check "byte for byte" cmp -s "$work/first.dat" /media/TOVCARD/menu.dat
 
 check "eject /media/TOVCARD" "$cli" eject /media/TOVCARD
 check "the card is unmounted" bash -c '! grep -q " /media/TOVCARD " /proc/self/mountinfo'
+check "backups are owner-only" test "$(stat -c %a "$work/backups" "$work/backups/TOVCARD_$serial" \
+    "$work/backups/$id.dat" | tr '\n' ' ')" = "700 700 600 "
+# The folder the card leaves behind is no card: nothing lands on the disk under it.
+mkdir -p /media/TOVCARD
+"$cli" menu --out /media/TOVCARD --model 4 "${clock[@]}" >/dev/null 2>"$work/gone.txt"
+check "a write after the eject fails with exit 1" test $? -eq 1
+check "and says that no card is there" grep -q "no card is mounted there" "$work/gone.txt"
+check "nothing in the bare mount folder" test -z "$(ls -A /media/TOVCARD)"
 
 # --- batch: a `card` line waits for the card, writes it with the line's values and ejects it
 sleep 0.2  # the FUSE driver lets go of the device after the unmount returns

@@ -141,7 +141,9 @@ TEST(SafeFileWriter, FileModesKeptOwnerOnlyOrRefused) {
         {std::nullopt, {.ownerOnly = true}, true, 0600},
         {std::nullopt, {}, true, 0644},
         {0600, {}, true, 0600},
-        {0640, {.ownerOnly = true}, true, 0640},
+        // A file that now holds passwords loses what others had, before it takes the name.
+        {0640, {.ownerOnly = true}, true, 0600},
+        {0644, {.ownerOnly = true}, true, 0600},
         {0604, {}, true, 0604},
         {0444, {}, false, 0444},
         {0400, {.ownerOnly = true}, false, 0400},

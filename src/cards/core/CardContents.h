@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -17,6 +18,10 @@ struct Card {
     std::string mountPoint;  ///< "/media/anna/TOVCARD", "E:\"
     std::string label;       ///< the volume's label, or the mount point's last name
     std::string device;      ///< "/dev/sdb1", "\\.\E:"
+    std::string serial;      ///< the volume serial ("1A2B-3C4D"), empty where it cannot be read
+    /// The mounted volume as a write checks it (VolumeIdOf of the mount point), so that a write
+    /// meant for this card never lands on the bare folder it leaves when ejected.
+    std::optional<std::uint64_t> volumeId;
     VolumeFormat format = VolumeFormat::Unknown;
     std::string fileSystem;  ///< "exFAT", "FAT32", "NTFS", "ext4"
     std::uint64_t totalBytes = 0;

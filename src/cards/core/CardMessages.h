@@ -48,6 +48,9 @@ inline constexpr MessagePair kBackupFailed{
     "无法在 %2 中保存 %1 的副本：%3\n未写入任何内容。",
     "Could not keep a copy of %1 in %2: %3\nNothing was written."};
 inline constexpr MessagePair kBackupKept{"原文件已保存在 %1。", "The previous file is kept in %1."};
+inline constexpr MessagePair kChooseDestination{
+    "请先在列表中选择存储卡，或选择一个文件夹；未写入任何内容。",
+    "Choose a memory card in the list, or a folder, first; nothing was written."};
 
 // Ejecting.
 inline constexpr MessagePair kEjectButton{"弹出存储卡", "Eject the card"};

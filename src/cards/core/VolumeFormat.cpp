@@ -3,6 +3,8 @@
 #include "common/Text.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <sstream>
 
 namespace tov::cards {
@@ -68,6 +70,29 @@ VolumeFormat FormatFromBootSector(std::span<const std::uint8_t> sector) {
         return VolumeFormat::Unknown;
     }
     return FatKind(sector);
+}
+
+std::string VolumeSerialText(std::uint32_t serial) {
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%04X-%04X", static_cast<unsigned>(serial >> 16U),
+                  static_cast<unsigned>(serial & 0xFFFFU));
+    return text.data();
+}
+
+std::string VolumeSerialFromBootSector(std::span<const std::uint8_t> sector) {
+    // exFAT keeps it at 100; FAT32 in its extended parameter block at 67, FAT12/16 at 39, each
+    // behind the signature 0x29 that says the block is there.
+    switch (FormatFromBootSector(sector)) {
+    case VolumeFormat::ExFat:
+        return VolumeSerialText(Le32(sector, 100));
+    case VolumeFormat::Fat32:
+        return sector[66] == 0x29 ? VolumeSerialText(Le32(sector, 67)) : std::string();
+    case VolumeFormat::Fat12:
+    case VolumeFormat::Fat16:
+        return sector[38] == 0x29 ? VolumeSerialText(Le32(sector, 39)) : std::string();
+    default:
+        return {};
+    }
 }
 
 VolumeFormat FormatFromTypeName(std::string_view type) {

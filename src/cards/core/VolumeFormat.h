@@ -16,6 +16,13 @@ enum class VolumeFormat { Unknown, Fat, Fat12, Fat16, Fat32, ExFat, Ntfs, Other 
 /// specification does. Unknown for anything else (ext4 keeps its superblock later on).
 VolumeFormat FormatFromBootSector(std::span<const std::uint8_t> sector);
 
+/// The volume serial number a FAT12/16/32 or exFAT boot sector holds, as the system's tools
+/// show it ("1A2B-3C4D"); empty for any other sector.
+std::string VolumeSerialFromBootSector(std::span<const std::uint8_t> sector);
+
+/// A 32-bit volume serial as "1A2B-3C4D".
+std::string VolumeSerialText(std::uint32_t serial);
+
 /// The format a mount table or the device database names ("vfat", "exfat", "ntfs3"); Unknown
 /// for names that tell nothing of the volume ("fuseblk"), Other for file systems the camera
 /// cannot read ("ext4").

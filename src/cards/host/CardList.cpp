@@ -3,6 +3,7 @@
 #include "cards/core/CardFinder.h"
 #include "cards/core/MountTable.h"
 #include "cards/core/WindowsDrive.h"
+#include "common/SafeFileWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,6 +121,11 @@ std::vector<cards::Card> ListPlatformCards() {
         }
         found.push_back(CardFromStorage(storage, storage.fileSystemType().toStdString()));
         found.back().device = "\\\\.\\" + QString::fromStdWString(root.substr(0, 2)).toStdString();
+        DWORD serial = 0;
+        if (GetVolumeInformationW(root.c_str(), nullptr, 0, &serial, nullptr, nullptr, nullptr,
+                                  0)) {
+            found.back().serial = cards::VolumeSerialText(serial);
+        }
     }
     return found;
 }
@@ -148,15 +154,21 @@ std::string ReadText(const std::string& path) {
     return text.str();
 }
 
-// The volume's own format from its first sector; a FUSE mount says only "fuseblk", and
-// "vfat" does not say which FAT. Needs the right to read the device (root, or the disk group).
-cards::VolumeFormat FormatOnDevice(const std::string& device) {
+// The volume's own format and serial from its first sector; a FUSE mount says only
+// "fuseblk", and "vfat" does not say which FAT. Needs the right to read the device (root, or
+// the disk group).
+struct BootSectorFacts {
+    cards::VolumeFormat format = cards::VolumeFormat::Unknown;
+    std::string serial;
+};
+
+BootSectorFacts ReadBootSector(const std::string& device) {
     std::ifstream in(device, std::ios::binary);
     std::array<std::uint8_t, 512> sector{};
     if (!in.read(reinterpret_cast<char*>(sector.data()), sector.size())) {
-        return cards::VolumeFormat::Unknown;
+        return {};
     }
-    return cards::FormatFromBootSector(sector);
+    return {cards::FormatFromBootSector(sector), cards::VolumeSerialFromBootSector(sector)};
 }
 
 // The udev database entry of a block device ("E:ID_FS_TYPE=exfat"), readable by every user.
@@ -184,7 +196,12 @@ std::vector<cards::Card> ListPlatformCards() {
                                                .canonicalFilePath()
                                                .section('/', -1)
                                                .toStdString());
-        cards::VolumeFormat format = FormatOnDevice(mount.source);
+        const BootSectorFacts boot = ReadBootSector(mount.source);
+        cards::VolumeFormat format = boot.format;
+        // udev's UUID of a FAT or exFAT volume is its serial, for users who cannot read the
+        // device itself.
+        card.serial = !boot.serial.empty() ? boot.serial
+                                           : cards::UdevProperty(udev, "ID_FS_UUID").value_or("");
         std::string typeName = mount.type;
         if (format == cards::VolumeFormat::Unknown) {
             typeName = cards::UdevProperty(udev, "ID_FS_TYPE").value_or(mount.type);
@@ -210,6 +227,7 @@ std::vector<cards::Card> ListCards() {
     std::vector<cards::Card> cards = ListPlatformCards();
     for (cards::Card& card : cards) {
         Finish(card);
+        card.volumeId = VolumeIdOf(std::filesystem::u8path(card.mountPoint));
     }
     return cards;
 }

@@ -104,7 +104,15 @@ void CameraFormCardsTest::severalCardsAreAChoice() {
     const AppState state = StateFor(4, 2);
     CCameraSetup9030Dlg form(state, platform);
     form.show();
-    QCOMPARE(form.folder(), DefaultFolder());  // the user chooses
+    // The user chooses: until then Generate asks for a card and writes nowhere, not even
+    // into the home folder.
+    QCOMPARE(form.folder(), std::string());
+    Click(form, "generateButton");
+    QCOMPARE(platform.messages.back(),
+             std::string("Choose a memory card in the list, or a folder, first; nothing was "
+                         "written."));
+    QVERIFY(!std::filesystem::exists(first.path() / "menu.dat"));
+    QVERIFY(!std::filesystem::exists(second.path() / "menu.dat"));
     QComboBox* combo = Combo(form, "cardCombo");
     QCOMPARE(combo->count(), 3);
     combo->setCurrentIndex(2);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace tov::cli {
+namespace tov {
 
 /// The bytes of a file the user named, or why they could not be read.
 struct InputFile {
@@ -20,6 +20,7 @@ struct InputFile {
 /// refused by the type of what was opened, so that reading never blocks, not even when the
 /// file is swapped for a pipe; read errors are reported, never thrown. The size is judged from the
 /// bytes read, never from what the file system says beforehand.
-InputFile ReadInputFile(const std::string& path, std::size_t limit);
+/// `followLinks` false: a link at `path` is refused rather than followed.
+InputFile ReadInputFile(const std::string& path, std::size_t limit, bool followLinks = true);
 
-}  // namespace tov::cli
+}  // namespace tov

@@ -1,4 +1,4 @@
-#include "cli/InputFile.h"
+#include "common/InputFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,7 +13,7 @@
 #include <unistd.h>
 #endif
 
-namespace tov::cli {
+namespace tov {
 namespace {
 
 std::string Reason(int error) {
@@ -22,6 +22,7 @@ std::string Reason(int error) {
 
 constexpr std::string_view kFolder = "it is a folder, not a file";
 constexpr std::string_view kNotRegular = "it is not a regular file";
+constexpr std::string_view kLink = "it is a link, not a file";
 
 #ifdef _WIN32
 
@@ -31,15 +32,19 @@ struct FileCloser {
 
 // Windows has no named pipes or devices at a file path a user would name; the type is checked
 // by name before the open.
-InputFile ReadOpened(const std::filesystem::path& file, std::size_t limit, InputFile input) {
+InputFile ReadOpened(const std::filesystem::path& file, std::size_t limit, bool followLinks,
+                     InputFile input) {
     std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(file, ec);
+    const std::filesystem::file_status status =
+        followLinks ? std::filesystem::status(file, ec) : std::filesystem::symlink_status(file, ec);
     if (ec) {
         input.error = ec.message();
         return input;
     }
     if (!std::filesystem::is_regular_file(status)) {
-        input.error = std::filesystem::is_directory(status) ? kFolder : kNotRegular;
+        input.error = std::filesystem::is_directory(status) ? kFolder
+                      : std::filesystem::is_symlink(status) ? kLink
+                                                            : kNotRegular;
         return input;
     }
     std::unique_ptr<std::FILE, FileCloser> stream(_wfopen(file.c_str(), L"rb"));
@@ -80,10 +85,12 @@ private:
 // The file is opened first and its type judged from what was opened: a check by name and then
 // an open by name would let a named pipe slip in between, and opening one without O_NONBLOCK
 // waits for a writer forever.
-InputFile ReadOpened(const std::filesystem::path& file, std::size_t limit, InputFile input) {
-    const Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+InputFile ReadOpened(const std::filesystem::path& file, std::size_t limit, bool followLinks,
+                     InputFile input) {
+    const Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY |
+                                                 (followLinks ? 0 : O_NOFOLLOW)));
     if (fd.get() < 0) {
-        input.error = Reason(errno);
+        input.error = !followLinks && errno == ELOOP ? std::string(kLink) : Reason(errno);
         return input;
     }
     struct stat status {};
@@ -122,9 +129,9 @@ InputFile ReadOpened(const std::filesystem::path& file, std::size_t limit, Input
 
 }  // namespace
 
-InputFile ReadInputFile(const std::string& path, std::size_t limit) {
+InputFile ReadInputFile(const std::string& path, std::size_t limit, bool followLinks) {
     const std::filesystem::path file(std::u8string(path.begin(), path.end()));
-    return ReadOpened(file, limit, InputFile{});
+    return ReadOpened(file, limit, followLinks, InputFile{});
 }
 
-}  // namespace tov::cli
+}  // namespace tov
