@@ -1,12 +1,18 @@
+#include "cards/core/BackupStore.h"
 #include "cli/CliRun.h"
 #include "cli/CommandLine.h"
+#include "cli/FileOutput.h"
 #include "common/FilePath.h"
+#include "common/SafeFileWriterDetail.h"
 #include "support/LanguageCodec.h"
 #include "support/MemoryPreferenceBackend.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <functional>
+#include <sstream>
 
 namespace tov::cli {
 namespace {
@@ -129,6 +135,102 @@ TEST_F(CardsCommandTest, RewriteKeepsABackupThatRestoreBringsBack) {
     run = Run({"restore", "TOVCARD/menu.dat/nothing", "--out", "card"});
     EXPECT_EQ(run.code, 2);
     EXPECT_NE(run.err.find("is no kept backup"), std::string::npos);
+}
+
+// restore writes only what the tool itself would write: anything else among the backups is
+// refused with exit 2, and the card keeps its file.
+TEST_F(CardsCommandTest, RestoreRefusesWhatTheToolWouldNotWrite) {
+    present = {Card(card, "TOVCARD", cards::VolumeFormat::ExFat)};
+    ASSERT_EQ(Menu({"--set", "videoLength=10"}).code, 0);
+    ASSERT_EQ(Menu({"--set", "videoLength=20"}).code, 0);
+    const std::vector<std::uint8_t> onCard = CardMenu();
+    const auto kept = nlohmann::json::parse(Run({"backups", "--json"}).out)["backups"];
+    ASSERT_EQ(kept.size(), 1U);
+    const std::filesystem::path good = std::filesystem::u8path(std::string(kept[0]["path"]));
+    const std::filesystem::path folder = good.parent_path();
+    std::vector<std::uint8_t> badCheck = ReadBytes(good);
+    badCheck[4] ^= 0x01;
+    std::vector<std::uint8_t> truncated = ReadBytes(good);
+    truncated.resize(30);
+    struct Case {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> plant;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"link", [](const auto& p) { std::filesystem::create_symlink("/etc/passwd", p); },
+         "is no kept backup"},
+        {"truncated", [&](const auto& p) { test::WriteBytes(p, truncated); }, "no sound menu.dat"},
+        {"bad check", [&](const auto& p) { test::WriteBytes(p, badCheck); }, "no sound menu.dat"},
+        {"zeros", [](const auto& p) { test::WriteBytes(p, std::vector<std::uint8_t>(1 << 20)); },
+         "no sound menu.dat"},
+        {"folder", [](const auto& p) { std::filesystem::create_directory(p); },
+         "is no kept backup"},
+    };
+    int minute = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string name = "2027-01-01_00-" + std::to_string(10 + minute++) + "-00";
+        c.plant(folder / (name + ".dat"));
+        const std::string id = std::string(kept[0]["card"]) + "/menu.dat/" + name;
+        const CliRun run = Run({"restore", id, "--out", "card", "--model", "4"});
+        EXPECT_EQ(run.code, 2) << run.out;
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+        EXPECT_EQ(CardMenu(), onCard);
+    }
+    // Another kind: a menu.dat kept among the e-mail files is no sound smtp.dat.
+    const std::filesystem::path email = folder.parent_path() / "smtp.dat";
+    std::filesystem::create_directory(email);
+    std::filesystem::copy_file(good, email / "2027-01-02_00-00-00.dat");
+    const CliRun other =
+        Run({"restore", std::string(kept[0]["card"]) + "/smtp.dat/2027-01-02_00-00-00", "--out",
+             "card", "--model", "4"});
+    EXPECT_EQ(other.code, 2);
+    EXPECT_NE(other.err.find("no sound smtp.dat"), std::string::npos) << other.err;
+    EXPECT_FALSE(std::filesystem::exists(card.path() / "smtp.dat"));
+}
+
+// A card destination is written only while that card is still there: ejected (its bare
+// folder left), or another volume at its place, gives exit 1 naming the card, nothing written
+// and no backup kept; failing writes leave the backups as they were.
+TEST_F(CardsCommandTest, CardThatWentIsNotWritten) {
+    present = {Card(card, "TOVCARD", cards::VolumeFormat::ExFat)};
+    present[0].volumeId = VolumeIdOf(card.path());
+    ASSERT_EQ(Menu({"--set", "videoLength=10"}).code, 0);
+    ASSERT_EQ(Menu({"--set", "videoLength=20"}).code, 0);
+    const std::vector<std::uint8_t> onCard = CardMenu();
+    const std::size_t backupsBefore = cards::BackupStore(backups.path()).List().size();
+
+    // The finder still lists the card, but the folder is on another volume now.
+    present[0].volumeId = *present[0].volumeId + 1;
+    CliRun run = Menu({"--set", "videoLength=30"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("no longer there"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Memory card: TOVCARD"), std::string::npos) << run.err;
+    EXPECT_EQ(CardMenu(), onCard);
+
+    // Another card answers at the same place.
+    present[0].volumeId = VolumeIdOf(card.path());
+    present[0].serial = "0000-0001";
+    const writes::Destination picked{card.str(), present[0]};
+    present[0].serial = "1234-ABCD";
+    std::ostringstream out;
+    std::ostringstream err;
+    const AppState state = StoredAppState(env);
+    EXPECT_EQ(WriteConfigFileStep(picked, "menu.dat", std::vector<std::uint8_t>(60, 1), {}, state,
+                                  env, false, out, err),
+              1);
+    EXPECT_EQ(CardMenu(), onCard);
+    EXPECT_EQ(cards::BackupStore(backups.path()).List().size(), backupsBefore);
+
+    // A write that fails after the backup: the copy of a file still in place is not kept.
+    detail::SetWriteFault([](detail::WriteStep step) { return step == detail::WriteStep::Flush; });
+    present[0].serial.clear();
+    run = Menu({"--set", "videoLength=40"});
+    detail::SetWriteFault({});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(CardMenu(), onCard);
+    EXPECT_EQ(cards::BackupStore(backups.path()).List().size(), backupsBefore);
 }
 
 TEST_F(CardsCommandTest, UnwritableBackupsFolderWritesNothing) {

@@ -7,6 +7,10 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 #include <nlohmann/json.hpp>
 
 #include <fstream>
@@ -305,6 +309,50 @@ TEST_F(ProfileCommandTest, SavedProfileHoldsPasswordsOnlyWhenAsked) {
     const CliRun written = Run({"write", "--settings", saved.string(), "--out", other.str()});
     ASSERT_EQ(written.code, kExitOk) << written.err;
     EXPECT_EQ(ReadBytes(other.path() / "smtp.dat"), ReadBytes(card.path() / "smtp.dat"));
+}
+
+// Outputs replace only regular files: a pipe, a device or a link stays what it was (exit 2);
+// a bare name is a file in the current folder; a dry run into a missing folder says it would
+// fail.
+TEST_F(ProfileCommandTest, OutputsReplaceOnlyRegularFiles) {
+    Write("menu", {"--model", "9030MG"}, {{"videoLength", "30"}});
+#ifndef _WIN32
+    const std::filesystem::path fifo = other.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::filesystem::path link = other.path() / "link";
+    std::filesystem::create_symlink(other.path() / "elsewhere", link);
+    const struct {
+        std::string out;
+        std::filesystem::file_type stays;
+    } cases[] = {{fifo.string(), std::filesystem::file_type::fifo},
+                 {"/dev/null", std::filesystem::file_type::character},
+                 {link.string(), std::filesystem::file_type::symlink}};
+    for (const auto& c : cases) {
+        const CliRun run = Run({"profile", card.str(), "--out", c.out, "--model", "9030MG"});
+        EXPECT_EQ(run.code, 2) << c.out;
+        EXPECT_NE(run.err.find("only regular files are replaced"), std::string::npos)
+            << run.err << run.out;
+        EXPECT_EQ(std::filesystem::symlink_status(c.out).type(), c.stays) << c.out;
+    }
+    EXPECT_FALSE(std::filesystem::exists(other.path() / "elsewhere"));
+    // A menu.dat that is a link is not replaced either: exit 2, the link kept.
+    std::filesystem::create_symlink("/etc/hostname", other.path() / "menu.dat");
+    EXPECT_EQ(Run({"menu", "--out", other.str(), "--model", "4"}).code, 2);
+    EXPECT_TRUE(std::filesystem::is_symlink(other.path() / "menu.dat"));
+    std::filesystem::remove(other.path() / "menu.dat");
+#endif
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(other.path());
+    const CliRun bare = Run({"profile", card.str(), "--out", "prof.json", "--model", "9030MG"});
+    std::filesystem::current_path(here);
+    EXPECT_EQ(bare.code, kExitOk) << bare.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(other.path() / "prof.json"));
+
+    const CliRun dry =
+        Run({"menu", "--out", (other.path() / "nonexist").string(), "--model", "4", "--dry-run"});
+    EXPECT_EQ(dry.code, 1);
+    EXPECT_NE(dry.err.find("No such file or directory"), std::string::npos) << dry.err;
+    EXPECT_EQ(dry.out.find("would be written"), std::string::npos) << dry.out;
 }
 
 }  // namespace
