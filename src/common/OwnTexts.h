@@ -7,7 +7,7 @@
 
 namespace tov {
 
-/// The texts this tool adds to the original forms: the memory card row, the load offers, the
+/// The texts the forms show beyond their fields' own: the memory card row, the load offers, the
 /// eject buttons and the profiles. Each comes in all eleven interface languages; %1, %2, ...
 /// are filled in by cards::Filled.
 enum class OwnText : std::size_t {
