@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Windows installer from a `windows` build, then checks it under Wine in a prefix of
 # its own: a silent per-user install, the installed command line's version and a menu.dat
-# write, and a silent uninstall that leaves no program file and no uninstall entry behind.
+# write, and a silent uninstall that leaves no program file and no uninstall entry behind but
+# keeps the user's data unless given /REMOVEDATA.
 # Usage: scripts/build-windows-installer.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,11 +43,21 @@ expected="ffffffff$(printf '0%.0s' $(seq 1 104))90880d0a"
 [ "$(od -An -tx1 -v "$work/card/menu.dat" | tr -d ' \n')" = "$expected" ] ||
     fail "menu.dat written by the installed program is not the factory record"
 
+# A silent uninstall keeps what is the user's; /REMOVEDATA removes it.
+data_dir=$(winepath -u "$(wine cmd.exe /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')\\tovbrenn")
+mkdir -p "$data_dir/backups"
+touch "$data_dir/backups/kept.dat"
 wine "$unix_dir/uninstall.exe" /S >/dev/null 2>&1
 wineserver -w
 [ ! -e "$unix_dir" ] || fail "the uninstall left $(ls -A "$unix_dir" | tr '\n' ' ') in $unix_dir"
+[ -f "$data_dir/backups/kept.dat" ] || fail "the silent uninstall removed $data_dir"
+wine "$out" /S >/dev/null 2>&1
+wineserver -w
+wine "$unix_dir/uninstall.exe" /S /REMOVEDATA >/dev/null 2>&1
+wineserver -w
+[ ! -e "$data_dir" ] || fail "the uninstall with /REMOVEDATA left $data_dir"
 if wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\TovBrennSetup' \
     >/dev/null 2>&1; then
     fail "the uninstall entry is still there"
 fi
-echo "installer check: silent install, run and uninstall passed"
+echo "installer check: silent install, run, uninstall and data removal passed"

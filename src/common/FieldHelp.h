@@ -44,7 +44,4 @@ inline constexpr MessagePair kAutoAccessHelp{
     "Auto mode writes the preset of the chosen Country and Operator into the file, so these "
     "fields stay greyed and empty. Choose Manual to type them."};
 
-/// The name of the destination folder field, whose only label is the Select button.
-inline constexpr MessagePair kFolderName{"目录", "Folder"};
-
 }  // namespace tov

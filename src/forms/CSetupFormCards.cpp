@@ -8,6 +8,7 @@
 #include "common/ConfigFile.h"
 #include "common/FilePath.h"
 #include "common/Models.h"
+#include "common/OwnTexts.h"
 #include "forms/CSetupFormDlg.h"
 #include "forms/CardBar.h"
 #include "forms/QtText.h"
@@ -205,19 +206,20 @@ void CSetupFormDlg::updateLoadOffer() {
     }
     const FileReport report = m_stored.decode(*bytes);
     const std::string_view where =
-        m_state.message(cardAt(folder()) != nullptr ? text::kThisCard : text::kThisFolder);
+        OwnLabel(cardAt(folder()) != nullptr ? OwnText::kThisCard : OwnText::kThisFolder,
+                 m_state.languageIndex);
     const std::string_view model = ModelFor(m_state.modelIndex).name;
     const std::string_view file = m_stored.fileName;
     if (report.damaged()) {
-        m_cardBar->showOffer(cards::Filled(m_state.message(text::kCannotLoad),
+        m_cardBar->showOffer(cards::Filled(OwnLabel(OwnText::kCannotLoad, m_state.languageIndex),
                                            {where, file, Joined(report.problems)}),
                              false);
     } else if (!report.notes.empty()) {
-        m_cardBar->showOffer(cards::Filled(m_state.message(text::kOtherModel),
+        m_cardBar->showOffer(cards::Filled(OwnLabel(OwnText::kOtherModel, m_state.languageIndex),
                                            {where, file, model, Joined(report.notes)}),
                              false);
     } else {
-        m_cardBar->showOffer(cards::Filled(m_state.message(text::kHoldsSettings),
+        m_cardBar->showOffer(cards::Filled(OwnLabel(OwnText::kHoldsSettings, m_state.languageIndex),
                                            {where, model, WrittenAt(report, path)}),
                              static_cast<bool>(m_stored.load));
     }
@@ -236,7 +238,9 @@ void CSetupFormDlg::loadStoredFile() {
         return;
     }
     loadFileBytes(*bytes);
-    m_cardBar->showOffer(cards::Filled(m_state.message(text::kLoaded), {m_stored.fileName}), false);
+    m_cardBar->showOffer(
+        cards::Filled(OwnLabel(OwnText::kLoaded, m_state.languageIndex), {m_stored.fileName}),
+        false);
 }
 
 void CSetupFormDlg::loadFileBytes(std::span<const std::uint8_t> bytes) {
@@ -283,7 +287,7 @@ std::string CSetupFormDlg::cardNamed(const std::string& folder) const {
         return {};
     }
     std::string line = "\n";
-    line += cards::Filled(m_state.message(text::kMemoryCard), {card->label});
+    line += cards::Filled(OwnMessage(OwnText::kMemoryCard, m_state.languageIndex), {card->label});
     return line;
 }
 
@@ -297,7 +301,8 @@ void CSetupFormDlg::offerEject(const std::string& folder, const std::string& con
     const cards::Card target = *card;
     using Choice = Platform::AfterCardWrite;
     const Choice choice = m_platform.ShowCardWritten(
-        confirmation, m_state.message(text::kEjectButton), m_state.message(text::kWriteAnother));
+        confirmation, OwnLabel(OwnText::kEjectButton, m_state.languageIndex),
+        OwnLabel(OwnText::kWriteAnother, m_state.languageIndex));
     if (choice == Choice::Done) {
         return;
     }

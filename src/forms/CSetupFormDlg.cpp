@@ -4,9 +4,9 @@
 #include "common/FieldMessages.h"
 
 #include "common/ConfigFile.h"
-#include "common/FieldHelp.h"
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
+#include "common/OwnTexts.h"
 #include "common/Text.h"
 #include "common/ValueCheck.h"
 #include "forms/CheckIntRange.h"
@@ -386,7 +386,8 @@ void CSetupFormDlg::prepareForUse(QScrollArea* rows, std::initializer_list<Butto
     offerLastWritten();
     for (const BoundField& field : m_fields) {
         if (field.kind == FieldKind::Folder) {
-            field.edit->setAccessibleName(ToQString(m_state.message(kFolderName)));
+            field.edit->setAccessibleName(
+                ToQString(OwnLabel(OwnText::kFolderName, m_state.languageIndex)));
         }
     }
     m_rows = rows;

@@ -5,6 +5,7 @@
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
 #include "common/Models.h"
+#include "common/OwnTexts.h"
 #include "common/Text.h"
 #include "forms/CSetupFormDlg.h"
 #include "forms/CardBar.h"
@@ -60,9 +61,9 @@ void CSetupFormDlg::addProfileButtons() {
     if (m_profile.member.empty() || row == nullptr) {
         return;
     }
-    const auto add = [&](const char* name, const MessagePair& text, Qt::Key key,
+    const auto add = [&](const char* name, OwnText text, Qt::Key key,
                          void (CSetupFormDlg::*action)()) {
-        auto* button = new QPushButton(ToQString(m_state.message(text)), this);
+        auto* button = new QPushButton(ToQString(OwnLabel(text, m_state.languageIndex)), this);
         button->setObjectName(QString::fromLatin1(name));
         button->setAutoDefault(false);
         row->insertWidget(row->indexOf(m_exit), button);
@@ -71,10 +72,10 @@ void CSetupFormDlg::addProfileButtons() {
         return button;
     };
     QWidget* before = m_exit->previousInFocusChain();
-    QPushButton* save = add("saveProfileButton", {"保存配置", "Save profile"}, Qt::Key_P,
-                            &CSetupFormDlg::saveProfile);
-    QPushButton* open = add("openProfileButton", {"打开配置", "Open profile"}, Qt::Key_O,
-                            &CSetupFormDlg::openProfile);
+    QPushButton* save =
+        add("saveProfileButton", OwnText::kSaveProfile, Qt::Key_P, &CSetupFormDlg::saveProfile);
+    QPushButton* open =
+        add("openProfileButton", OwnText::kOpenProfile, Qt::Key_O, &CSetupFormDlg::openProfile);
     // Tab follows the row: the new buttons before Exit.
     setTabOrder(before, save);
     setTabOrder(save, open);
@@ -337,15 +338,14 @@ void CSetupFormDlg::offerLastWritten() {
     const bool keychain = m_platform.HasSecretStore();
     const bool secrets = !secretKeys.empty() && !keychain;
     auto* label = new QLabel(
-        ToQString(
-            std::string(m_state.message({"使用您上次为此型号写入的设置",
-                                         "Use the settings you last wrote for this model"})) +
-            (secrets ? std::string(m_state.message({"（密码未保存）", " (passwords are not kept)"}))
-                     : std::string())),
+        ToQString(std::string(OwnLabel(OwnText::kUseLastSettings, m_state.languageIndex)) +
+                  (secrets
+                       ? std::string(OwnLabel(OwnText::kPasswordsNotKept, m_state.languageIndex))
+                       : std::string())),
         row);
     label->setObjectName(QStringLiteral("lastSettingsLabel"));
     label->setWordWrap(true);
-    auto* use = new QPushButton(ToQString(m_state.message({"使用", "Use them"})), row);
+    auto* use = new QPushButton(ToQString(OwnLabel(OwnText::kUseThem, m_state.languageIndex)), row);
     use->setObjectName(QStringLiteral("useLastSettingsButton"));
     use->setAutoDefault(false);
     line->addWidget(label, 1);

@@ -1,5 +1,6 @@
 #include "forms/CardBar.h"
 
+#include "common/OwnTexts.h"
 #include "forms/QtText.h"
 
 #include <QComboBox>
@@ -12,7 +13,7 @@
 namespace tov {
 
 std::string CardDescription(const cards::Card& card, int languageIndex) {
-    std::string text = cards::Filled(PickMessage(cards::text::kCardSpace, languageIndex),
+    std::string text = cards::Filled(OwnLabel(OwnText::kCardSpace, languageIndex),
                                      {card.label, card.fileSystem, cards::SizeText(card.freeBytes),
                                       cards::SizeText(card.totalBytes)});
     for (const std::string& warning : cards::CardWarnings(card, languageIndex)) {
@@ -24,14 +25,14 @@ std::string CardDescription(const cards::Card& card, int languageIndex) {
 CardBar::CardBar(int languageIndex, QWidget* parent)
     : QWidget(parent), m_language(languageIndex), m_cardLabel(new QLabel(this)),
       m_cardCombo(new QComboBox(this)), m_offerLabel(new QLabel(this)),
-      m_loadButton(new QPushButton(text(cards::text::kLoadThem), this)) {
+      m_loadButton(new QPushButton(text(OwnText::kLoadThem), this)) {
     setObjectName("cardBar");
     m_cardLabel->setObjectName("cardLabel");
     m_cardCombo->setObjectName("cardCombo");
     m_offerLabel->setObjectName("loadOfferLabel");
     m_loadButton->setObjectName("loadButton");
     m_offerLabel->setWordWrap(true);
-    m_cardCombo->setAccessibleName(text(cards::text::kCardListName));
+    m_cardCombo->setAccessibleName(text(OwnText::kCardListName));
 
     auto* cardRow = new QHBoxLayout;
     cardRow->addWidget(m_cardLabel);
@@ -62,11 +63,11 @@ void CardBar::showCards(const std::vector<cards::Card>& found, const std::string
     m_cardCombo->setVisible(found.size() > 1);
     if (found.size() == 1) {
         m_cardLabel->setText(
-            ToQString(cards::Filled(PickMessage(cards::text::kMemoryCard, m_language),
+            ToQString(cards::Filled(OwnLabel(OwnText::kMemoryCard, m_language),
                                     {CardDescription(found.front(), m_language)})));
     } else if (found.size() > 1) {
-        m_cardLabel->setText(text(cards::text::kMemoryCards));
-        m_cardCombo->addItem(text(cards::text::kChooseCard), QString());
+        m_cardLabel->setText(text(OwnText::kMemoryCards));
+        m_cardCombo->addItem(text(OwnText::kChooseCard), QString());
         for (const cards::Card& card : found) {
             m_cardCombo->addItem(
                 ToQString(CardDescription(card, m_language) + " - " + card.mountPoint),
@@ -86,8 +87,8 @@ void CardBar::showOffer(const std::string& text, bool loadable) {
     setVisible(!text.empty() || m_cardLabel->isVisibleTo(this));
 }
 
-QString CardBar::text(const MessagePair& pair) const {
-    return ToQString(PickMessage(pair, m_language));
+QString CardBar::text(OwnText text) const {
+    return ToQString(OwnLabel(text, m_language));
 }
 
 }  // namespace tov

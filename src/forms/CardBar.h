@@ -2,6 +2,7 @@
 
 #include "cards/core/CardContents.h"
 #include "cards/core/CardMessages.h"
+#include "common/OwnTexts.h"
 
 #include <QWidget>
 
@@ -37,7 +38,7 @@ signals:
     void loadRequested();
 
 private:
-    QString text(const MessagePair& pair) const;
+    QString text(OwnText text) const;
 
     int m_language;
     QLabel* m_cardLabel;

@@ -42,6 +42,7 @@ public:
     std::filesystem::path backupsFolder;
     bool ejectAnswer = false;                     ///< whether the user takes the eject offer
     std::vector<std::string> ejectOffers;         ///< the confirmations that offered to eject
+    std::vector<std::string> ejectOfferButtons;   ///< their eject and write-again captions
     std::vector<AfterCardWrite> afterCardWrites;  ///< answers to them, taken before ejectAnswer
     std::vector<cards::Card> nextCards;           ///< the cards WaitForNextCard sees arrive
     std::vector<std::string> waitPrompts;         ///< what the waits said
@@ -49,9 +50,11 @@ public:
     std::vector<cards::Card> Cards() override { return cards; }
     void CardsChanged() override { ++cardsChanged; }
     std::filesystem::path BackupsFolder() override { return backupsFolder; }
-    AfterCardWrite ShowCardWritten(std::string_view text, std::string_view /*ejectButton*/,
-                                   std::string_view /*anotherButton*/) override {
+    AfterCardWrite ShowCardWritten(std::string_view text, std::string_view ejectButton,
+                                   std::string_view anotherButton) override {
         ejectOffers.emplace_back(text);
+        ejectOfferButtons.emplace_back(ejectButton);
+        ejectOfferButtons.emplace_back(anotherButton);
         if (!afterCardWrites.empty()) {
             const AfterCardWrite answer = afterCardWrites.front();
             afterCardWrites.erase(afterCardWrites.begin());

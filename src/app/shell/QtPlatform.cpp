@@ -5,6 +5,7 @@
 #include "cards/host/BackupsFolder.h"
 #include "cards/host/CardEject.h"
 #include "cards/host/CardList.h"
+#include "common/OwnTexts.h"
 #include "forms/QtText.h"
 #include "secrets/host/SecretStore.h"
 
@@ -53,12 +54,6 @@ std::optional<std::string> QtPlatform::PickFolder(std::string_view startFolder) 
     return QDir::toNativeSeparators(folder).toStdString();
 }
 
-namespace {
-
-const QString kProfileFilter = QStringLiteral("Profiles (*.json)");
-
-}  // namespace
-
 std::filesystem::path QtPlatform::LastSettingsFolder() {
     // Beside the preferences: the folder of $TOVBRENN_PREFERENCES, else the tool's
     // configuration folder.
@@ -97,16 +92,14 @@ void QtPlatform::ForgetSecret(std::string_view key) {
 std::optional<Platform::ProfileSaveChoice>
 QtPlatform::AskProfileToSave(std::string_view startFolder, int languageIndex) {
     // Qt's own dialog, which takes the check box under its rows.
-    QFileDialog dialog(nullptr, ToQString(PickMessage({"保存配置", "Save profile"}, languageIndex)),
-                       ToQString(startFolder), kProfileFilter);
+    QFileDialog dialog(nullptr, ToQString(OwnLabel(OwnText::kSaveProfile, languageIndex)),
+                       ToQString(startFolder),
+                       ToQString(OwnLabel(OwnText::kProfileFilter, languageIndex)));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("json"));
     auto* passwords =
-        new QCheckBox(ToQString(PickMessage({"包含密码（文件仅所有者可读）",
-                                             "Include passwords (only you may read the file)"},
-                                            languageIndex)),
-                      &dialog);
+        new QCheckBox(ToQString(OwnLabel(OwnText::kIncludePasswords, languageIndex)), &dialog);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
         grid->addWidget(passwords, grid->rowCount(), 0, 1, -1);
     }
@@ -120,8 +113,8 @@ QtPlatform::AskProfileToSave(std::string_view startFolder, int languageIndex) {
 std::optional<std::string> QtPlatform::AskProfileToOpen(std::string_view startFolder,
                                                         int languageIndex) {
     const QString path = QFileDialog::getOpenFileName(
-        nullptr, ToQString(PickMessage({"打开配置", "Open profile"}, languageIndex)),
-        ToQString(startFolder), kProfileFilter);
+        nullptr, ToQString(OwnLabel(OwnText::kOpenProfile, languageIndex)), ToQString(startFolder),
+        ToQString(OwnLabel(OwnText::kProfileFilter, languageIndex)));
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -187,8 +180,7 @@ std::optional<cards::Card> QtPlatform::WaitForNextCard(std::string_view prompt, 
     wait.setWindowTitle(kCaption);
     auto* text = new QLabel(ToQString(prompt), &wait);
     text->setWordWrap(true);
-    auto* cancel =
-        new QPushButton(ToQString(PickMessage(cards::text::kCancel, languageIndex)), &wait);
+    auto* cancel = new QPushButton(ToQString(OwnLabel(OwnText::kCancel, languageIndex)), &wait);
     auto* column = new QVBoxLayout(&wait);
     column->addWidget(text);
     column->addWidget(cancel, 0, Qt::AlignRight);

@@ -3,6 +3,7 @@
 
 #include "camera/core/MenuFile.h"
 #include "common/FilePath.h"
+#include "common/OwnTexts.h"
 #include "common/Text.h"
 #include "mms/core/MmsFile.h"
 #include "smtp/core/SmtpFile.h"
@@ -63,13 +64,13 @@ void ReadCameraContents(Card& card) {
 std::vector<std::string> CardWarnings(const Card& card, int languageIndex) {
     std::vector<std::string> warnings;
     if (card.readOnly) {
-        warnings.emplace_back(PickMessage(text::kReadOnly, languageIndex));
+        warnings.emplace_back(OwnLabel(OwnText::kReadOnly, languageIndex));
     }
     if (!CameraReads(card.format)) {
         const std::string_view name = card.fileSystem.empty()
-                                          ? PickMessage(text::kUnknownFileSystem, languageIndex)
+                                          ? OwnLabel(OwnText::kUnknownFileSystem, languageIndex)
                                           : std::string_view(card.fileSystem);
-        warnings.push_back(Filled(PickMessage(text::kUnreadable, languageIndex), {name}));
+        warnings.push_back(Filled(OwnLabel(OwnText::kUnreadable, languageIndex), {name}));
     }
     return warnings;
 }

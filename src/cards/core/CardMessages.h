@@ -13,30 +13,6 @@ std::string Filled(std::string_view pattern, std::initializer_list<std::string_v
 
 /// The texts about memory cards, in the two languages of the tool's messages.
 namespace text {
-// The card row of a form and the cards command.
-inline constexpr MessagePair kMemoryCard{"存储卡：%1", "Memory card: %1"};
-inline constexpr MessagePair kMemoryCards{"存储卡：", "Memory cards:"};
-inline constexpr MessagePair kCardListName{"存储卡", "Memory card"};
-inline constexpr MessagePair kChooseCard{"选择存储卡", "Choose a card"};
-inline constexpr MessagePair kCardSpace{"%1（%2，可用 %3，共 %4）", "%1 (%2, %3 free of %4)"};
-inline constexpr MessagePair kReadOnly{"只读", "read-only"};
-inline constexpr MessagePair kUnknownFileSystem{"未知文件系统", "unknown file system"};
-inline constexpr MessagePair kUnreadable{"%1：相机只能读取 FAT12/16/32 和 exFAT",
-                                         "%1: the camera reads FAT12/16/32 and exFAT only"};
-
-// The load offer.
-inline constexpr MessagePair kLoadThem{"载入", "Load them"};
-inline constexpr MessagePair kThisCard{"此存储卡", "This card"};
-inline constexpr MessagePair kThisFolder{"此文件夹", "This folder"};
-inline constexpr MessagePair kHoldsSettings{"%1存有 %2 的设置，写于 %3。",
-                                            "%1 holds settings for a %2 written %3."};
-inline constexpr MessagePair kCannotLoad{"%1中的 %2 无法载入：%3。",
-                                         "%1 holds a %2 that cannot be loaded: %3."};
-inline constexpr MessagePair kOtherModel{
-    "%1中的 %2 属于其他型号，或含有 %3 的此表单不会写入的值：%4。",
-    "%1 holds a %2 of another model or with values this form does not write for a %3: %4."};
-inline constexpr MessagePair kLoaded{"已载入 %1 的设置。", "Loaded the settings of %1."};
-
 // A write that replaces a file.
 inline constexpr MessagePair kNoSettingChanged{"没有设置改变", "no setting changed"};
 inline constexpr MessagePair kOneSettingChanged{"1 项设置改变：%1", "1 setting changed: %1"};
@@ -53,10 +29,7 @@ inline constexpr MessagePair kChooseDestination{
     "Choose a memory card in the list, or a folder, first; nothing was written."};
 
 // Ejecting.
-inline constexpr MessagePair kEjectButton{"弹出存储卡", "Eject the card"};
-inline constexpr MessagePair kWriteAnother{"写入另一张存储卡", "Write the same to another card"};
 inline constexpr MessagePair kInsertNext{"请插入下一张存储卡。", "Insert the next card."};
-inline constexpr MessagePair kCancel{"取消", "Cancel"};
 inline constexpr MessagePair kMayBeRemoved{"存储卡 %1 现在可以取出%2。",
                                            "The card %1 may be removed now%2."};
 inline constexpr MessagePair kReaderKeepsIt{"（读卡器不会自行弹出）",
