@@ -425,7 +425,8 @@ bool CSetupFormDlg::writeConfigFile(const std::string& folder, std::string_view 
                 WriteFailureMessage(done.path, done.result, m_state.languageIndex);
             if (!done.card.empty()) {
                 message += '\n';
-                message += cards::Filled(m_state.message(cards::text::kMemoryCard), {done.card});
+                message += cards::Filled(OwnMessage(OwnText::kMemoryCard, m_state.languageIndex),
+                                         {done.card});
             }
             m_platform.ShowMessage(message);
         }
