@@ -87,7 +87,11 @@ void CSetupFormDlg::saveProfile() {
     if (!bytes) {
         return;  // the form has said why
     }
-    const auto choice = m_platform.AskProfileToSave(folder(), m_state.languageIndex);
+    // In the user's documents, never on the card: a profile may hold passwords in clear text,
+    // and a card's file system keeps no permissions.
+    const std::string documents = m_platform.DocumentsFolder();
+    const auto choice = m_platform.AskProfileToSave(documents.empty() ? DefaultFolder() : documents,
+                                                    m_state.languageIndex);
     if (!choice) {
         return;
     }
@@ -105,31 +109,26 @@ void CSetupFormDlg::saveProfile() {
     const std::string json = profiles::ProfileJson(profile) + "\n";
     const bool secret = profiles::HoldsSecrets(profile);
     const std::filesystem::path target = std::filesystem::u8path(choice->path);
+    // Owner-only from its creation when it holds passwords (the temporary file is made so and
+    // a replaced profile loses what others could read before the new one takes its name).
     const WriteResult written = WriteFileAtomically(
         target, std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size()),
         {.ownerOnly = secret});
-    std::error_code ec;
-#ifndef _WIN32
-    if (written.ok && secret) {
-        // A profile replaced keeps its mode: one that now holds passwords becomes owner-only.
-        std::filesystem::permissions(
-            target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
-            std::filesystem::perm_options::replace, ec);
-    }
-#endif
-    if (!written.ok || ec) {
-        const std::string reason = written.ok ? ec.message() : written.error;
+    if (!written.ok) {
         m_platform.ShowMessage(
             std::string(m_state.message({"配置未能保存：", "The profile could not be saved: "})) +
-            PathText(target) + ": " + reason);
+            PathText(target) + ": " + written.error);
         return;
     }
+    const MessagePair where =
+        written.modesIgnored
+            ? MessagePair{"（含密码；此处的文件系统不保存权限，谁可读取由挂载决定）",
+                          " (with passwords; this file system keeps no permissions, so the "
+                          "mount decides who may read it)"}
+            : MessagePair{"（含密码，仅所有者可读）", " (with passwords; only you may read it)"};
     m_platform.ShowMessage(
         std::string(m_state.message({"配置已保存：", "The profile is saved: "})) +
-        PathText(target) +
-        (secret ? std::string(m_state.message(
-                      {"（含密码，仅所有者可读）", " (with passwords; only you may read it)"}))
-                : std::string()));
+        PathText(target) + (secret ? std::string(m_state.message(where)) : std::string()));
 }
 
 void CSetupFormDlg::openProfile() {

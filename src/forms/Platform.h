@@ -73,6 +73,8 @@ public:
     virtual std::optional<std::string> ReadSecret(std::string_view /*key*/) { return std::nullopt; }
     /// Removes what is stored under `key` (nothing there is no failure).
     virtual void ForgetSecret(std::string_view /*key*/) {}
+    /// The user's documents folder, where profiles are saved; empty: the home folder.
+    virtual std::string DocumentsFolder() { return {}; }
     /// Where the user saves a profile, and whether the save dialog's "Include passwords" box
     /// was ticked; no value when cancelled.
     struct ProfileSaveChoice {

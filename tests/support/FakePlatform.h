@@ -106,7 +106,11 @@ public:
     /// Answers of the profile dialogs, in order; an empty queue or nullopt is a cancel.
     std::deque<std::optional<ProfileSaveChoice>> saveAnswers;
     std::deque<std::optional<std::string>> openAnswers;
-    std::optional<ProfileSaveChoice> AskProfileToSave(std::string_view, int) override {
+    std::string documentsFolder = "/home/anna/Documents";  ///< what DocumentsFolder() answers
+    std::vector<std::string> saveStarts;  ///< the folders the save dialog opened at
+    std::string DocumentsFolder() override { return documentsFolder; }
+    std::optional<ProfileSaveChoice> AskProfileToSave(std::string_view start, int) override {
+        saveStarts.emplace_back(start);
         return Next(saveAnswers);
     }
     std::optional<std::string> AskProfileToOpen(std::string_view, int) override {

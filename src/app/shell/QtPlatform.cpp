@@ -54,6 +54,12 @@ std::optional<std::string> QtPlatform::PickFolder(std::string_view startFolder) 
     return QDir::toNativeSeparators(folder).toStdString();
 }
 
+std::string QtPlatform::DocumentsFolder() {
+    return QDir::toNativeSeparators(
+               QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .toStdString();
+}
+
 std::filesystem::path QtPlatform::LastSettingsFolder() {
     // Beside the preferences: the folder of $TOVBRENN_PREFERENCES, else the tool's
     // configuration folder.

@@ -21,6 +21,7 @@ public:
     void ShowFieldMessage(std::string_view text) override;
     std::optional<std::string> PickFolder(std::string_view startFolder) override;
     std::filesystem::path LastSettingsFolder() override;
+    std::string DocumentsFolder() override;
     bool HasSecretStore() override;
     bool StoreSecret(std::string_view key, std::string_view value) override;
     std::optional<std::string> ReadSecret(std::string_view key) override;

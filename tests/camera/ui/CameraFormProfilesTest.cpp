@@ -39,6 +39,8 @@ void CameraFormProfilesTest::saveWritesTheFormsSettingsAsAProfile() {
     const std::string path = (h.dir.path() / "p.json").string();
     h.platform.saveAnswers.push_back(Platform::ProfileSaveChoice{path, false});
     Click(h.form, "saveProfileButton");
+    // The dialog opens in the documents, never on the card the form writes to.
+    QCOMPARE(h.platform.saveStarts, std::vector<std::string>{"/home/anna/Documents"});
     QCOMPARE(h.platform.messages.size(), std::size_t{1});
     QVERIFY(h.platform.messages.front().starts_with("The profile is saved: "));
     const auto profile = nlohmann::json::parse(std::ifstream(path));
