@@ -2,6 +2,7 @@
 
 #include "cli/FileOutput.h"
 #include "cli/SettingInput.h"
+#include "cli/StopSignals.h"
 #include "cli/WriteCommand.h"
 #include "common/FilePath.h"
 #include "common/InputFile.h"
@@ -10,7 +11,7 @@
 #include "common/Text.h"
 #include "profiles/core/Csv.h"
 
-#include <csignal>
+#include <fstream>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -20,24 +21,6 @@ namespace {
 
 constexpr std::size_t kMaxCardsFileSize = 1024 * 1024;
 constexpr std::string_view kDestination = "destination";
-
-extern "C" void OnInterrupt(int) {
-    BatchStopRequested().store(true);
-}
-
-// Ctrl+C asks the batch to stop between cards while it runs; the previous handler after.
-class InterruptGuard {
-public:
-    InterruptGuard() : m_previous(std::signal(SIGINT, OnInterrupt)) {
-        BatchStopRequested().store(false);
-    }
-    ~InterruptGuard() { std::signal(SIGINT, m_previous); }
-    InterruptGuard(const InterruptGuard&) = delete;
-    InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-private:
-    void (*m_previous)(int);
-};
 
 // What the log keeps of a row.
 struct Outcome {
@@ -93,8 +76,7 @@ private:
 }  // namespace
 
 std::atomic<bool>& BatchStopRequested() {
-    static std::atomic<bool> requested{false};
-    return requested;
+    return StopRequested();
 }
 
 int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostream& out,
@@ -150,9 +132,25 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
         }
     }
 
-    const InterruptGuard interrupt;
+    // The log is written as the batch goes, a row per card as it ends, so that a batch that
+    // is stopped or killed leaves the rows of what it did.
+    std::ofstream log;
+    if (options.log) {
+        log.open(logPath, std::ios::binary | std::ios::trunc);
+        log << profiles::CsvLine({"destination", "card", "files", "result", "reason"}) << "\n"
+            << std::flush;
+        if (!log) {
+            err << "--log " << Printable(*options.log) << ": cannot be written; nothing was "
+                << "written\n";
+            return kExitBadInput;
+        }
+    }
+
+    // Ctrl+C, SIGTERM and SIGHUP stop the batch between cards; a closed output does not.
+    const StopSignalGuard stopSignals;
+    BatchStopRequested().store(false);
     Progress progress(err, env.terminal);
-    std::vector<Outcome> outcomes;
+    bool logFailed = false;
     std::set<std::string> written;
     int code = kExitOk;
     for (std::size_t n = 1; n <= total; ++n) {
@@ -166,7 +164,13 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
             out << counter << ": " << Printable(outcome.destination)
                 << (outcome.card.empty() ? "" : " (" + Printable(outcome.card) + ")") << ": "
                 << result << (reason.empty() ? "" : ": " + reason) << "\n";
-            outcomes.push_back(outcome);
+            if (log.is_open()) {
+                log << profiles::CsvLine({outcome.destination, outcome.card, outcome.files,
+                                          outcome.result, outcome.reason})
+                    << "\n"
+                    << std::flush;
+                logFailed = logFailed || !log;
+            }
         };
         if (BatchStopRequested().load()) {
             report("stopped", "Ctrl+C before this card");
@@ -257,7 +261,16 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
         const int result =
             WritePreparedFiles(*files, where, *state, options.common, env, said, failed);
         if (result != kExitOk) {
-            report("failed", OneLine(failed.str()));
+            // Which files of the card were written before the failure, if any.
+            std::string before;
+            std::istringstream lines(said.str());
+            for (std::string line; std::getline(lines, line);) {
+                if (line.size() > 9 && line.ends_with(": written")) {
+                    before += (before.empty() ? "" : " ") + line.substr(0, line.size() - 9);
+                }
+            }
+            report("failed", OneLine(failed.str()) +
+                                 (before.empty() ? "" : "; written before it: " + before));
             code = kExitWriteFailed;
             continue;
         }
@@ -276,20 +289,9 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
     }
     progress.done();
 
-    if (options.log) {
-        std::string log = profiles::CsvLine({"destination", "card", "files", "result", "reason"});
-        log += "\n";
-        for (const Outcome& each : outcomes) {
-            log += profiles::CsvLine(
-                       {each.destination, each.card, each.files, each.result, each.reason}) +
-                   "\n";
-        }
-        const WriteResult saved = WriteFileAtomically(
-            logPath, {reinterpret_cast<const std::uint8_t*>(log.data()), log.size()});
-        if (!saved.ok) {
-            err << "--log " << Printable(*options.log) << ": " << saved.error << "\n";
-            code = kExitWriteFailed;
-        }
+    if (logFailed) {
+        err << "--log " << Printable(*options.log) << ": a row could not be written\n";
+        code = kExitWriteFailed;
     }
     return code;
 }

@@ -5,6 +5,7 @@
 #include "cards/host/CardEject.h"
 #include "cards/host/CardList.h"
 #include "cli/CommandLine.h"
+#include "cli/StopSignals.h"
 
 #include <csignal>
 #include <iostream>
@@ -84,6 +85,9 @@ int main(int argc, char** argv) {
     // reports and cleans up after; the signal would end the run with the temporary left.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    // A stop signal lets a write under way finish (or remove its temporary file) before the
+    // command ends with its own exit code.
+    const tov::cli::StopSignalGuard stopSignals;
     LazyPreferences preferences;
     const std::uint16_t systemLangId = tov::SystemDefaultLanguageId();
     const tov::QtFileTextCodec codec(systemLangId);

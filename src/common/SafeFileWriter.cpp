@@ -5,20 +5,50 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <random>
 #include <string_view>
 
 namespace tov {
 namespace detail {
 
+namespace {
+
+constexpr std::string_view kTemporaryLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kRandomLength = 6;
+
+// An interrupted write's temporary file is this old at least before it is taken for one: a
+// writer at work on the same file holds its own for well under that.
+constexpr auto kLeftoverAge = std::chrono::seconds(60);
+
+// Whether `name` is the name TemporaryPathFor gives a temporary file of `target`.
+bool IsTemporaryName(const std::string& name, const std::string& target) {
+#ifdef _WIN32
+    const std::string prefix = target + ".";
+    const std::string suffix = ".tmp";
+#else
+    const std::string prefix = "." + target + ".";
+    const std::string suffix;
+#endif
+    if (name.size() != prefix.size() + kRandomLength + suffix.size() ||
+        name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return false;
+    }
+    const std::string_view random(name.data() + prefix.size(), kRandomLength);
+    return random.find_first_not_of(kTemporaryLetters) == std::string_view::npos;
+}
+
+}  // namespace
+
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& target) {
-    static constexpr std::string_view kLetters =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static constexpr std::string_view kLetters = kTemporaryLetters;
     // Straight from the system's random source: a name is drawn once a write, and no engine's
     // state is shared between threads.
     std::random_device source;
     std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
-    std::string random(6, ' ');
+    std::string random(kRandomLength, ' ');
     for (char& letter : random) {
         letter = kLetters[pick(source)];
     }
@@ -35,6 +65,25 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& target) {
     name += random;
 #endif
     return target.parent_path() / name;
+}
+
+void RemoveLeftoverTemporaries(const std::filesystem::path& target) {
+    const std::string own = target.filename().string();
+    std::error_code ec;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    std::filesystem::directory_iterator it(target.parent_path(), ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::error_code each;
+        if (!IsTemporaryName(it->path().filename().string(), own) ||
+            it->symlink_status(each).type() != std::filesystem::file_type::regular ||
+            !OwnedByThisUser(it->path())) {
+            continue;
+        }
+        const auto written = std::filesystem::last_write_time(it->path(), each);
+        if (!each && now - written > kLeftoverAge) {
+            std::filesystem::remove(it->path(), each);
+        }
+    }
 }
 
 namespace {
@@ -144,6 +193,9 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target,
         refused.readOnly = true;
         return refused;
     }
+    // What an interrupted write of this file left here (a card pulled, the program killed)
+    // goes first: it may hold passwords.
+    detail::RemoveLeftoverTemporaries(target);
     WriteResult result = detail::ReplaceThroughTemporaryFile(target, bytes, options);
     result.previousKept = result.previousKept && previous;
     return result;

@@ -41,6 +41,12 @@ bool MakeOwnerOnlyFolder(const std::filesystem::path& folder, std::string& error
 /// Why this user cannot create files in the existing folder `folder`; empty when it can.
 std::string FolderNotWritable(const std::filesystem::path& folder);
 
+/// Removes the temporary files an interrupted write of `target` left in its folder: regular
+/// files of this user under the name pattern of TemporaryPathFor, older than a write takes.
+void RemoveLeftoverTemporaries(const std::filesystem::path& target);
+/// Whether this user owns the file (always where files have no owners).
+bool OwnedByThisUser(const std::filesystem::path& path);
+
 /// Whether `target` is a file its owner may not write (mode 0444, the read-only attribute).
 bool IsReadOnlyFile(const std::filesystem::path& target);
 

@@ -334,6 +334,11 @@ std::string CreateExclusive(const std::filesystem::path& path) {
     return {};
 }
 
+bool OwnedByThisUser(const std::filesystem::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && info.st_uid == ::geteuid();
+}
+
 std::string FolderNotWritable(const std::filesystem::path& folder) {
     struct statvfs volume {};
     if (::statvfs(folder.c_str(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0) {

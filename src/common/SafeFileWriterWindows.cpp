@@ -259,6 +259,11 @@ std::string CreateExclusive(const std::filesystem::path& path) {
     return {};
 }
 
+// The user's own folders and cards are what the tool writes to; owners are not compared.
+bool OwnedByThisUser(const std::filesystem::path& /*path*/) {
+    return true;
+}
+
 // Whether the folder's volume is read-only or the folder itself is marked so for writing.
 std::string FolderNotWritable(const std::filesystem::path& folder) {
     std::array<wchar_t, MAX_PATH + 1> root{};

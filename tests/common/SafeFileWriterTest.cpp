@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include <cerrno>
 #include <fstream>
 #include <iterator>
@@ -393,6 +396,45 @@ TEST(SafeFileWriter, FolderNamedInAnyScript) {
     EXPECT_EQ(ReadBytes(folder / "menu.dat"), kNew);
     const auto inside = std::filesystem::directory_iterator(folder);
     EXPECT_EQ(std::distance(begin(inside), end(inside)), 1);
+}
+
+}  // namespace
+}  // namespace tov
+
+namespace tov {
+namespace {
+
+// What an interrupted write left (a card pulled between the temporary file and the rename)
+// goes with the next write of that file: only our own names, only regular files, only ones
+// older than a write takes.
+TEST(SafeFileWriter, NextWriteRemovesWhatAnInterruptedOneLeft) {
+    test::TempDir dir;
+#ifdef _WIN32
+    const std::vector<std::string> ours = {"menu.dat.Ab3xYz.tmp"};
+    const std::vector<std::string> kept = {"menu.dat.Ab3x.tmp", "setup.dat.Ab3xYz.tmp",
+                                           "menu.dat.Ab3x-z.tmp", "menu.dat.fresh1.tmp"};
+#else
+    const std::vector<std::string> ours = {".menu.dat.Ab3xYz", ".menu.dat.000000"};
+    const std::vector<std::string> kept = {".menu.dat.Ab3x", ".setup.dat.Ab3xYz",
+                                           ".menu.dat.Ab3x-z", "menu.dat.Ab3xYz",
+                                           ".menu.dat.fresh1"};
+#endif
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (const std::string& name : ours) {
+        test::WriteBytes(dir.path() / name, {1, 2, 3});
+        std::filesystem::last_write_time(dir.path() / name, old);
+    }
+    for (const std::string& name : kept) {
+        test::WriteBytes(dir.path() / name, {1});
+        if (name.find("fresh") == std::string::npos) {
+            std::filesystem::last_write_time(dir.path() / name, old);
+        }
+    }
+    ASSERT_TRUE(WriteFileAtomically(dir.path() / "menu.dat", std::vector<std::uint8_t>{9}).ok);
+    std::vector<std::string> expected = kept;
+    expected.push_back("menu.dat");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(dir.Entries(), expected);
 }
 
 }  // namespace
