@@ -49,12 +49,13 @@ protected:
 };
 
 // Five folders with their own values and one bad line between them: the five written with
-// their values, the bad line skipped with its reason, all six in the log.
+// their values, the bad line skipped with its reason, all six in the log. The last line
+// leaves its serial empty: it gets the profile's, not the line before's.
 TEST_F(BatchCommandTest, FolderLinesWithTheirOwnValues) {
     std::string csv = "destination,serialChars,phone1\n";
     for (int n = 1; n <= 6; ++n) {
         std::filesystem::create_directory(dir.path() / ("c" + std::to_string(n)));
-        const std::string serial = n == 3 ? "A0!3" : "B00" + std::to_string(n);
+        const std::string serial = n == 3 ? "A0!3" : n == 6 ? "" : "B00" + std::to_string(n);
         csv += (dir.path() / ("c" + std::to_string(n))).string() + "," + serial + ",0770090000" +
                std::to_string(n) + "\n";
     }
@@ -71,9 +72,10 @@ TEST_F(BatchCommandTest, FolderLinesWithTheirOwnValues) {
         }
         const std::vector<std::uint8_t> menu = ReadBytes(folder / "menu.dat");
         ASSERT_EQ(menu.size(), 60U);
-        // "B00n": B is position 11, 0 position 0, n position n.
+        // "B00n": B is position 11, 0 position 0, n position n; the profile's "A000": A is 10.
         EXPECT_EQ(std::vector<std::uint8_t>(menu.begin() + 25, menu.begin() + 29),
-                  (std::vector<std::uint8_t>{11, 0, 0, static_cast<std::uint8_t>(n)}));
+                  n == 6 ? (std::vector<std::uint8_t>{10, 0, 0, 0})
+                         : (std::vector<std::uint8_t>{11, 0, 0, static_cast<std::uint8_t>(n)}));
         const CliRun inspected =
             Run({"inspect", "--model", "9030MG", (folder / "setup.dat").string()});
         EXPECT_NE(inspected.out.find("\"0770090000" + std::to_string(n) + "\""), std::string::npos);

@@ -404,6 +404,27 @@ TEST(SafeFileWriter, FolderNamedInAnyScript) {
 namespace tov {
 namespace {
 
+// The read-back comparison itself: bytes of the same length that differ in one place are other
+// bytes, as are a longer or shorter read.
+TEST(SafeFileWriter, ReadBackComparesEveryByte) {
+    const std::vector<std::uint8_t> written = {0x00, 0x14, 0x01, 0x00, 0x1D, 0x0D, 0x0A};
+    const struct {
+        std::vector<std::uint8_t> read;
+        bool matches;
+    } cases[] = {
+        {written, true},
+        {{0x00, 0x14, 0x01, 0x00, 0x1C, 0x0D, 0x0A}, false},
+        {{0x01, 0x14, 0x01, 0x00, 0x1D, 0x0D, 0x0A}, false},
+        {{0x00, 0x14, 0x01, 0x00, 0x1D, 0x0D, 0x0B}, false},
+        {{0x00, 0x14, 0x01, 0x00, 0x1D, 0x0D}, false},
+        {{0x00, 0x14, 0x01, 0x00, 0x1D, 0x0D, 0x0A, 0x00}, false},
+        {{}, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(detail::ReadBackMatches(c.read, written), c.matches);
+    }
+}
+
 // What an interrupted write left (a card pulled between the temporary file and the rename)
 // goes with the next write of that file: only our own names, only regular files, only ones
 // older than a write takes.

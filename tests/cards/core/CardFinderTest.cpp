@@ -143,9 +143,17 @@ TEST(CardChoice, OnlyOneUsableCardIsPicked) {
     const Card locked = MakeCard("/media/L", VolumeFormat::Fat16, true);
 
     EXPECT_EQ(OnlyUsableCard({}).problem, "no memory card found");
-    EXPECT_EQ(OnlyUsableCard({fat}).card->mountPoint, "/media/A");
+    // Checked before use: a choice that picked nothing fails here rather than crashing.
+    // (The choice points into the list it was given: the lists live as long as the choices.)
+    const std::vector<Card> justFat = {fat};
+    const CardChoice one = OnlyUsableCard(justFat);
+    ASSERT_NE(one.card, nullptr) << one.problem;
+    EXPECT_EQ(one.card->mountPoint, "/media/A");
     // A card the camera cannot read, or that cannot be written, is listed but not picked.
-    EXPECT_EQ(OnlyUsableCard({ntfs, exfat, locked}).card->mountPoint, "/media/B");
+    const std::vector<Card> mixed = {ntfs, exfat, locked};
+    const CardChoice usable = OnlyUsableCard(mixed);
+    ASSERT_NE(usable.card, nullptr) << usable.problem;
+    EXPECT_EQ(usable.card->mountPoint, "/media/B");
     const CardChoice two = OnlyUsableCard({fat, exfat});
     EXPECT_EQ(two.card, nullptr);
     EXPECT_NE(two.problem.find("2 usable memory cards"), std::string::npos) << two.problem;
