@@ -67,8 +67,8 @@ int WriteConfigFileStep(const writes::Destination& destination, std::string_view
                         const std::optional<std::string>& confirmation, const AppState& state,
                         CliEnvironment& env, bool dryRun, std::ostream& out, std::ostream& err,
                         WriteOptions options) {
-    const writes::WriteRequest request{destination, fileName, bytes,
-                                       options,     dryRun,   options.replaceReadOnly};
+    const writes::WriteRequest request{
+        destination, fileName, bytes, options, dryRun, options.replaceReadOnly, state.modelIndex};
     const writes::WriteOutcome done =
         writes::RunWrite(request, WriteContextFor(state, env, fileName));
     if (dryRun && done.failure == writes::WriteFailure::None) {

@@ -108,6 +108,48 @@ constexpr std::array<Row, kOwnTextCount> kRows{{
       "Tiedoston %1 asetukset on ladattu.", "Impostazioni di %1 caricate.",
       "Réglages de %1 chargés.", "A(z) %1 beállításai betöltve.", "Nastavitve iz %1 so naložene.",
       "Nastavení z %1 je načteno.", "%1 の設定を読み込みました。", "%1 nustatymai įkelti."}},
+    {OwnText::kOtherFamily,
+     {"%1存有本工具为 %2（另一系列）写入的设置：此表单无法载入。",
+      "%1 holds settings the tool wrote for a %2, of another family: this form cannot load them.",
+      "%1 enthält Einstellungen, die das Programm für %2 (eine andere Baureihe) geschrieben hat: "
+      "Dieses Formular kann sie nicht laden.",
+      "%1 sisältää asetukset, jotka ohjelma kirjoitti mallille %2 (toinen malliperhe): tämä "
+      "lomake ei voi ladata niitä.",
+      "%1 contiene impostazioni scritte dal programma per %2, di un’altra serie: questo modulo "
+      "non può caricarle.",
+      "%1 contient des réglages écrits par l’outil pour %2, d’une autre gamme : ce formulaire ne "
+      "peut pas les charger.",
+      "%1 olyan beállításokat tartalmaz, amelyeket a program egy másik családba tartozó %2 "
+      "számára írt: ez az űrlap nem töltheti be őket.",
+      "%1 vsebuje nastavitve, ki jih je program zapisal za %2 iz druge družine: ta obrazec jih ne "
+      "more naložiti.",
+      "%1 obsahuje nastavení, která program zapsal pro %2 z jiné řady: tento formulář je nemůže "
+      "načíst.",
+      "%1には、別のシリーズの %2 "
+      "用にこのツールが書き込んだ設定があります。このフォームでは読み込めません。",
+      "%1 saugo nustatymus, kuriuos programa įrašė kitos šeimos modeliui %2: ši forma negali jų "
+      "įkelti."}},
+    {OwnText::kFamilyUnknown,
+     {"该文件未标明所属相机系列；载入时将按 %1 的设置读取。",
+      "The file does not tell which camera family it was written for; it would be read as "
+      "settings for a %1.",
+      "Die Datei sagt nicht, für welche Kamerabaureihe sie geschrieben wurde; sie würde als "
+      "Einstellungen für %1 gelesen.",
+      "Tiedostosta ei selviä, mille kameraperheelle se on kirjoitettu; se luettaisiin mallin %1 "
+      "asetuksina.",
+      "Il file non indica per quale serie di fotocamere è stato scritto; verrebbe letto come "
+      "impostazioni per %1.",
+      "Le fichier n’indique pas pour quelle gamme d’appareils il a été écrit ; il serait lu comme "
+      "des réglages pour %1.",
+      "A fájlból nem derül ki, melyik kameracsaládhoz írták; %1 beállításaiként olvasnánk be.",
+      "Datoteka ne pove, za katero družino kamer je bila zapisana; prebrana bi bila kot "
+      "nastavitve za %1.",
+      "Soubor neuvádí, pro kterou řadu fotoaparátů byl zapsán; byl by načten jako nastavení pro "
+      "%1.",
+      "このファイルからは、どのカメラシリーズ用に書き込まれたか分かりません。%1 "
+      "の設定として読み込まれます。",
+      "Faile nenurodyta, kuriai kamerų šeimai jis įrašytas; jis būtų perskaitytas kaip %1 "
+      "nustatymai."}},
 
     {OwnText::kEjectButton,
      {"弹出存储卡", "Eject the card", "Karte auswerfen", "Irrota kortti", "Espelli la scheda",

@@ -28,6 +28,8 @@ enum class OwnText : std::size_t {
     kCannotLoad,     ///< %1 this card/folder, %2 the file, %3 why
     kOtherModel,     ///< %1 this card/folder, %2 the file, %3 the model, %4 why
     kLoaded,         ///< %1 the file
+    kOtherFamily,    ///< %1 this card/folder, %2 the model the tool wrote the file for
+    kFamilyUnknown,  ///< %1 the form's model
     // After a write to a card.
     kEjectButton,
     kWriteAnother,

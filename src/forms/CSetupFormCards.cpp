@@ -5,6 +5,7 @@
 #include "cards/core/BackupStore.h"
 #include "cards/core/CardMessages.h"
 #include "cards/core/ChangedSettings.h"
+#include "cards/core/WrittenRegister.h"
 #include "common/ConfigFile.h"
 #include "common/FilePath.h"
 #include "common/Models.h"
@@ -210,7 +211,12 @@ void CSetupFormDlg::updateLoadOffer() {
                  m_state.languageIndex);
     const std::string_view model = ModelFor(m_state.modelIndex).name;
     const std::string_view file = m_stored.fileName;
-    if (report.damaged()) {
+    const std::optional<int> writtenFor = writtenModelOf(*bytes);
+    if (!report.damaged() && writtenFor && FamilyOf(*writtenFor) != FamilyOf(m_state.modelIndex)) {
+        m_cardBar->showOffer(cards::Filled(OwnLabel(OwnText::kOtherFamily, m_state.languageIndex),
+                                           {where, ModelFor(*writtenFor).name}),
+                             false);
+    } else if (report.damaged()) {
         m_cardBar->showOffer(cards::Filled(OwnLabel(OwnText::kCannotLoad, m_state.languageIndex),
                                            {where, file, Joined(report.problems)}),
                              false);
@@ -219,10 +225,25 @@ void CSetupFormDlg::updateLoadOffer() {
                                            {where, file, model, Joined(report.notes)}),
                              false);
     } else {
-        m_cardBar->showOffer(cards::Filled(OwnLabel(OwnText::kHoldsSettings, m_state.languageIndex),
-                                           {where, model, WrittenAt(report, path)}),
-                             static_cast<bool>(m_stored.load));
+        // The model the tool wrote it for, where it did; else the file cannot tell its family,
+        // and the offer says how it would be read.
+        std::string offer = cards::Filled(
+            OwnLabel(OwnText::kHoldsSettings, m_state.languageIndex),
+            {where, writtenFor ? ModelFor(*writtenFor).name : model, WrittenAt(report, path)});
+        if (!writtenFor) {
+            offer += ' ';
+            offer +=
+                cards::Filled(OwnLabel(OwnText::kFamilyUnknown, m_state.languageIndex), {model});
+        }
+        m_cardBar->showOffer(offer, static_cast<bool>(m_stored.load));
     }
+}
+
+std::optional<int> CSetupFormDlg::writtenModelOf(std::span<const std::uint8_t> bytes) const {
+    const cards::Card* card = cardAt(folder());
+    const writes::Destination here{folder(), card != nullptr ? std::optional(*card) : std::nullopt};
+    return cards::WrittenRegister(m_platform.BackupsFolder())
+        .ModelOf(writes::BackupCardOf(here), m_stored.fileName, bytes);
 }
 
 void CSetupFormDlg::loadStoredFile() {
@@ -233,7 +254,9 @@ void CSetupFormDlg::loadStoredFile() {
         return;
     }
     const FileReport report = m_stored.decode(*bytes);
-    if (report.damaged() || !report.notes.empty()) {
+    const std::optional<int> writtenFor = writtenModelOf(*bytes);
+    if (report.damaged() || !report.notes.empty() ||
+        (writtenFor && FamilyOf(*writtenFor) != FamilyOf(m_state.modelIndex))) {
         updateLoadOffer();  // it changed since the offer: say why it cannot be loaded
         return;
     }
@@ -258,6 +281,7 @@ writes::WriteOutcome CSetupFormDlg::writeThroughTransaction(const std::string& f
                                                             std::span<const std::uint8_t> bytes,
                                                             WriteOptions options) {
     writes::WriteRequest request{{folder, std::nullopt}, fileName, bytes, options};
+    request.model = m_state.modelIndex;
     // A folder that is a card's root is that card: the write checks it is still there.
     if (const cards::Card* card = cardAt(folder)) {
         request.destination.card = *card;

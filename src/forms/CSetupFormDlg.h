@@ -218,6 +218,9 @@ private:
     void setUpCardRow(QWidget* folderRow);
     void refreshCards(bool opening);
     void updateLoadOffer();
+    /// The model the tool wrote these bytes of the form's file for in the folder; none when
+    /// it did not (the file itself cannot tell).
+    std::optional<int> writtenModelOf(std::span<const std::uint8_t> bytes) const;
     void loadStoredFile();
     /// Fills the form from a file's bytes as loading it from the card does.
     void loadFileBytes(std::span<const std::uint8_t> bytes);

@@ -97,7 +97,7 @@ TEST_F(CardsCommandTest, RewriteKeepsABackupThatRestoreBringsBack) {
     // The same bytes again: nothing to keep.
     CliRun run = Menu({"--set", "videoLength=10"});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_TRUE(backups.Entries().empty());
+    EXPECT_TRUE(cards::BackupStore(backups.path()).List().empty());
 
     // A dry run says what would change and writes nothing.
     run = Menu({"--set", "videoLength=30", "--set", "cameraMode=Video", "--dry-run"});
@@ -106,7 +106,7 @@ TEST_F(CardsCommandTest, RewriteKeepsABackupThatRestoreBringsBack) {
                            ": would be replaced; 2 settings changed: cameraMode, videoLength\n"
                            "nothing was written (--dry-run)\n");
     EXPECT_EQ(CardMenu(), first);
-    EXPECT_TRUE(backups.Entries().empty());
+    EXPECT_TRUE(cards::BackupStore(backups.path()).List().empty());
 
     clock.minute = 5;  // another clock: still not counted as a change
     run = Menu({"--set", "videoLength=30", "--set", "cameraMode=Video"});
@@ -158,8 +158,10 @@ TEST_F(CardsCommandTest, RestoreRefusesWhatTheToolWouldNotWrite) {
         const char* reason;
     };
     const Case cases[] = {
+#ifndef _WIN32  // links need rights on Windows that Wine does not give
         {"link", [](const auto& p) { std::filesystem::create_symlink("/etc/passwd", p); },
          "is no kept backup"},
+#endif
         {"truncated", [&](const auto& p) { test::WriteBytes(p, truncated); }, "no sound menu.dat"},
         {"bad check", [&](const auto& p) { test::WriteBytes(p, badCheck); }, "no sound menu.dat"},
         {"zeros", [](const auto& p) { test::WriteBytes(p, std::vector<std::uint8_t>(1 << 20)); },

@@ -1,6 +1,7 @@
 #include "writes/core/WriteTransaction.h"
 
 #include "cards/core/CardFinder.h"
+#include "cards/core/WrittenRegister.h"
 #include "common/AppState.h"
 #include "common/ConfigFile.h"
 #include "common/FilePath.h"
@@ -221,6 +222,10 @@ WriteOutcome RunWrite(const WriteRequest& request, const WriteContext& context) 
     outcome.ok = true;
     if (outcome.backup) {
         store.Trim(backupCard, request.fileName);
+    }
+    if (request.model > 0) {
+        cards::WrittenRegister(context.backupsFolder)
+            .Note(backupCard, request.fileName, request.bytes, request.model);
     }
     return outcome;
 }

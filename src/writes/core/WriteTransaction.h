@@ -33,6 +33,9 @@ struct WriteRequest {
     bool dryRun = false;   ///< every check, nothing written
     /// Write into a folder right under an automount root that no card is mounted on.
     bool force = false;
+    /// The model the file is written for (1..5), noted with the card's backups so that a form
+    /// of the other family can tell the file is not its own; 0: not noted.
+    int model = 0;
 };
 
 /// What a write needs of its surroundings; each front end fills it from its platform.

@@ -46,6 +46,7 @@ private slots:
     void severalCardsAreAChoice();
     void loadOfferFillsTheFormOnlyWhenTaken();
     void fileOfAnotherFamilyIsExplainedNotLoaded();
+    void fileWrittenForTheOtherFamilyIsNotOffered();
     void defaultKeepsTheReplacedFileAndCountsTheChanges();
     void cardPulledBeforeGenerateIsNamed();
     void theSameGoesToTheNextCards();
@@ -129,8 +130,11 @@ void CameraFormCardsTest::loadOfferFillsTheFormOnlyWhenTaken() {
     const AppState state = StateFor(4, 2);
     CCameraSetup9030Dlg form(state, platform);
     form.show();
+    // A file the tool did not write cannot tell its family: the offer says how it is read.
     QCOMPARE(LabelText(form, "loadOfferLabel"),
-             QString("This card holds settings for a Tov 9030MG written 2026-12-01 12:00."));
+             QString("This card holds settings for a Tov 9030MG written 2026-12-01 12:00. The "
+                     "file does not tell which camera family it was written for; it would be "
+                     "read as settings for a Tov 9030MG."));
     QVERIFY(Child<QPushButton>(form, "loadButton")->isVisible());
     // The opening state stays until the user asks.
     QCOMPARE(form.settings().cameraMode, 0);
@@ -177,6 +181,35 @@ void CameraFormCardsTest::fileOfAnotherFamilyIsExplainedNotLoaded() {
                  qPrintable(LabelText(form, "loadOfferLabel")));
         QVERIFY2(!Child<QPushButton>(form, "loadButton")->isVisible(), c.name);
     }
+}
+
+// A file the tool wrote for the other family reads as sound here but holds other settings:
+// the tool knows which model it wrote it for, and the form of the other family says so.
+void CameraFormCardsTest::fileWrittenForTheOtherFamilyIsNotOffered() {
+    FakePlatform platform;
+    TempDir card;
+    TempDir backups;
+    platform.cards = {CardAt(card, "TOVCARD")};
+    platform.backupsFolder = backups.path();
+    {
+        CCameraSetup9030Dlg written(StateFor(4, 2), platform);
+        written.show();
+        Click(written, "generateButton");
+    }
+    QVERIFY(std::filesystem::exists(card.path() / "menu.dat"));
+    CCameraSetup2740Dlg other(StateFor(5, 2), platform);  // Tov 2760MG
+    other.show();
+    QCOMPARE(LabelText(other, "loadOfferLabel"),
+             QString("This card holds settings the tool wrote for a Tov 9030MG, of another "
+                     "family: this form cannot load them."));
+    QVERIFY(!Child<QPushButton>(other, "loadButton")->isVisible());
+    // The same family's form names the model the file was written for, and loads it.
+    CCameraSetup9030Dlg same(StateFor(2, 2), platform);  // Tov 9030M
+    same.show();
+    QVERIFY2(
+        LabelText(same, "loadOfferLabel").startsWith("This card holds settings for a Tov 9030MG "),
+        qPrintable(LabelText(same, "loadOfferLabel")));
+    QVERIFY(Child<QPushButton>(same, "loadButton")->isVisible());
 }
 
 void CameraFormCardsTest::defaultKeepsTheReplacedFileAndCountsTheChanges() {
