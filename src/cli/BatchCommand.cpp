@@ -128,6 +128,9 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
         return kExitBadInput;
     }
     const std::vector<std::string>& header = rows->front().cells;
+    if (!CheckCardColumns(*profile, header, *state, cardsFile + ": ", err)) {
+        return kExitBadInput;
+    }
     const std::size_t total = rows->size() - 1;
 
     const InterruptGuard interrupt;
@@ -252,10 +255,12 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
     progress.done();
 
     if (options.log) {
-        std::string log = profiles::CsvLine({"destination", "card", "files", "result", "reason"});
+        std::string log =
+            profiles::CsvLogLine({"destination", "card", "files", "result", "reason"});
         log += "\n";
         for (const Outcome& each : outcomes) {
-            log += profiles::CsvLine(
+            // Cells come from the cards file and the card's label: made safe for a spreadsheet.
+            log += profiles::CsvLogLine(
                        {each.destination, each.card, each.files, each.result, each.reason}) +
                    "\n";
         }

@@ -61,8 +61,8 @@ int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& 
     if (!sources) {
         return kExitBadInput;
     }
-    const auto texts =
-        CollectSettings(file->texts, sources->setters, *state, env.codec, err, secretKeys);
+    const auto texts = CollectSettings(file->texts, sources->setters, *state, env.codec, err,
+                                       secretKeys, AsciiOnlyKeys(MmsFieldTable()));
     if (!texts) {
         return kExitBadInput;
     }

@@ -63,8 +63,8 @@ int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream
     if (!sources) {
         return kExitBadInput;
     }
-    const auto texts =
-        CollectSettings(file->texts, sources->setters, *state, env.codec, err, secretKeys);
+    const auto texts = CollectSettings(file->texts, sources->setters, *state, env.codec, err,
+                                       secretKeys, AsciiOnlyKeys(SmtpFieldTable()));
     if (!texts) {
         return kExitBadInput;
     }
