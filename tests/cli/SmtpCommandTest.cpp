@@ -136,6 +136,10 @@ TEST_F(SmtpCommandTest, RefusesWhatTheFormCannotProduce) {
         {"2740MG", {"--set", "port=65536"}, "port: the port must be a number from 1 to 65535\n"},
         {"2740MG", {"--set", "port= 80"}, "port: the port must be a number from 1 to 65535\n"},
         {"9030MG", {"--tv-mode", "1"}, "--tv-mode"},
+        // Refused before the password is asked for.
+        {"9030MG",
+         {"--set", "senderPassword=-", "--set", "senderPassword=x"},
+         "--set: \"senderPassword\" is given twice: by --set number 5 and number 6\n"},
     };
     for (const Refusal& refusal : refused) {
         const CliRun run = Smtp(refusal.model, refusal.args);
