@@ -123,8 +123,9 @@ TEST_F(HostileInputTest, SettingsFiles) {
     // Brackets inside a text are no nesting.
     const std::string inText =
         Write("in-text.json", R"({"videoLength": 5, "serialChars": "[[[[[[[[[[[[[[[[[[[[\"{{"})");
-    const std::string nul = Write("nul.json", std::string("{\"videoLength\":30}\0{garbage", 29));
-    const std::string nulInText = Write("nul-text.json", std::string("{\"a\":\"x\0\"}", 10));
+    const std::string nul =
+        Write("nul.json", std::string("{\"videoLength\":30}") + '\0' + "{garbage");
+    const std::string nulInText = Write("nul-text.json", std::string("{\"a\":\"x") + '\0' + "\"}");
     const std::string refused =
         Write("refused.json",
               R"({"format": 1, "menu": {}, "refused": {"menu": "bad\u001b]0;x\u0007 \u202e"}})");
