@@ -20,6 +20,7 @@
 #include "mms/core/MmsFields.h"
 #include "mms/core/MmsFile.h"
 #include "mms/core/MmsRules.h"
+#include "profiles/core/Csv.h"
 #include "smtp/core/SmtpFields.h"
 #include "smtp/core/SmtpFile.h"
 #include "smtp/core/SmtpSettings.h"
@@ -31,6 +32,7 @@
 
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace tov::fuzz {
@@ -253,6 +255,45 @@ void SettingsJson(std::span<const std::uint8_t> data) {
         Check(Clean(DecodeMenuFile(Bytes(std::istreambuf_iterator<char>(in), {}), model)),
               "an accepted input wrote a faulty file");
         std::filesystem::remove(card / "menu.dat");
+    }
+}
+
+// A batch's cards file. Its first line's names are refused or each given once; every row
+// written back as a log line is one CSV line again, with as many cells, none that a
+// spreadsheet takes for a formula and no control character.
+void BatchCsv(std::span<const std::uint8_t> data) {
+    const std::string text(data.begin(), data.end());
+    std::string error;
+    const auto rows = profiles::ParseCsv(text, error);
+    if (!rows) {
+        Check(!error.empty() && NoControlCharacters(error), "a refusal without a reason", error);
+        return;
+    }
+    if (!rows->empty() && profiles::ColumnNamesRefusal(rows->front().cells).empty()) {
+        std::set<std::string_view> names;
+        for (const std::string& name : rows->front().cells) {
+            Check(names.insert(TrimSpaces(name)).second, "a column given twice is taken", name);
+        }
+    }
+    int line = 0;
+    for (const profiles::CsvRow& row : *rows) {
+        Check(row.line > line, "rows out of order");
+        line = row.line;
+        const std::string logged = profiles::CsvLogLine(row.cells);
+        Check(logged.find_first_of(std::string("\r\n\0\x1b\x7f", 5)) == std::string::npos,
+              "a log line holds a control character", logged);
+        std::string again;
+        const auto back = profiles::ParseCsv(logged, again);
+        if (logged.empty()) {
+            continue;  // one empty cell: a blank line
+        }
+        Check(back && back->size() == 1 && back->front().cells.size() == row.cells.size(),
+              "a log line does not read back as one row of its cells", logged);
+        for (const std::string& cell : back->front().cells) {
+            Check(cell.empty() ||
+                      std::string_view("=+-@\t\r").find(cell.front()) == std::string_view::npos,
+                  "a log cell starts like a formula", cell);
+        }
     }
 }
 
@@ -527,10 +568,22 @@ const Target kTargets[] = {
     {"fuzz_setting_texts", SettingTexts, SettingTextsSeeds},
     {"fuzz_settings_json", SettingsJson,
      [] {
-         return TextSeeds({R"({"videoLength": 30, "imageSize": "5MP"})",
-                           R"({"cameraMode": "Video", "serialOn": "On", "serialChars": "A9Z0",
+         return TextSeeds(
+             {R"({"videoLength": 30, "imageSize": "5MP"})",
+              R"({"cameraMode": "Video", "serialOn": "On", "serialChars": "A9Z0",
                                "timer1": 1, "intervalValue": 0, "intervalUnit": "Sec"})",
-                           R"({"videoLength": 5, "videoLength": 6})", R"({"a\u001b": [1e3]})"});
+              R"({"videoLength": 5, "videoLength": 6})", R"({"a\u001b": [1e3]})",
+              // Profiles, nested and cut by a NUL.
+              R"({"format": 1, "menu": {"videoLength": 5}, "refused": {"mms": "x"}})",
+              R"({"format": 1, "menu": {"videoLength": [[[[[[[[[[[[[[[[[5]]]]]]]]]]]]]]]]]}})",
+              std::string_view("{\"videoLength\": 30}\0{", 21)});
+     }},
+    {"fuzz_batch_csv", BatchCsv,
+     [] {
+         return TextSeeds({"destination,serialChars,phone1\n/tmp/a,A001,07700900001\ncard,,\n",
+                           "\xEF\xBB\xBF"
+                           "destination,phone1\r\n\"=1+1\",\"a,\"\"b\"\n",
+                           "destination,phone1,phone1\n\"x\ny\",@x\n"});
      }},
     {"fuzz_options", Options,
      [] {

@@ -113,6 +113,9 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
         return kExitBadInput;
     }
     const std::vector<std::string>& header = rows->front().cells;
+    if (!CheckCardColumns(*profile, header, *state, cardsFile + ": ", err)) {
+        return kExitBadInput;
+    }
     const std::size_t total = rows->size() - 1;
     // The log is checked before the first card is written: a batch that cannot keep its log
     // writes nothing.
@@ -137,7 +140,7 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
     std::ofstream log;
     if (options.log) {
         log.open(logPath, std::ios::binary | std::ios::trunc);
-        log << profiles::CsvLine({"destination", "card", "files", "result", "reason"}) << "\n"
+        log << profiles::CsvLogLine({"destination", "card", "files", "result", "reason"}) << "\n"
             << std::flush;
         if (!log) {
             err << "--log " << Printable(*options.log) << ": cannot be written; nothing was "
@@ -165,8 +168,9 @@ int RunBatchCommand(const BatchOptions& options, CliEnvironment& env, std::ostre
                 << (outcome.card.empty() ? "" : " (" + Printable(outcome.card) + ")") << ": "
                 << result << (reason.empty() ? "" : ": " + reason) << "\n";
             if (log.is_open()) {
-                log << profiles::CsvLine({outcome.destination, outcome.card, outcome.files,
-                                          outcome.result, outcome.reason})
+                // Cells come from the cards file and the card's label: safe for a spreadsheet.
+                log << profiles::CsvLogLine({outcome.destination, outcome.card, outcome.files,
+                                             outcome.result, outcome.reason})
                     << "\n"
                     << std::flush;
                 logFailed = logFailed || !log;

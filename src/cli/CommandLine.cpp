@@ -58,6 +58,19 @@ void AddDryRun(CLI::App& command, CommonOptions& options) {
                      "Print what would change in the folder and write nothing");
 }
 
+// A folder name holds no double quote on Windows. One in --out is what cmd makes of
+// --out "E:\": a backslash before the closing quote escapes it, and the rest of the line
+// joins the folder's name. Refused on every platform, so that a script behaves alike.
+std::string QuoteInFolder(std::string& value) {
+    if (value.find('"') == std::string::npos) {
+        return {};
+    }
+    return Quoted(value) +
+           " holds a double quote, which no folder name can: a backslash before a closing "
+           "quote escapes the quote on Windows, so the options after it joined the folder; "
+           "write \"E:\\\\\" or E: instead";
+}
+
 // --out: a folder, or "card" for the only memory card.
 void AddOut(CLI::App& command, std::string& outDir, std::string_view fileName) {
     command
@@ -65,7 +78,8 @@ void AddOut(CLI::App& command, std::string& outDir, std::string_view fileName) {
                     "Folder to write " + std::string(fileName) +
                         " into, or \"card\" for the only memory card (./card for a folder "
                         "of that name)")
-        ->required();
+        ->required()
+        ->check(CLI::Validator(QuoteInFolder, "", "folder"));
 }
 
 void AddCommonOptions(CLI::App& command, CommonOptions& options) {

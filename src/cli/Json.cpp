@@ -2,6 +2,7 @@
 
 #include "common/FilePath.h"
 #include "common/Text.h"
+#include "profiles/json/ProfileJson.h"
 
 #include <nlohmann/json.hpp>
 
@@ -27,6 +28,11 @@ std::pair<std::string, std::string> LineAndColumn(std::string_view text, std::si
 
 std::optional<SettingTexts> ParseSettingsJson(std::string_view text, const std::string& where,
                                               const AppState& state, std::ostream& err) {
+    if (const std::string shape = profiles::JsonShapeRefusal(text, state.languageIndex);
+        !shape.empty()) {
+        err << where << ": " << shape << "\n";
+        return std::nullopt;
+    }
     // Keys of the top-level object, to refuse one that is given twice: a script's second
     // value must not win silently.
     std::set<std::string> seen;

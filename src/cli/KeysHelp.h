@@ -67,6 +67,18 @@ std::vector<std::string_view> SecretKeys(FieldTable<S> table) {
     return keys;
 }
 
+/// The keys of a form's texts that reach a network and so are ASCII only, in table order.
+template <class S>
+std::vector<std::string_view> AsciiOnlyKeys(FieldTable<S> table) {
+    std::vector<std::string_view> keys;
+    for (const Field<S>& field : table) {
+        if (field.asciiOnly) {
+            keys.push_back(field.key);
+        }
+    }
+    return keys;
+}
+
 /// The help's sentence on reading passwords: "--set KEY=- reads ... (KEY: a and b)".
 inline std::string SecretKeysHelp(const std::vector<std::string_view>& keys) {
     return ". Passwords (" + JoinedNames(keys) +

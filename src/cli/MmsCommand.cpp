@@ -54,15 +54,17 @@ int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& 
         return kExitBadInput;
     }
     const std::vector<std::string_view> secretKeys = SecretKeys(MmsFieldTable());
-    if (ReadsStandardInputTwice(options.settings, secretKeys, *state, err)) {
+    // Before a password is asked for: a key set twice is refused whatever it holds.
+    if (ReadsStandardInputTwice(options.settings, secretKeys, *state, err) ||
+        RepeatedSetter(options.settings.setters, *state, err)) {
         return kExitBadInput;
     }
     const auto sources = ReadSecretSetters(options.settings, secretKeys, *state, env, err);
     if (!sources) {
         return kExitBadInput;
     }
-    const auto texts =
-        CollectSettings(file->texts, sources->setters, *state, env.codec, err, secretKeys);
+    const auto texts = CollectSettings(file->texts, sources->setters, *state, env.codec, err,
+                                       secretKeys, AsciiOnlyKeys(MmsFieldTable()));
     if (!texts) {
         return kExitBadInput;
     }

@@ -4,6 +4,7 @@
 #include "common/FieldMessages.h"
 #include "common/InputFile.h"
 #include "common/Text.h"
+#include "common/ValueCheck.h"
 #include "profiles/json/ProfileJson.h"
 
 #include <algorithm>
@@ -94,10 +95,11 @@ std::optional<SettingsFile> ReadSettingsFile(const std::optional<std::string>& p
     const std::string where = "--settings " + Printable(*path) + ": ";
     const std::string file(profiles::ProfileFileByMember(member)->fileName);
     if (const auto refused = profile->refused.find(member); refused != profile->refused.end()) {
+        // The reason is the file's own text: shown, never obeyed.
+        const std::string reason = Printable(refused->second);
         err << where
-            << state.message(
-                   {file + " 的设置无法再次写入：" + refused->second,
-                    "the settings of " + file + " cannot be written again: " + refused->second})
+            << state.message({file + " 的设置无法再次写入：" + reason,
+                              "the settings of " + file + " cannot be written again: " + reason})
             << "\n";
         return std::nullopt;
     }
@@ -134,6 +136,35 @@ bool ReadsStandardInputTwice(const SettingSources& sources,
     return false;
 }
 
+bool RepeatedSetter(const std::vector<std::string>& setters, const AppState& state,
+                    std::ostream& err) {
+    // A setter without "=" has no key; it is refused on its own.
+    const auto keyOf = [](std::string_view setter) -> std::optional<std::string_view> {
+        const std::size_t equals = setter.find('=');
+        return equals == std::string_view::npos ? std::nullopt
+                                                : std::optional(setter.substr(0, equals));
+    };
+    for (std::size_t later = 1; later < setters.size(); ++later) {
+        const auto key = keyOf(setters[later]);
+        for (std::size_t first = 0; key && first < later; ++first) {
+            if (keyOf(setters[first]) != key) {
+                continue;
+            }
+            // Positions only: a value may be a password.
+            const std::string one = std::to_string(first + 1);
+            const std::string two = std::to_string(later + 1);
+            err << "--set: "
+                << state.message(
+                       {Quoted(*key) + " 出现了两次：第 " + one + " 个和第 " + two + " 个 --set",
+                        Quoted(*key) + " is given twice: by --set number " + one + " and number " +
+                            two})
+                << "\n";
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<profiles::Profile> ReadProfileFile(const std::string& path, const AppState& state,
                                                  CliEnvironment& env, std::ostream& err) {
     const auto text = ReadSettingsText(path, state, env, err);
@@ -147,7 +178,11 @@ std::optional<SettingTexts> CollectSettings(const SettingTexts& fromFile,
                                             const std::vector<std::string>& setters,
                                             const AppState& state, const FileTextCodec& codec,
                                             std::ostream& err,
-                                            const std::vector<std::string_view>& secretKeys) {
+                                            const std::vector<std::string_view>& secretKeys,
+                                            const std::vector<std::string_view>& asciiOnlyKeys) {
+    if (RepeatedSetter(setters, state, err)) {
+        return std::nullopt;
+    }
     SettingTexts texts = fromFile;
     for (const std::string& setter : setters) {
         const auto equals = setter.find('=');
@@ -165,6 +200,27 @@ std::optional<SettingTexts> CollectSettings(const SettingTexts& fromFile,
     for (auto& [key, value] : texts) {
         if (const auto at = ForbiddenCharacterPosition(value)) {
             err << KeyMessage(key, ForbiddenCharacterMessage(*at, state.languageIndex)) << "\n";
+            return std::nullopt;
+        }
+        // Told before encoding, so that the message shows the text as it was typed and counts
+        // its characters, not the code page's bytes.
+        const auto outside = std::find_if(value.begin(), value.end(), [](char c) {
+            return static_cast<unsigned char>(c) > 0x7F;
+        });
+        if (outside != value.end() &&
+            std::find(asciiOnlyKeys.begin(), asciiOnlyKeys.end(), key) != asciiOnlyKeys.end()) {
+            const std::string quoted = Quoted(value);
+            const std::string at =
+                std::to_string(CharacterCount(std::string_view(value).substr(
+                                   0, static_cast<std::size_t>(outside - value.begin()))) +
+                               1);
+            err << KeyMessage(key, state.message({quoted + " 的第 " + at + " 个字符不是 ASCII；" +
+                                                      AsciiOnlyMessage(kChinese),
+                                                  quoted +
+                                                      " has a character outside ASCII at "
+                                                      "character " +
+                                                      at + "; " + AsciiOnlyMessage(kEnglish)}))
+                << "\n";
             return std::nullopt;
         }
         FileTextCodec::Encoded encoded = codec.Encode(value);

@@ -48,15 +48,21 @@ bool ReadsStandardInputTwice(const SettingSources& sources,
 std::optional<profiles::Profile> ReadProfileFile(const std::string& path, const AppState& state,
                                                  CliEnvironment& env, std::ostream& err);
 
+/// Whether two of `setters` (KEY=VALUE) set the same KEY: the refusal, naming both by their
+/// positions among the setters (from 1) and never a value, goes to `err`.
+bool RepeatedSetter(const std::vector<std::string>& setters, const AppState& state,
+                    std::ostream& err);
+
 /// The settings texts of a file command, encoded into the file's code page: those of the
 /// settings file, then each --set over them. A refusal goes to `err` and there is no value: a
-/// setter without "=", a value with a control or invisible formatting character or a
-/// character the code page lacks (named by its position; the character too, unless the key
-/// is one of `secretKeys`).
-std::optional<SettingTexts> CollectSettings(const SettingTexts& fromFile,
-                                            const std::vector<std::string>& setters,
-                                            const AppState& state, const FileTextCodec& codec,
-                                            std::ostream& err,
-                                            const std::vector<std::string_view>& secretKeys = {});
+/// setter without "=", a key set twice, a value with a control or invisible formatting
+/// character, a character outside ASCII in one of `asciiOnlyKeys` or a character the code page
+/// lacks (named by its position in characters from 1; the character too, unless the key is one
+/// of `secretKeys`).
+std::optional<SettingTexts>
+CollectSettings(const SettingTexts& fromFile, const std::vector<std::string>& setters,
+                const AppState& state, const FileTextCodec& codec, std::ostream& err,
+                const std::vector<std::string_view>& secretKeys = {},
+                const std::vector<std::string_view>& asciiOnlyKeys = {});
 
 }  // namespace tov::cli

@@ -56,15 +56,17 @@ int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream
     }
 
     const std::vector<std::string_view> secretKeys = SecretKeys(SmtpFieldTable());
-    if (ReadsStandardInputTwice(options.settings, secretKeys, *state, err)) {
+    // Before a password is asked for: a key set twice is refused whatever it holds.
+    if (ReadsStandardInputTwice(options.settings, secretKeys, *state, err) ||
+        RepeatedSetter(options.settings.setters, *state, err)) {
         return kExitBadInput;
     }
     const auto sources = ReadSecretSetters(options.settings, secretKeys, *state, env, err);
     if (!sources) {
         return kExitBadInput;
     }
-    const auto texts =
-        CollectSettings(file->texts, sources->setters, *state, env.codec, err, secretKeys);
+    const auto texts = CollectSettings(file->texts, sources->setters, *state, env.codec, err,
+                                       secretKeys, AsciiOnlyKeys(SmtpFieldTable()));
     if (!texts) {
         return kExitBadInput;
     }

@@ -4,6 +4,7 @@
 #include "cli/SettingInput.h"
 #include "common/Models.h"
 #include "common/Text.h"
+#include "profiles/core/Csv.h"
 
 #include <sstream>
 
@@ -44,6 +45,30 @@ bool ApplySetters(profiles::Profile& profile, const std::vector<std::string>& se
     return true;
 }
 
+bool CheckCardColumns(const profiles::Profile& profile, const std::vector<std::string>& header,
+                      const AppState& state, const std::string& where, std::ostream& err) {
+    if (const std::string refusal = profiles::ColumnNamesRefusal(header); !refusal.empty()) {
+        err << where << refusal << "\n";
+        return false;
+    }
+    // A column no file takes would be read over on every row whose cell is empty, and refused
+    // only on the first row that fills it, after the cards before it were written.
+    profiles::Profile trial = profile;
+    for (std::size_t c = 1; c < header.size(); ++c) {
+        const std::string key(TrimSpaces(header[c]));
+        if (!profiles::SetOverProfile(trial, key, "", FamilyOf(state.modelIndex))) {
+            err << where
+                << state.message({"第 " + std::to_string(c + 1) + " 列 " + Quoted(key) +
+                                      " 不是配置文件中任何文件的设置",
+                                  "column " + std::to_string(c + 1) + " " + Quoted(key) +
+                                      " is a setting of no file the profile holds"})
+                << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 std::optional<std::vector<PreparedFile>>
 PrepareProfileFiles(const profiles::Profile& profile, const AppState& state,
                     const std::optional<std::string>& clock, CliEnvironment& env,
@@ -64,7 +89,8 @@ PrepareProfileFiles(const profiles::Profile& profile, const AppState& state,
         // Each file is checked, so that every refusal is told at once.
         std::ostringstream why;
         const auto texts = CollectSettings(given->second, {}, state, env.codec, why,
-                                           profiles::SecretKeysOf(kind.member));
+                                           profiles::SecretKeysOf(kind.member),
+                                           profiles::AsciiOnlyKeysOf(kind.member));
         std::optional<PreparedFile> prepared;
         if (texts) {
             prepared = kind.member == "menu"  ? PrepareMenuFile(*texts, state, clock, env, why)
@@ -124,7 +150,18 @@ int RunWriteCommand(const ProfileWriteOptions& options, CliEnvironment& env, std
     if (!state) {
         return kExitBadInput;
     }
-    if (!ApplySetters(*profile, options.setters, *state, "--set: ", err)) {
+    // Standard input held the profile: a "-" password cannot come from it too.
+    std::vector<std::string> secretNames;
+    for (const profiles::ProfileFileKind& kind : profiles::kProfileFiles) {
+        for (const std::string_view key : profiles::SecretKeysOf(kind.member)) {
+            secretNames.emplace_back(key);
+            secretNames.push_back(std::string(kind.member) + "." + std::string(key));
+        }
+    }
+    if (ReadsStandardInputTwice({options.settings, options.setters},
+                                {secretNames.begin(), secretNames.end()}, *state, err) ||
+        RepeatedSetter(options.setters, *state, err) ||
+        !ApplySetters(*profile, options.setters, *state, "--set: ", err)) {
         return kExitBadInput;
     }
     const auto files = PrepareProfileFiles(*profile, *state, options.clock, env, err);

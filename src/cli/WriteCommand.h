@@ -26,6 +26,12 @@ struct ProfileWriteOptions {
 bool ApplySetters(profiles::Profile& profile, const std::vector<std::string>& setters,
                   const AppState& state, const std::string& where, std::ostream& err);
 
+/// Whether the first line of a batch's cards file names its columns as they must be: each
+/// once, and after "destination" only settings of a file the profile holds, whether or not a
+/// row gives them a value. The refusal goes to `err`, led by `where`.
+bool CheckCardColumns(const profiles::Profile& profile, const std::vector<std::string>& header,
+                      const AppState& state, const std::string& where, std::ostream& err);
+
 /// Checks every file of the profile for the state, as each file command would: the files
 /// ready to write, or nothing, with each refusal on `err` led by its file's name.
 std::optional<std::vector<PreparedFile>>

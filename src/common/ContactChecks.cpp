@@ -1,5 +1,7 @@
 #include "common/ContactChecks.h"
 
+#include "common/Text.h"
+
 #include <algorithm>
 
 namespace tov {
@@ -29,6 +31,18 @@ std::array<std::string_view, kSmsRemoteOff + 1> SmsRemoteEntries(std::string_vie
     std::copy(kHours.begin(), kHours.end(), entries.begin());
     entries[kSmsRemoteOff] = offWord;
     return entries;
+}
+
+std::optional<MessagePair> PortNumberProblem(std::string_view port) {
+    constexpr std::size_t kMostDigits = 5;
+    constexpr int kHighestPort = 65535;
+    const std::optional<int> value =
+        AllDigits(port) && port.size() <= kMostDigits ? ParseInt(port) : std::nullopt;
+    if (value && *value >= 1 && *value <= kHighestPort) {
+        return std::nullopt;
+    }
+    return MessagePair{"端口必须是 1 到 65535 之间的数字",
+                       "the port must be a number from 1 to 65535"};
 }
 
 }  // namespace tov

@@ -13,6 +13,11 @@ namespace tov {
 /// the first that fails ("Email Error(@)", "Email Error(.)"), or nothing.
 std::optional<MessagePair> EmailAddressProblem(std::string_view address);
 
+/// The check of a typed port that the MMS and e-mail forms share: the text is kept as typed,
+/// but a camera can only use 1 to 5 digits with a value from 1 to 65535. The message, or
+/// nothing when it is such a number.
+std::optional<MessagePair> PortNumberProblem(std::string_view port);
+
 /// The SMS Remote Control list of the MMS and e-mail forms: "0" to "24" hours, then the
 /// language's off word at position 25.
 inline constexpr int kSmsRemoteOff = 25;

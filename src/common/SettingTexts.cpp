@@ -83,7 +83,7 @@ std::string TextLengthMessage(std::string_view key, std::size_t bytes, int limit
 std::string AsciiTextMessage(std::string_view key, std::string_view text, std::size_t at,
                              const SettingContext& context) {
     const std::string quoted = Quoted(text);
-    const std::string position = std::to_string(at);
+    const std::string position = std::to_string(at + 1);  // counted from 1, as characters are
     return KeyMessage(
         key, Pick(context,
                   quoted + " 的第 " + position + " 个字节不是 ASCII；" + AsciiOnlyMessage(kChinese),

@@ -41,7 +41,8 @@ std::string CharsMessage(std::string_view key, std::string_view text,
                          const SettingContext& context);
 std::string TextLengthMessage(std::string_view key, std::size_t bytes, int limit,
                               const SettingContext& context);
-/// A text with a byte outside ASCII, at `at`, in a field that reaches a network.
+/// A text with a byte outside ASCII, at `at` (from 0; told from 1), in a field that reaches a
+/// network.
 std::string AsciiTextMessage(std::string_view key, std::string_view text, std::size_t at,
                              const SettingContext& context);
 /// "key: message": a form's message for the command line (the key made Printable).

@@ -104,6 +104,13 @@ TEST_F(BatchCommandTest, BadListsAreRefusedBeforeAnyWrite) {
     } cases[] = {
         {"folder,phone1\nx,1\n", "the first line names the columns"},
         {"destination,phone1\n\"x,1\n", "line 2: a quote is not closed"},
+        // Columns are known and given once, whether or not a line fills them.
+        {"destination,senderPassword,senderPassword\nx,a,b\n",
+         "column 3 \"senderPassword\" repeats column 2"},
+        {"destination,phone1, phone1\nx,1,\n", "column 3 \"phone1\" repeats column 2"},
+        {"destination,phone1,nokey\nx,1,\n",
+         "column 3 \"nokey\" is a setting of no file the profile holds"},
+        {"destination,,phone1\nx,,1\n", "column 2 has no name"},
     };
     for (const auto& c : cases) {
         const CliRun run =
@@ -111,12 +118,44 @@ TEST_F(BatchCommandTest, BadListsAreRefusedBeforeAnyWrite) {
         EXPECT_EQ(run.code, kExitBadInput);
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
     }
-    const CliRun unknown = Run({"batch", "--settings", Profile(), "--cards",
-                                Put("cards.csv", "destination,nokey\n" + dir.str() + ",1\n")});
-    EXPECT_NE(unknown.out.find("skipped: \"nokey\" is a setting of no file the profile holds"),
-              std::string::npos)
-        << unknown.out;
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "menu.dat"));
+}
+
+// A cards file saved by a spreadsheet (a byte-order mark) is read; what the log repeats of the
+// file and of a card's label cannot act as a formula or drive a terminal.
+TEST_F(BatchCommandTest, LogCellsAreSafeToOpen) {
+    TempDir labelled;
+    env.listCards = [&] {
+        cards::Card c;
+        c.mountPoint = labelled.str();
+        c.label = "=1+1";
+        c.device = "/dev/sdz1";
+        c.format = cards::VolumeFormat::Fat32;
+        c.fileSystem = "FAT32";
+        c.totalBytes = 64ULL << 20;
+        return std::vector<cards::Card>{c};
+    };
+    env.ejectCard = [](const cards::Card&) {
+        return EjectResult{false, "-busy"};
+    };
+    const std::string csv = "\xEF\xBB\xBF"
+                            "destination,serialChars\n"
+                            "card,C001\n"
+                            "@x,A0!3\n"
+                            "\"\x1b[2J\x07\",A0!3\n";
+    const std::string log = (dir.path() / "log.csv").string();
+    const CliRun run = Run({"batch", "--settings", Profile(), "--cards", Put("cards.csv", csv),
+                            "--log", log, "--clock", "2026-01-01 00:00:00"});
+    EXPECT_EQ(run.code, kExitBadInput) << run.err;
+    EXPECT_EQ(ReadBytes(labelled.path() / "menu.dat").at(28), 1);
+    const std::string skipped =
+        "skipped,\"menu.dat: serialChars: \"\"A0!3\"\" must be four characters of 0-9 and A-Z "
+        "(e.g. A9Z0); nothing was written\"\n";
+    EXPECT_EQ(Read(log), "destination,card,files,result,reason\n"
+                         "card,'=1+1,menu.dat setup.dat,written,'-busy\n"
+                         "'@x,,," +
+                             skipped + "\\x1B[2J\\x07,,," + skipped);
+    EXPECT_EQ(run.out.find_first_of("\x1b\x07"), std::string::npos) << run.out;
 }
 
 // `card` lines wait for the next card, write it, eject it and refuse a card written already;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 
 // Hostile input in two tables: option values, and preference files in every condition. Input
 // files that are no regular file or fail to read are the fault matrix's (fault-matrix.sh).
@@ -105,6 +106,84 @@ TEST_F(HostileInputTest, OptionValues) {
                                ": The card holds different bytes than were written; try another "
                                "card or reader\nThe previous file was left unchanged.\n");
     EXPECT_EQ(test::ReadBytes(menuFile), std::vector<std::uint8_t>({'o', 'l', 'd'}));
+}
+
+// Settings files that would crash, cut short or drive the terminal: refused with a message,
+// nothing written, nothing raw on the terminal.
+TEST_F(HostileInputTest, SettingsFiles) {
+    const auto nested = [](int levels, const std::string& inner) {
+        return std::string(static_cast<std::size_t>(levels), '[') + inner +
+               std::string(static_cast<std::size_t>(levels), ']');
+    };
+    const std::string deep = Write("deep.json", nested(20000, ""));
+    const std::string deepProfile =
+        Write("deep-profile.json",
+              R"({"format": 1, "menu": {"videoLength": )" + nested(20000, "5") + "}}");
+    const std::string seventeen = Write("seventeen.json", "{\"a\":" + nested(16, "") + "}");
+    // Brackets inside a text are no nesting.
+    const std::string inText =
+        Write("in-text.json", R"({"videoLength": 5, "serialChars": "[[[[[[[[[[[[[[[[[[[[\"{{"})");
+    const std::string nul =
+        Write("nul.json", std::string("{\"videoLength\":30}") + '\0' + "{garbage");
+    const std::string nulInText = Write("nul-text.json", std::string("{\"a\":\"x") + '\0' + "\"}");
+    const std::string refused =
+        Write("refused.json",
+              R"({"format": 1, "menu": {}, "refused": {"menu": "bad\u001b]0;x\u0007 \u202e"}})");
+    const std::string refusedKey =
+        Write("refused-key.json",
+              R"({"format": 1, "menu": {}, "refused": {"m\u001b[2Jenu": "bad\u001b[31m"}})");
+    const std::string out = "--out";
+    const struct {
+        std::vector<std::string> args;
+        std::string says;
+    } cases[] = {
+        {{"write", "--settings", deep, out, card},
+         "--settings " + deep +
+             ": nested deeper than 16 levels at line 1, column 17; a profile "
+             "is 3 levels deep\n"},
+        {{"menu", "--settings", deepProfile, out, card},
+         "nested deeper than 16 levels at line 1, column 53"},
+        {{"menu", "--settings", seventeen, out, card},
+         "nested deeper than 16 levels at line 1, column 21"},
+        {{"menu", "--settings", inText, out, card},
+         "serialChars: \"[[[[[[[[[[[[[[[[[[[[\"{{\" must be four"},
+        {{"menu", "--settings", nul, out, card},
+         "--settings " + nul + ": not valid JSON: a NUL byte at line 1, column 19\n"},
+        {{"menu", "--settings", nulInText, out, card}, "a NUL byte at line 1, column 8\n"},
+        {{"menu", "--settings", refused, out, card},
+         "the settings of menu.dat cannot be written again: bad\\x1B]0;x\\x07 "
+         "\\xE2\\x80\\xAE\n"},
+        {{"write", "--settings", refused, out, card},
+         "the settings of menu.dat cannot be written again: bad\\x1B]0;x\\x07 "
+         "\\xE2\\x80\\xAE\n"},
+        {{"write", "--settings", refusedKey, out, card},
+         "the settings of \"m\\x1B[2Jenu\" cannot be written again: bad\\x1B[31m\n"},
+        // What cmd hands over for --out "E:\" --model 4.
+        {{"menu", out, "E:\" --model 4"},
+         "--out: \"E:\" --model 4\" holds a double quote, which no folder name can: a backslash "
+         "before a closing quote escapes the quote on Windows, so the options after it joined "
+         "the folder; write \"E:\\\\\" or E: instead\n"},
+    };
+    MemoryPreferenceBackend memory;
+    for (const auto& c : cases) {
+        const CliRun run = Run(c.args, memory);
+        SCOPED_TRACE(c.says + "\n" + run.err);
+        EXPECT_EQ(run.code, kExitBadInput);
+        EXPECT_NE(run.err.find(c.says), std::string::npos);
+        EXPECT_EQ(run.err.find_first_of(std::string("\x1b\x07\0", 3)), std::string::npos);
+        EXPECT_EQ(run.err.find("\u202E"), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(menuFile));
+    }
+
+    // Standard input holds the profile: a password cannot come from it too.
+    std::istringstream profile(R"({"format": 1, "mms": {"mode": "Manual"}})");
+    CliEnvironment env{memory, 0x0409, [] { return LocalDateTime{2014, 5, 7, 13, 4, 9}; }, codec};
+    env.standardInput = &profile;
+    const CliRun both = test::RunCli(
+        {"write", "--settings", "-", out, card, "--model", "2", "--set", "mms.mmsPassword=-"}, env);
+    EXPECT_EQ(both.code, kExitBadInput);
+    EXPECT_EQ(both.err, "--set mms.mmsPassword=-: --settings - reads the settings from standard "
+                        "input already; give the password in the settings instead\n");
 }
 
 // What prefs says of the file and what menu makes of it; a file that can be read is read.

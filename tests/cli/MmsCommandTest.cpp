@@ -68,20 +68,28 @@ TEST_F(MmsCommandTest, RefusesWhatTheFormCannotProduceAndWritesNothing) {
         {{"--set", "phone1=12345", "--set", "mode=Manual", "--set", "url=u", "--set", "apn=a",
           "--set", "gateway=gw", "--set", "port=80"},
          "gateway: GateWay Error(.)\n"},
-        {{"--set", "email=中@example.cn"},
-         "email: character 1 \"中\" cannot be written in the file's code page (windows-1252)\n"},
         // A password's character is named by its place only.
         {{"--set", "mode=Manual", "--set", "mmsPassword=pw中x"},
          "mmsPassword: character 3 cannot be written in the file's code page (windows-1252)\n"},
         {{"--set", "mode=Manual", "--set", password},
          "mmsPassword: is 32 bytes long; at most 30 bytes fit\n"},
         // Addresses and access data reach the network in ASCII, whatever the code page holds.
+        // Quoted as typed, counted in characters from 1, before the code page is applied.
         {{"--set", "phone1=12345", "--set", "email=hans.müller@web.de"},
-         "email: \"hans.m\\xFCller@web.de\" has a character outside ASCII at byte 6; only ASCII "
+         "email: \"hans.müller@web.de\" has a character outside ASCII at character 7; only ASCII "
+         "characters: this text goes to the operator's network or the mail server\n"},
+        {{"--set", "email=中@example.cn"},
+         "email: \"中@example.cn\" has a character outside ASCII at character 1; only ASCII "
          "characters: this text goes to the operator's network or the mail server\n"},
         {{"--set", "mode=Manual", "--set", "gateway=10.0.0.1\xC2\xA0"},
-         "gateway: \"10.0.0.1\\xA0\" has a character outside ASCII at byte 8; only ASCII "
-         "characters: this text goes to the operator's network or the mail server\n"},
+         "gateway: \"10.0.0.1\xC2\xA0\" has a character outside ASCII at character 9; only "
+         "ASCII characters: this text goes to the operator's network or the mail server\n"},
+        // A port is kept as typed, but only as a number a camera can use.
+        {{"--set", "phone1=12345", "--set", "mode=Manual", "--set", "url=u", "--set", "apn=a",
+          "--set", "gateway=g.w", "--set", "port=80a80"},
+         "port: the port must be a number from 1 to 65535\n"},
+        {{"--set", "phone1=12345", "--set", "port=80", "--set", "email=a@b.c", "--set", "port=81"},
+         "--set: \"port\" is given twice: by --set number 2 and number 4\n"},
         // Catalogue rows without real data: Namibia's placeholders, Australia's "Mic1".
         {{"--set", "phone1=12345", "--set", "country=Namibia"},
          "operator: this operator's preset holds no working MMS data; choose MMS Mode Manual and "
@@ -102,6 +110,12 @@ TEST_F(MmsCommandTest, RefusesWhatTheFormCannotProduceAndWritesNothing) {
     const CliRun chinese =
         Mms({"--language", "Chinese", "--model", "1", "--set", "phone1=1234"}, 0x0804);
     EXPECT_EQ(chinese.err, "phone1: 手机号码错误(01)\n");
+    // On a Chinese system the text is still quoted as typed, not in the code page's bytes.
+    const CliRun account = Mms(
+        {"--language", "Chinese", "--model", "1", "--set", "mode=Manual", "--set", "account=帐号"},
+        0x0804);
+    EXPECT_EQ(account.err, "account: \"帐号\" 的第 1 个字符不是 ASCII；只能使用 ASCII "
+                           "字符：此文本发送给运营商网络或邮件服务器\n");
 }
 
 // Choices are matched without their surrounding spaces and without case ("Domestic " on the

@@ -41,7 +41,21 @@ const std::vector<std::string> kSmtp = {"--model", "4",
                                         "--set",   "recipientEmail=me@example.org"};
 const std::vector<std::string> kSmtpManual = {"--set", "mode=Manual", "--set", "apn=internet"};
 
+// `a` then `b`, where a --set of `b` takes the place of `a`'s for the same key: the command
+// line refuses a key set twice.
 std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<std::string>& b) {
+    const auto keyOf = [](const std::string& setter) {
+        return setter.substr(0, setter.find('='));
+    };
+    for (std::size_t i = 0; i + 1 < b.size(); ++i) {
+        for (std::size_t j = 0; b[i] == "--set" && j + 1 < a.size(); ++j) {
+            if (a[j] == "--set" && keyOf(a[j + 1]) == keyOf(b[i + 1])) {
+                a.erase(a.begin() + static_cast<std::ptrdiff_t>(j),
+                        a.begin() + static_cast<std::ptrdiff_t>(j + 2));
+                break;
+            }
+        }
+    }
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }

@@ -134,6 +134,9 @@ std::optional<MmsProblem> MmsChecks(const MmsSettings& s) {
     if (s.gateway.find('.') == std::string::npos) {
         return MmsProblem{"gateway", kGatewayDot};
     }
+    if (const auto problem = PortNumberProblem(s.port)) {
+        return MmsProblem{"port", *problem};
+    }
     return std::nullopt;
 }
 

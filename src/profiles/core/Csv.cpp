@@ -1,6 +1,15 @@
 #include "profiles/core/Csv.h"
 
+#include "common/Text.h"
+
+#include <algorithm>
+
 namespace tov::profiles {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
 
 std::optional<std::vector<CsvRow>> ParseCsv(std::string_view text, std::string& error) {
     std::vector<CsvRow> rows;
@@ -23,7 +32,8 @@ std::optional<std::vector<CsvRow>> ParseCsv(std::string_view text, std::string& 
         row = CsvRow{line, {}};
         any = false;
     };
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+         i < text.size(); ++i) {
         const char c = text[i];
         if (quoted) {
             if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
@@ -82,6 +92,36 @@ std::string CsvLine(const std::vector<std::string>& cells) {
         line += '"';
     }
     return line;
+}
+
+std::string SafeLogCell(std::string_view cell) {
+    const bool formula =
+        !cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos;
+    return (formula ? "'" : "") + Printable(cell);
+}
+
+std::string CsvLogLine(const std::vector<std::string>& cells) {
+    std::vector<std::string> safe(cells.size());
+    std::transform(cells.begin(), cells.end(), safe.begin(), SafeLogCell);
+    return CsvLine(safe);
+}
+
+std::string ColumnNamesRefusal(const std::vector<std::string>& names) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string column = "column " + std::to_string(i + 1);
+        const std::string_view name = TrimSpaces(names[i]);
+        if (name.empty()) {
+            return column + " has no name";
+        }
+        const auto earlier =
+            std::find_if(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(i),
+                         [&](const std::string& other) { return TrimSpaces(other) == name; });
+        if (earlier != names.begin() + static_cast<std::ptrdiff_t>(i)) {
+            return column + " " + Quoted(name) + " repeats column " +
+                   std::to_string(earlier - names.begin() + 1);
+        }
+    }
+    return {};
 }
 
 }  // namespace tov::profiles

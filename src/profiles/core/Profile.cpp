@@ -12,14 +12,19 @@ namespace tov::profiles {
 namespace {
 
 template <class S>
-std::vector<std::string_view> Secrets(FieldTable<S> table) {
+std::vector<std::string_view> KeysWhere(FieldTable<S> table, bool Field<S>::*flag) {
     std::vector<std::string_view> keys;
     for (const Field<S>& field : table) {
-        if (field.secret) {
+        if (field.*flag) {
             keys.push_back(field.key);
         }
     }
     return keys;
+}
+
+template <class S>
+std::vector<std::string_view> Secrets(FieldTable<S> table) {
+    return KeysWhere(table, &Field<S>::secret);
 }
 
 template <class S>
@@ -93,6 +98,19 @@ std::vector<std::string_view> SecretKeysOf(std::string_view member) {
     return {};
 }
 
+std::vector<std::string_view> AsciiOnlyKeysOf(std::string_view member) {
+    if (member == "menu") {
+        return KeysWhere(CameraFieldTable(), &Field<CameraMenuSettings>::asciiOnly);
+    }
+    if (member == "mms") {
+        return KeysWhere(MmsFieldTable(), &Field<MmsSettings>::asciiOnly);
+    }
+    if (member == "smtp") {
+        return KeysWhere(SmtpFieldTable(), &Field<SmtpSettings>::asciiOnly);
+    }
+    return {};
+}
+
 bool HoldsSecrets(const Profile& profile) {
     return std::any_of(profile.files.begin(), profile.files.end(), [](const auto& file) {
         const std::vector<std::string_view> secrets = SecretKeysOf(file.first);
@@ -126,9 +144,11 @@ std::string ProfileRefusal(const Profile& profile, int modelIndex, int languageI
         return std::string(PickMessage({chinese, english}, languageIndex));
     };
     if (!profile.refused.empty()) {
-        const auto& [member, reason] = *profile.refused.begin();
+        const auto& [member, given] = *profile.refused.begin();
         const ProfileFileKind* kind = ProfileFileByMember(member);
-        const std::string file(kind != nullptr ? kind->fileName : member);
+        // Both come from the profile's text: shown, never obeyed.
+        const std::string file = kind != nullptr ? std::string(kind->fileName) : Quoted(member);
+        const std::string reason = Printable(given);
         return say(file + " 的设置无法再次写入：" + reason,
                    "the settings of " + file + " cannot be written again: " + reason);
     }

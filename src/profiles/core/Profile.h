@@ -45,6 +45,8 @@ struct Profile {
 
 /// The password keys of a member's file, from its field table.
 std::vector<std::string_view> SecretKeysOf(std::string_view member);
+/// The keys of a member's file whose texts reach a network and so are ASCII only.
+std::vector<std::string_view> AsciiOnlyKeysOf(std::string_view member);
 /// Whether the profile holds a password.
 bool HoldsSecrets(const Profile& profile);
 /// Leaves out every password.

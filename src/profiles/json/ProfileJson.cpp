@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace tov::profiles {
 namespace {
@@ -15,13 +16,18 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // The line and column (from 1) of the byte after `consumed` bytes of `text`.
-std::string Place(std::string_view text, std::size_t consumed, int languageIndex) {
+std::pair<std::string, std::string> LineAndColumn(std::string_view text, std::size_t consumed) {
     const std::string_view before =
         text.substr(0, std::min(consumed > 0 ? consumed - 1 : 0, text.size()));
     const std::size_t lineStart = before.rfind('\n');
     const auto line = std::to_string(std::count(before.begin(), before.end(), '\n') + 1);
     const auto column = std::to_string(
         before.size() - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1);
+    return {line, column};
+}
+
+std::string Place(std::string_view text, std::size_t consumed, int languageIndex) {
+    const auto [line, column] = LineAndColumn(text, consumed);
     return std::string(PickMessage({"第 " + line + " 行第 " + column + " 列不是有效的 JSON",
                                     "not valid JSON at line " + line + ", column " + column},
                                    languageIndex));
@@ -46,6 +52,44 @@ Json ParseNoting(std::string_view text, std::string& duplicate) {
 }
 
 }  // namespace
+
+std::string JsonShapeRefusal(std::string_view text, int languageIndex) {
+    int depth = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\0') {
+            const auto [line, column] = LineAndColumn(text, i + 1);
+            return std::string(PickMessage(
+                {"第 " + line + " 行第 " + column + " 列有一个 NUL 字节，不是有效的 JSON",
+                 "not valid JSON: a NUL byte at line " + line + ", column " + column},
+                languageIndex));
+        }
+        if (inString) {
+            inString = escaped || c != '"';
+            escaped = !escaped && c == '\\';
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxJsonDepth) {
+                const auto [line, column] = LineAndColumn(text, i + 1);
+                const std::string most = std::to_string(kMaxJsonDepth);
+                return std::string(
+                    PickMessage({"第 " + line + " 行第 " + column + " 列嵌套超过 " + most +
+                                     " 层；配置文件只有 3 层",
+                                 "nested deeper than " + most + " levels at line " + line +
+                                     ", column " + column + "; a profile is 3 levels deep"},
+                                languageIndex));
+            }
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return {};
+}
 
 std::string ProfileJson(const Profile& profile) {
     Json json = Json::object();
@@ -91,6 +135,9 @@ const Json& ProfilePart(const Json& json) {
 }  // namespace
 
 bool LooksLikeProfile(std::string_view text) {
+    if (!JsonShapeRefusal(text, kEnglish).empty()) {
+        return false;
+    }
     try {
         const Json json = Json::parse(text);
         return ProfilePart(json).is_object() && ProfilePart(json).contains("format");
@@ -105,6 +152,10 @@ std::optional<Profile> ParseProfileJson(std::string_view text, const std::string
         error = where + ": " + std::string(PickMessage({chinese, english}, languageIndex));
         return std::nullopt;
     };
+    if (const std::string shape = JsonShapeRefusal(text, languageIndex); !shape.empty()) {
+        error = where + ": " + shape;
+        return std::nullopt;
+    }
     std::string duplicate;
     Json whole;
     try {
@@ -116,7 +167,7 @@ std::optional<Profile> ParseProfileJson(std::string_view text, const std::string
     } catch (const nlohmann::json::exception&) {
         return refuse("不是有效的 JSON（数字超出范围）", "not valid JSON (a number out of range)");
     }
-    const Json json = ProfilePart(whole);
+    const Json& json = ProfilePart(whole);
     if (!json.is_object() || !json.contains("format")) {
         return refuse("不是配置文件（需要 \"format\": 1 的 JSON 对象）",
                       "no profile (a JSON object with \"format\": 1)");

@@ -47,31 +47,52 @@ std::optional<SmtpCheckFailure> ValidateSmtpSettings(const SmtpSettings& s, Fami
     struct Check {
         std::string_view key;
         std::optional<MessagePair> problem;
+        const std::string* required = nullptr;  // the text a value must be given for
     };
     // A catalogue row without real data would write a file the camera cannot use.
     const bool placeholder =
         s.mode == kSmtpAuto && !GprsPresetPlaceholder(s.countryIndex, s.operatorIndex).empty();
     const std::vector<Check> checks = {
         {"operator", placeholder ? std::optional(kPlaceholderPreset) : std::nullopt},
-        {"apn", s.mode == kSmtpManual && s.apn.size() < kTextMinimum ? std::optional(kApnMissing)
-                                                                     : std::nullopt},
+        {"apn",
+         s.mode == kSmtpManual && s.apn.size() < kTextMinimum ? std::optional(kApnMissing)
+                                                              : std::nullopt,
+         &s.apn},
         {"smtpServer",
-         s.smtpServer.size() < kTextMinimum ? std::optional(kServerMissing) : std::nullopt},
-        {"port", s.port.size() < kTextMinimum ? std::optional(kPortMissing) : std::nullopt},
+         s.smtpServer.size() < kTextMinimum ? std::optional(kServerMissing) : std::nullopt,
+         &s.smtpServer},
+        {"port", s.port.size() < kTextMinimum ? std::optional(kPortMissing) : std::nullopt,
+         &s.port},
+        {"port", PortNumberProblem(s.port)},
         {"senderEmail", AddressProblem(s.senderEmail)},
-        {"senderPassword", s.senderPassword.size() < kTextMinimum
-                               ? std::optional(kSenderPasswordMissing)
-                               : std::nullopt},
+        {"senderPassword",
+         s.senderPassword.size() < kTextMinimum ? std::optional(kSenderPasswordMissing)
+                                                : std::nullopt,
+         &s.senderPassword},
         {"recipientEmail", AddressProblem(s.recipientEmail)},
         {"phoneNumber", (refusesAlways && shortPhone) || (remoteOn && phone < kPhoneMinimum)
                             ? std::optional(kPhoneWrong)
                             : std::nullopt},
     };
     for (const Check& check : checks) {
-        if (check.problem) {
-            return SmtpCheckFailure{check.key,
-                                    std::string(PickMessage(*check.problem, languageIndex))};
+        if (!check.problem) {
+            continue;
         }
+        SmtpCheckFailure failure{
+            check.key, std::string(PickMessage(*check.problem, languageIndex)), {}};
+        // The Chinese messages ask for the value already; the English ones only name it.
+        const std::string english(check.problem->english);
+        const std::string most = std::to_string(kTextMinimum);
+        failure.keyedMessage =
+            check.required == nullptr ? failure.message
+            : check.required->empty()
+                ? std::string(PickMessage({check.problem->chinese, english + " is required"},
+                                          languageIndex))
+                : std::string(PickMessage(
+                      {std::string(check.problem->chinese) + "（至少 " + most + " 个字符）",
+                       english + " is required: at least " + most + " characters"},
+                      languageIndex));
+        return failure;
     }
     return std::nullopt;
 }

@@ -14,6 +14,9 @@ namespace tov {
 struct SmtpCheckFailure {
     std::string_view key;
     std::string message;
+    /// The message where the field is named by its key (the command line, a profile): the
+    /// form's own message only names the field a value is missing from; this one says so.
+    std::string keyedMessage;
 };
 
 /// The checks Generate runs before it writes smtp.dat, in the form's order: the APN (Manual

@@ -58,7 +58,7 @@ SmtpSettingsResult ApplySmtpSettings(int modelIndex, const SettingTexts& texts, 
     }
     result.settings = WithGprsPreset(result.settings);
     if (const auto failure = ValidateSmtpSettings(result.settings, family, languageIndex)) {
-        result.error = KeyMessage(failure->key, failure->message);
+        result.error = KeyMessage(failure->key, failure->keyedMessage);
     }
     return result;
 }

@@ -18,6 +18,13 @@ struct Case {
     const char* chinese;  // the same message when the forms run in Chinese
 };
 
+// Manual mode with access data that pass, and `port`.
+std::function<void(MmsSettings&)> ManualPort(const char* port) {
+    return [port](MmsSettings& s) {
+        s.mode = kMmsManual, s.url = "u", s.apn = "a", s.gateway = "g.w", s.port = port;
+    };
+}
+
 // Starts from a Phone No that every check accepts, in Auto mode with MMS sending.
 const Case kCases[] = {
     {"no recipient", [](MmsSettings& s) { s.phone1.clear(); }, false, "phone1",
@@ -71,6 +78,13 @@ const Case kCases[] = {
      },
      false, "gateway", "GateWay Error(.)", "彩信网关错误(.)"},
     {"auto without port", [](MmsSettings& s) { s.port.clear(); }, false, "", "", ""},
+    {"manual port with a letter", ManualPort("80a80"), false, "port",
+     "the port must be a number from 1 to 65535", "端口必须是 1 到 65535 之间的数字"},
+    {"manual port 65536", ManualPort("65536"), false, "port",
+     "the port must be a number from 1 to 65535", "端口必须是 1 到 65535 之间的数字"},
+    {"manual port of six digits", ManualPort("008080"), false, "port",
+     "the port must be a number from 1 to 65535", "端口必须是 1 到 65535 之间的数字"},
+    {"manual port 65535", ManualPort("65535"), false, "", "", ""},
     {"manual with SMS skips the access data", [](MmsSettings& s) { s.mode = kMmsManual; }, true, "",
      "", ""},
     {"remote control without phone 1",
