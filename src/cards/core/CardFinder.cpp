@@ -28,6 +28,19 @@ const MountEntry* ParentOf(const MountEntry& mount, const std::vector<MountEntry
     return parent == mounts.end() ? nullptr : &*parent;
 }
 
+// Whether a mount made later covers `mount`: one at the same place, or at a folder above it.
+// What it held is out of sight there, and its size and files are those of the other.
+bool HiddenByLaterMount(std::size_t index, const std::vector<MountEntry>& mounts) {
+    const std::string& place = mounts[index].mountPoint;
+    for (std::size_t later = index + 1; later < mounts.size(); ++later) {
+        const std::string& over = mounts[later].mountPoint;
+        if (over == place || place.starts_with(over == "/" ? over : over + "/")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 BlockFacts ReadBlockFacts(const std::filesystem::path& sysRoot, std::string_view name) {
@@ -71,12 +84,16 @@ std::vector<MountEntry> CardMounts(const std::vector<MountEntry>& mounts,
     }
     std::vector<MountEntry> cards;
     std::set<std::string> seen;
-    for (const MountEntry& mount : mounts) {
-        if (!IsBlockSource(mount) || mount.mountPoint == "/" || seen.count(mount.source) != 0) {
+    for (std::size_t index = 0; index < mounts.size(); ++index) {
+        const MountEntry& mount = mounts[index];
+        if (!IsBlockSource(mount) || mount.mountPoint == "/" || seen.count(mount.source) != 0 ||
+            HiddenByLaterMount(index, mounts)) {
             continue;
         }
         const BlockFacts facts = ReadBlockFacts(sysRoot, DeviceName(mount.source));
-        if (!systemDisk.empty() && facts.disk == systemDisk) {
+        // A source that names no block device the system has (a memory file system mounted
+        // with "/dev/sdz1" as its name) is no card: unmounting it would lose what it holds.
+        if (facts.disk.empty() || (!systemDisk.empty() && facts.disk == systemDisk)) {
             continue;
         }
         const MountEntry* parent = ParentOf(mount, mounts);

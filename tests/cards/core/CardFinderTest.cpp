@@ -111,6 +111,30 @@ TEST(CardFinder, FindsCardsButNotTheSystemDisk) {
 #endif
 }
 
+// Mounts that look like cards but are not: a memory file system named after a device that
+// does not exist, and a card covered by a later mount at its place or above it.
+TEST(CardFinder, NeitherFalseDevicesNorHiddenMounts) {
+#ifdef _WIN32
+    GTEST_SKIP() << "sysfs is Linux's; folder links need rights on Windows";
+#else
+    FakeSys sys;
+    sys.AddDisk("pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda", "0", {"sda1"});
+    sys.AddDisk("pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/block/sdb", "1", {"sdb1", "sdb2"});
+    sys.AddDisk("pci0000:00/0000:00:14.0/usb2/2-2/host7/block/sdc", "1", {"sdc1"});
+    constexpr std::string_view kMounts = "21 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                                         "30 21 0:40 / /media/FAKE rw - tmpfs /dev/sdz1 rw\n"
+                                         "31 21 8:17 / /media/anna/UNDER rw - vfat /dev/sdb1 rw\n"
+                                         "32 21 0:41 / /media/anna rw - tmpfs tmpfs rw\n"
+                                         "33 21 8:18 / /media/SAME rw - vfat /dev/sdb2 rw\n"
+                                         "34 21 8:33 / /media/SAME rw - exfat /dev/sdc1 rw\n";
+    std::vector<std::string> found;
+    for (const MountEntry& mount : CardMounts(ParseMountInfo(kMounts), sys.root(), "anna")) {
+        found.push_back(mount.source + " " + mount.mountPoint);
+    }
+    EXPECT_EQ(found, std::vector<std::string>{"/dev/sdc1 /media/SAME"});
+#endif
+}
+
 TEST(CardFinder, AutomountPlaces) {
     struct Case {
         std::string_view mountPoint;
