@@ -99,6 +99,9 @@ void AddSettingSources(CLI::App& command, SettingSources& sources, CLI::Option*&
     setters = command.add_option(
         "--set", sources.setters,
         "KEY=VALUE, repeatable, over --settings; a choice is its index or its English text");
+    command.add_flag("--update", sources.update,
+                     "Start from the settings of the file at --out (without it the settings "
+                     "start from the form's initial values)");
 }
 
 CLI::App& AddPrefsCommand(CLI::App& app, PrefsOptions& options) {

@@ -1,11 +1,16 @@
 #include "cli/FileOutput.h"
 
 #include "cards/core/ChangedSettings.h"
+#include "cards/core/WrittenRegister.h"
 #include "cli/CliOptions.h"
 #include "cli/InspectCommand.h"
+#include "common/ConfigFile.h"
 #include "common/FieldMessages.h"
 #include "common/FilePath.h"
+#include "common/InputFile.h"
+#include "common/Models.h"
 #include "common/Text.h"
+#include "profiles/core/FileSettings.h"
 
 #include <cstdlib>
 
@@ -119,6 +124,50 @@ int WriteConfigFileStep(const std::string& outDir, std::string_view fileName,
     }
     return WriteConfigFileStep(*destination, fileName, bytes, confirmation, state, env, dryRun, out,
                                err, options);
+}
+
+std::optional<SettingTexts> StartingSettings(bool update, const SettingTexts& fromFile,
+                                             std::string_view member, std::string_view fileName,
+                                             const std::string& outDir, const AppState& state,
+                                             CliEnvironment& env, std::ostream& err) {
+    if (!update) {
+        return fromFile;
+    }
+    const std::optional<writes::Destination> destination = ResolveOutFolder(outDir, env, err);
+    if (!destination) {
+        return std::nullopt;
+    }
+    const std::string path = PathText(ConfigFilePath(destination->folder, fileName));
+    const InputFile input = ReadInputFile(path, 64 * 1024, false);
+    if (!input.error.empty() || input.truncated) {
+        err << "--update: " << Printable(path) << ": "
+            << (input.truncated ? std::string("larger than a configuration file")
+                                : Printable(input.error))
+            << "; there is no file of the tool's to start from\n";
+        return std::nullopt;
+    }
+    // The file does not say its family; the tool noted which model it wrote it for.
+    const std::optional<int> writtenFor =
+        cards::WrittenRegister(env.backupsFolder)
+            .ModelOf(writes::BackupCardOf(*destination), fileName, input.bytes);
+    if (writtenFor && FamilyOf(*writtenFor) != FamilyOf(state.modelIndex)) {
+        err << "--update: " << Printable(path) << " was written for a "
+            << ModelDisplayName(*writtenFor) << ", whose settings a "
+            << ModelDisplayName(state.modelIndex) << " reads differently; give --model "
+            << ShortModelName(ModelFor(*writtenFor)) << "\n";
+        return std::nullopt;
+    }
+    const profiles::FileSettings held = profiles::SettingsOfFile(
+        member, input.bytes, {.modelIndex = state.modelIndex, .withSecrets = true}, env.codec);
+    if (!held.refusal.empty()) {
+        err << "--update: " << Printable(path) << ": " << Printable(held.refusal) << "\n";
+        return std::nullopt;
+    }
+    SettingTexts texts = held.texts;
+    for (const auto& [key, value] : fromFile) {
+        texts[key] = value;
+    }
+    return texts;
 }
 
 std::filesystem::path UserFilePath(const std::string& given) {

@@ -3,6 +3,7 @@
 #include "cli/CliOptions.h"
 #include "common/AppState.h"
 #include "common/SafeFileWriter.h"
+#include "common/SettingTexts.h"
 #include "writes/core/WriteTransaction.h"
 
 #include <cstdint>
@@ -46,6 +47,15 @@ int WriteConfigFileStep(const std::string& outDir, std::string_view fileName,
                         const std::optional<std::string>& confirmation, const AppState& state,
                         CliEnvironment& env, bool dryRun, std::ostream& out, std::ostream& err,
                         WriteOptions options = {});
+
+/// The settings a file command starts from: with `update`, those the destination's file holds
+/// (read as `inspect` reads it, passwords included) under the settings file's own; without
+/// it, the settings file's alone. A destination whose file is missing, damaged or of another
+/// model is refused with the reason on `err` (exit 2).
+std::optional<SettingTexts> StartingSettings(bool update, const SettingTexts& fromFile,
+                                             std::string_view member, std::string_view fileName,
+                                             const std::string& outDir, const AppState& state,
+                                             CliEnvironment& env, std::ostream& err);
 
 /// A path the user gave for a file of their own (a profile, a log): a bare name is a file in
 /// the current folder.

@@ -82,8 +82,13 @@ int RunMenuCommand(const MenuOptions& options, CliEnvironment& env, std::ostream
         const MenuRecord record = FactoryMenuRecord();
         prepared.bytes.assign(record.begin(), record.end());
     } else {
+        const auto start = StartingSettings(options.settings.update, file->texts, "menu",
+                                            kMenuFileName, options.outDir, *state, env, err);
+        if (!start) {
+            return kExitBadInput;
+        }
         const auto texts =
-            CollectSettings(file->texts, options.settings.setters, *state, env.codec, err);
+            CollectSettings(*start, options.settings.setters, *state, env.codec, err);
         if (!texts) {
             return kExitBadInput;
         }

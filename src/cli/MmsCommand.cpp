@@ -63,8 +63,13 @@ int RunMmsCommand(const MmsOptions& options, CliEnvironment& env, std::ostream& 
     if (!sources) {
         return kExitBadInput;
     }
-    const auto texts = CollectSettings(file->texts, sources->setters, *state, env.codec, err,
-                                       secretKeys, AsciiOnlyKeys(MmsFieldTable()));
+    const auto start = StartingSettings(options.settings.update, file->texts, "mms", kMmsFileName,
+                                        options.outDir, *state, env, err);
+    if (!start) {
+        return kExitBadInput;
+    }
+    const auto texts = CollectSettings(*start, sources->setters, *state, env.codec, err, secretKeys,
+                                       AsciiOnlyKeys(MmsFieldTable()));
     if (!texts) {
         return kExitBadInput;
     }

@@ -17,6 +17,7 @@ namespace tov::cli {
 struct SettingSources {
     std::optional<std::string> settingsFile;  ///< given, even if empty
     std::vector<std::string> setters;
+    bool update = false;  ///< start from the settings the destination's file holds
 };
 
 /// The word `--settings` takes for standard input.

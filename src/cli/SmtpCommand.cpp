@@ -65,8 +65,13 @@ int RunSmtpCommand(const SmtpOptions& options, CliEnvironment& env, std::ostream
     if (!sources) {
         return kExitBadInput;
     }
-    const auto texts = CollectSettings(file->texts, sources->setters, *state, env.codec, err,
-                                       secretKeys, AsciiOnlyKeys(SmtpFieldTable()));
+    const auto start = StartingSettings(options.settings.update, file->texts, "smtp", kSmtpFileName,
+                                        options.outDir, *state, env, err);
+    if (!start) {
+        return kExitBadInput;
+    }
+    const auto texts = CollectSettings(*start, sources->setters, *state, env.codec, err, secretKeys,
+                                       AsciiOnlyKeys(SmtpFieldTable()));
     if (!texts) {
         return kExitBadInput;
     }

@@ -355,5 +355,64 @@ TEST_F(ProfileCommandTest, OutputsReplaceOnlyRegularFiles) {
     EXPECT_EQ(dry.out.find("would be written"), std::string::npos) << dry.out;
 }
 
+// --update starts from the busy card's own settings: only the --set key changes, for both
+// families, byte for byte as a write that gives every setting by hand; a file of the other
+// family or none at all is refused.
+TEST_F(ProfileCommandTest, UpdateChangesOnlyTheKeysGiven) {
+    const struct {
+        const char* command;
+        const char* model;
+        const std::vector<std::pair<std::string, std::string>>* busy;
+        std::pair<std::string, std::string> change;
+        const char* file;
+    } cases[] = {
+        {"menu", "9030MG", &kBusyMenu, {"videoLength", "30"}, "menu.dat"},
+        {"mms", "9030MG", &kBusyMmsManual, {"phone2", "+4915199999"}, "setup.dat"},
+        {"mms", "2740M", &kBusyMmsAuto, {"pictureLimit", "12"}, "setup.dat"},
+        {"smtp", "2760MG", &kBusySmtpManual, {"port", "587"}, "smtp.dat"},
+    };
+    const std::vector<std::string> clock = {"--clock", "2026-12-01 12:00:00"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " " + c.model);
+        std::vector<std::string> options = {"--model", c.model};
+        if (std::string(c.command) == "menu") {
+            options.insert(options.end(), clock.begin(), clock.end());
+        }
+        Write(c.command, options, *c.busy);
+        std::vector<std::pair<std::string, std::string>> all = *c.busy;
+        for (auto& [key, value] : all) {
+            value = key == c.change.first ? c.change.second : value;
+        }
+        TempDir expected;
+        std::vector<std::string> byHand = {c.command, "--out", expected.str()};
+        byHand.insert(byHand.end(), options.begin(), options.end());
+        for (const auto& [key, value] : all) {
+            byHand.insert(byHand.end(), {"--set", key + "=" + value});
+        }
+        ASSERT_EQ(Run(byHand).code, kExitOk);
+
+        std::vector<std::string> update = {c.command,  "--out",
+                                           card.str(), "--update",
+                                           "--set",    c.change.first + "=" + c.change.second};
+        update.insert(update.end(), options.begin(), options.end());
+        const CliRun run = Run(update);
+        ASSERT_EQ(run.code, kExitOk) << run.err;
+        EXPECT_NE(run.out.find("1 setting changed: " + c.change.first), std::string::npos)
+            << run.out;
+        EXPECT_EQ(ReadBytes(card.path() / c.file), ReadBytes(expected.path() / c.file));
+    }
+    env.backupsFolder = other.path() / "backups";
+    Write("menu", {"--model", "9030MG"}, {{"videoLength", "20"}});
+    const CliRun family =
+        Run({"menu", "--out", card.str(), "--model", "2740M", "--update", "--set", "timeStamp=1"});
+    EXPECT_EQ(family.code, kExitBadInput);
+    EXPECT_NE(family.err.find("was written for a Tov 9030MG"), std::string::npos) << family.err;
+    std::filesystem::remove(card.path() / "smtp.dat");
+    const CliRun none =
+        Run({"smtp", "--out", card.str(), "--model", "9030MG", "--update", "--set", "port=25"});
+    EXPECT_EQ(none.code, kExitBadInput);
+    EXPECT_NE(none.err.find("there is no file of the tool's to start from"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tov::cli
