@@ -273,6 +273,7 @@ void CSetupFormDlg::loadFileBytes(std::span<const std::uint8_t> bytes) {
     *m_folder = kept;
     showSelections();
     applyLocks();
+    fileLoaded();
     writeForm();
 }
 

@@ -460,6 +460,8 @@ void CSetupFormDlg::listChanged(FieldKey /*key*/, int /*index*/) {}
 
 void CSetupFormDlg::fieldEdited(FieldKey /*key*/) {}
 
+void CSetupFormDlg::fileLoaded() {}
+
 bool CSetupFormDlg::fieldRead(FieldKey /*key*/) {
     return true;
 }

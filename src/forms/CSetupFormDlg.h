@@ -198,6 +198,9 @@ protected:
     /// A form's own rule on a field that was just read and passed its limit; false stops the
     /// read at that field (the rule shows its message).
     virtual bool fieldRead(FieldKey key);
+    /// A file, a profile or the last settings were loaded into the form and the base's locks
+    /// applied: a form's own rules of what takes typing follow.
+    virtual void fileLoaded();
 
     void showEvent(QShowEvent* event) override;
 

@@ -52,18 +52,20 @@ std::optional<std::string> ModeRefusal(const ModelInfo& model, const SettingText
 
 // The form empties both Phone or Email fields whenever Phone No or Email is edited to fewer
 // bytes than unlock them, and the second whenever the first is.
-std::optional<std::string> LockRefusal(const MmsSettings& s, int languageIndex) {
+std::optional<std::string> LockRefusal(const MmsSettings& s, const ModelInfo& model,
+                                       int languageIndex) {
     const std::string least = std::to_string(kUnlockingLength);
-    if (!s.phone2.empty() && s.phone1.size() < kUnlockingLength &&
-        s.email.size() < kUnlockingLength) {
+    const MmsEditable editable = MmsEditability(s, model);
+    if (!s.phone2.empty() && !editable.phone2Reachable) {
         return KeyMessage(
             MmsKey("phone2").name(),
             PickMessage({"表格中此项保持锁定，除非手机号码或 Email 至少有 " + least + " 个字符",
-                         "the form keeps it locked unless Phone No or Email holds " + least +
-                             " or more characters"},
+                         "the form keeps it locked unless Phone No, or an Email with \"@\", "
+                         "holds " +
+                             least + " or more characters"},
                         languageIndex));
     }
-    if (!s.phone3.empty() && s.phone2.size() < kUnlockingLength) {
+    if (!s.phone3.empty() && !editable.phone3Reachable) {
         return KeyMessage(
             MmsKey("phone3").name(),
             PickMessage(
@@ -101,6 +103,20 @@ bool LoadMmsPreset(MmsSettings& settings, int country, int op) {
     return true;
 }
 
+MmsEditable MmsEditability(const MmsSettings& s, const ModelInfo& model) {
+    const bool sms = MmsSmsChosen(model, s.mmsSend);
+    MmsEditable editable;
+    editable.phone2Reachable =
+        s.phone1.size() >= kUnlockingLength ||
+        (s.email.size() >= kUnlockingLength && s.email.find('@') != std::string::npos);
+    editable.phone3Reachable = editable.phone2Reachable && s.phone2.size() >= kUnlockingLength;
+    editable.access = s.mode == kMmsManual && !sms;
+    editable.email = !sms;
+    editable.phone2 = !sms && editable.phone2Reachable;
+    editable.phone3 = !sms && editable.phone3Reachable;
+    return editable;
+}
+
 MmsSettingsResult ApplyMmsSettings(int modelIndex, const SettingTexts& texts, int languageIndex) {
     const ModelInfo& model = ModelFor(modelIndex);
     MmsSettingsResult result{OpeningMmsSettings(modelIndex), std::nullopt};
@@ -131,7 +147,7 @@ MmsSettingsResult ApplyMmsSettings(int modelIndex, const SettingTexts& texts, in
             KeyMessage(MmsKey("phone1").name(), Phone1TooLongMessage(limit, languageIndex));
     }
     if (!result.error) {
-        result.error = LockRefusal(s, languageIndex);
+        result.error = LockRefusal(s, model, languageIndex);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Models.h"
 #include "common/SettingTexts.h"
 #include "mms/core/MmsSettings.h"
 
@@ -20,6 +21,21 @@ bool LoadMmsPreset(MmsSettings& settings, int country, int op);
 /// A Phone or Email field is unlocked by a Phone No or an Email of at least this many bytes,
 /// and the second by a first of at least this many.
 inline constexpr std::size_t kUnlockingLength = 5;
+
+/// Which of the MMS form's texts take typing for some settings; Phone No always does. SMS
+/// keeps the access texts, Email and both Phone or Email fields read-only (their texts stay);
+/// Auto keeps the access texts read-only (they come from the operator's preset). The first
+/// Phone or Email field is reachable once Phone No, or an Email with "@", holds
+/// kUnlockingLength bytes; the second once the first does.
+struct MmsEditable {
+    bool access = false;
+    bool email = false;
+    bool phone2 = false;
+    bool phone3 = false;
+    bool phone2Reachable = false;  ///< unlocked by Phone No or Email, whatever SMS locks
+    bool phone3Reachable = false;
+};
+MmsEditable MmsEditability(const MmsSettings& settings, const ModelInfo& model);
 
 /// The result of applying setting texts: the settings, or the first refusal as a message that
 /// starts with the key.

@@ -360,20 +360,22 @@ void CMmsSetupDlg::onPhone2Edited() {
 void CMmsSetupDlg::loadSetupFile(std::span<const std::uint8_t> bytes) {
     m_settings = ReadMmsSettings(ReadRecordFile(bytes).plain, m_model.family);
     // The lists and what takes typing as they would stand had the user chosen and typed these.
-    fillList(MmsKey("country"), choices(kMmsCountryList), m_settings.countryIndex);
-    fillList(MmsKey("operator"), choices(kMmsOperatorList), m_settings.operatorIndex);
+    // Manual mode lists only "Other" in Country and Operator, whatever positions the file holds.
+    const bool manual = m_settings.mode == kMmsManual;
+    fillList(MmsKey("country"), choices(kMmsCountryList), manual ? 0 : m_settings.countryIndex);
+    fillList(MmsKey("operator"), choices(kMmsOperatorList), manual ? 0 : m_settings.operatorIndex);
     fillList(MmsKey("bearer"), choices(kMmsBearerList), m_settings.bearer);
     nameApnField();
-    const bool sms = smsChosen();
-    const bool reachable = m_settings.phone1.size() >= kUnlockingLength ||
-                           (m_settings.email.size() >= kUnlockingLength &&
-                            m_settings.email.find('@') != std::string::npos);
-    setEditable(kAccess, m_settings.mode == kMmsManual && !sms);
+}
+
+void CMmsSetupDlg::fileLoaded() {
+    // What takes typing follows the loaded settings as one rule, after the base's own locks.
+    const MmsEditable editable = MmsEditability(m_settings, m_model);
+    setEditable(kAccess, editable.access);
     setEditable(MmsKey("phone1"), true);
-    setEditable(MmsKey("email"), !sms);
-    setEditable(MmsKey("phone2"), !sms && reachable);
-    setEditable(MmsKey("phone3"),
-                !sms && reachable && m_settings.phone2.size() >= kUnlockingLength);
+    setEditable(MmsKey("email"), editable.email);
+    setEditable(MmsKey("phone2"), editable.phone2);
+    setEditable(MmsKey("phone3"), editable.phone3);
 }
 
 void CMmsSetupDlg::onGenerate() {

@@ -34,6 +34,7 @@ private:
     void listChanged(FieldKey key, int index) override;
     void fieldEdited(FieldKey key) override;
     bool fieldRead(FieldKey key) override;
+    void fileLoaded() override;
 
     void applyTexts();
     void nameControls();

@@ -40,7 +40,8 @@ const Case kCases[] = {
     {1, {{"phone1", "+123456789012"}, {"phoneFormat", "International"}}, ""},
     {4,
      {{"phone2", "12345"}},
-     "phone2: the form keeps it locked unless Phone No or Email holds 5 or more characters"},
+     "phone2: the form keeps it locked unless Phone No, or an Email with \"@\", holds 5 or more "
+     "characters"},
     {4, {{"phone2", "12345"}, {"email", "a@b.c"}}, ""},
     {4,
      {{"phone1", "12345"}, {"phone2", "1234"}, {"phone3", "123456"}},

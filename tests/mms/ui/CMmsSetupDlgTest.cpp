@@ -92,6 +92,7 @@ private slots:
     void failedWriteIsReportedAndOldFileStays();
     void familiesDifferOnlyInTheirData();
     void loadOfferTakesAFolderFileOnlyWhenAsked();
+    void loadedFilesFollowTheEditabilityRule();
     void profileFillsTheFormAsIfTyped();
 };
 
@@ -387,6 +388,39 @@ void CMmsSetupDlgTest::loadOfferTakesAFolderFileOnlyWhenAsked() {
     // Generate gives back the file it came from.
     Click(h.f(), "generateButton");
     QCOMPARE(ReadBytes(other.path() / "setup.dat"), stored);
+}
+
+// Loaded files follow one rule of what takes typing, whatever the form's own locks said: a
+// Manual file sent by SMS keeps its access texts and Email read-only and its lists show
+// "Other"; an Auto file keeps the access texts read-only and opens the numbers it holds.
+void CMmsSetupDlgTest::loadedFilesFollowTheEditabilityRule() {
+    const struct {
+        SettingTexts typed;
+        const char* states;  // phone1, email, phone2, phone3, access
+        const char* country;
+    } cases[] = {
+        {{{"mode", "Manual"},
+          {"mmsSend", "SMS"},
+          {"url", "http://mms.example/"},
+          {"apn", "mms"},
+          {"phone1", "07700900123"},
+          {"email", "me@example.org"}},
+         "E----",
+         "Other"},
+        {{{"mode", "Auto"}, {"phone1", "07700900123"}, {"phone2", "07700900456"}},
+         "EEEE-",
+         "China"},
+    };
+    for (const auto& c : cases) {
+        MmsHarness h(4, kEnglish);
+        TempDir other;
+        WriteBytes(other.path() / "setup.dat", h.CommandLineFile(c.typed));
+        h.platform.folderAnswers.push_back(other.str());
+        Click(h.f(), "selectButton");
+        Click(h.f(), "loadButton");
+        QCOMPARE(EditableStates(h), QString(c.states));
+        QCOMPARE(h.combo("countryCombo")->currentText(), QString(c.country));
+    }
 }
 
 void CMmsSetupDlgTest::profileFillsTheFormAsIfTyped() {
