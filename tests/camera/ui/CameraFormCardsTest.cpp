@@ -191,20 +191,24 @@ void CameraFormCardsTest::fileWrittenForTheOtherFamilyIsNotOffered() {
     TempDir backups;
     platform.cards = {CardAt(card, "TOVCARD")};
     platform.backupsFolder = backups.path();
+    // The forms keep a reference to their state: each lives as long as its form.
+    const AppState mg9030 = StateFor(4, 2);
+    const AppState mg2760 = StateFor(5, 2);
+    const AppState m9030 = StateFor(2, 2);
     {
-        CCameraSetup9030Dlg written(StateFor(4, 2), platform);
+        CCameraSetup9030Dlg written(mg9030, platform);
         written.show();
         Click(written, "generateButton");
     }
     QVERIFY(std::filesystem::exists(card.path() / "menu.dat"));
-    CCameraSetup2740Dlg other(StateFor(5, 2), platform);  // Tov 2760MG
+    CCameraSetup2740Dlg other(mg2760, platform);
     other.show();
     QCOMPARE(LabelText(other, "loadOfferLabel"),
              QString("This card holds settings the tool wrote for a Tov 9030MG, of another "
                      "family: this form cannot load them."));
     QVERIFY(!Child<QPushButton>(other, "loadButton")->isVisible());
     // The same family's form names the model the file was written for, and loads it.
-    CCameraSetup9030Dlg same(StateFor(2, 2), platform);  // Tov 9030M
+    CCameraSetup9030Dlg same(m9030, platform);
     same.show();
     QVERIFY2(
         LabelText(same, "loadOfferLabel").startsWith("This card holds settings for a Tov 9030MG "),
