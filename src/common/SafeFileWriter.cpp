@@ -25,10 +25,14 @@ constexpr auto kLeftoverAge = std::chrono::seconds(60);
 // Whether `name` is the name TemporaryPathFor gives a temporary file of `target`.
 bool IsTemporaryName(const std::string& name, const std::string& target) {
 #ifdef _WIN32
-    const std::string prefix = target + ".";
+    std::string prefix = target;
+    prefix += '.';
     const std::string suffix = ".tmp";
 #else
-    const std::string prefix = "." + target + ".";
+    // Appended: "." + string trips a false -Werror=restrict in GCC 12 at -O3.
+    std::string prefix(1, '.');
+    prefix += target;
+    prefix += '.';
     const std::string suffix;
 #endif
     if (name.size() != prefix.size() + kRandomLength + suffix.size() ||
