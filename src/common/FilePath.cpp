@@ -24,8 +24,7 @@ std::filesystem::path JoinFolderPath(std::string_view folder, std::string_view f
 }
 
 std::string PathText(const std::filesystem::path& path) {
-    // In the platform's own separators: "C:\Users\anna", never "C:/Users/anna".
-    const std::u8string text = std::filesystem::path(path).make_preferred().u8string();
+    const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
 }
 
