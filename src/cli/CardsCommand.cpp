@@ -107,13 +107,7 @@ std::string RestoreRefusal(const cards::Backup& backup, const InputFile& input,
     if (ec || inside.empty() || *inside.begin() == "..") {
         return "it is not inside the backups folder";
     }
-    const FileDecoder* decode = nullptr;
-    static const auto decoders = InspectedDecoders();
-    for (const auto& [name, each] : decoders) {
-        if (SameIgnoringCase(name, backup.file)) {
-            decode = &each;
-        }
-    }
+    const FileDecoder* decode = InspectedDecoderOf(backup.file);
     if (decode == nullptr) {
         return "its folder names no file the tool writes";
     }

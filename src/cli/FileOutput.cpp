@@ -15,22 +15,6 @@
 #include <cstdlib>
 
 namespace tov::cli {
-namespace {
-
-// The decoder inspect reads a file of this name with.
-const FileDecoder* DecoderOf(std::string_view fileName) {
-    static const std::vector<std::pair<std::string_view, FileDecoder>> decoders =
-        InspectedDecoders();
-    for (const auto& [name, decode] : decoders) {
-        if (SameIgnoringCase(name, fileName)) {
-            return &decode;
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 std::optional<writes::Destination> ResolveOutFolder(const std::string& outDir, CliEnvironment& env,
                                                     std::ostream& err) {
     if (outDir != kOutCard) {
@@ -55,7 +39,7 @@ writes::WriteContext WriteContextFor(const AppState& state, CliEnvironment& env,
     context.user = user != nullptr ? user : "";
     context.languageIndex = state.languageIndex;
     context.listCards = env.listCards;
-    if (const FileDecoder* decode = DecoderOf(fileName)) {
+    if (const FileDecoder* decode = InspectedDecoderOf(fileName)) {
         const std::optional<int> model = state.modelIndex;
         const int language = state.languageIndex;
         context.changes = [decode, model, language](std::span<const std::uint8_t> before,

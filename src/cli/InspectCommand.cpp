@@ -323,6 +323,11 @@ std::vector<std::pair<std::string_view, FileDecoder>> InspectedDecoders() {
     return decoders;
 }
 
+const FileDecoder* InspectedDecoderOf(std::string_view fileName) {
+    const InspectedFile* file = FileNamed(fileName);
+    return file != nullptr ? &file->decode : nullptr;
+}
+
 std::string InspectedFileNames() {
     std::string names;
     for (const InspectedFile& file : InspectedFiles()) {

@@ -32,6 +32,9 @@ using FileDecoder = std::function<FileReport(std::span<const std::uint8_t> bytes
                                              std::optional<int> model, bool showSecrets)>;
 /// Every file inspect knows with its decoder, in inspect's order (the fuzz target reads them all).
 std::vector<std::pair<std::string_view, FileDecoder>> InspectedDecoders();
+/// The decoder of the file named `fileName` (in any case); null for a name inspect does not
+/// know.
+const FileDecoder* InspectedDecoderOf(std::string_view fileName);
 
 /// Prints what a configuration file holds and whether it is sound, or, for a folder, each
 /// configuration file in it. The file's name says what it is (a name the tool does not write

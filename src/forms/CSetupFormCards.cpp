@@ -44,13 +44,6 @@ constexpr int kCardPollMs = 1000;
 // A configuration file is 60 bytes to a few KiB; anything larger is not offered or compared.
 constexpr std::uintmax_t kMaxStoredSize = 64 * 1024;
 
-std::string WithoutFinalSeparator(std::string path) {
-    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) {
-        path.pop_back();
-    }
-    return path;
-}
-
 // The bytes of a regular file of at most kMaxStoredSize; none for anything else.
 std::optional<std::vector<std::uint8_t>> ReadStoredFile(const std::filesystem::path& path) {
     std::error_code ec;
@@ -186,13 +179,7 @@ void CSetupFormDlg::refreshCards(bool opening) {
 }
 
 const cards::Card* CSetupFormDlg::cardAt(const std::string& folder) const {
-    const std::string wanted = WithoutFinalSeparator(folder);
-    for (const cards::Card& card : m_cards) {
-        if (WithoutFinalSeparator(card.mountPoint) == wanted) {
-            return &card;
-        }
-    }
-    return nullptr;
+    return writes::CardAtRoot(m_cards, folder);
 }
 
 void CSetupFormDlg::updateLoadOffer() {

@@ -1,6 +1,7 @@
 #include "writes/core/WriteTransaction.h"
 
 #include "cards/core/CardFinder.h"
+#include "cards/core/CardMessages.h"
 #include "cards/core/WrittenRegister.h"
 #include "common/AppState.h"
 #include "common/ConfigFile.h"
@@ -30,15 +31,6 @@ std::string WithoutFinalSeparator(std::string path) {
         path.pop_back();
     }
     return path;
-}
-
-std::string Filled(std::string_view pattern, std::string_view value) {
-    std::string text(pattern);
-    const std::size_t at = text.find("%1");
-    if (at != std::string::npos) {
-        text.replace(at, 2, value);
-    }
-    return text;
 }
 
 // Whether the card picked is still the one mounted at its place: the same device, the same
@@ -135,8 +127,9 @@ WriteOutcome RunWrite(const WriteRequest& request, const WriteContext& context) 
 
     if (destination.card) {
         if (context.listCards && !StillThere(*destination.card, context.listCards())) {
-            return Refused(std::move(outcome), WriteFailure::Destination,
-                           Filled(PickMessage(kCardGone, language), destination.card->label), true);
+            return Refused(
+                std::move(outcome), WriteFailure::Destination,
+                cards::Filled(PickMessage(kCardGone, language), {destination.card->label}), true);
         }
     } else if (!request.force && BareAutomountFolder(destination.folder, context.user)) {
         return Refused(std::move(outcome), WriteFailure::Destination,
@@ -210,7 +203,7 @@ WriteOutcome RunWrite(const WriteRequest& request, const WriteContext& context) 
                                                        : WriteFailure::Write;
         if (outcome.result.otherVolume && destination.card) {
             outcome.result.error =
-                Filled(PickMessage(kCardGone, language), destination.card->label);
+                cards::Filled(PickMessage(kCardGone, language), {destination.card->label});
         }
         // The previous file still stands: its copy is no backup of anything replaced.
         if (outcome.backup && outcome.result.previousKept) {
